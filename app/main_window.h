@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QTabWidget;
+class QWidget;
+class QVBoxLayout;
+class TRichEdit;
+
+// The main window. The shell builds the frame, the home tab and the tab sheets; each calculator fills
+// its own tab sheet and adds its start-up work through AddFormCreateHook.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheetHome = nullptr;
+    QWidget* TabSheet12 = nullptr;  // "Gecikme Faizi"
+    QWidget* TabSheet13 = nullptr;  // "Ücret"
+    QWidget* TabSheet14 = nullptr;  // "Devir Hızı"
+    QWidget* TabSheet15 = nullptr;  // "Kıdem+İhbar"
+    QWidget* TabSheet6 = nullptr;   // "Amortisman"
+    QWidget* TabSheet9 = nullptr;   // report tab, hidden
+    QWidget* TabSheet1 = nullptr;   // hidden store of the "repo" settings
+    TRichEdit* RichEdit9 = nullptr;
+    TRichEdit* RichEdit1 = nullptr;
+    TRichEdit* RichEdit12 = nullptr;
+
+    // Start-up after the calculators are installed: settings, defaults, then every hook in order.
+    void FormCreate();
+    void AddFormCreateHook(std::function<void()> hook);
+
+    void SetFileName(const QString& name);
+    QString FileName() const { return fileName_; }
+
+    // "ANA MENÜ" header: back to the home tab.
+    void JvNavPanelHeader2Click();
+    // Adds the "ANA MENÜ" header to the top of a calculator tab; returns the layout below it.
+    QVBoxLayout* AddNavHeader(QWidget* tabSheet, const QString& title);
+    void ShowTab(QWidget* tabSheet);
+
+private:
+    QString fileName_;
+    std::vector<std::function<void()>> formCreateHooks_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+
+// The program's one exception tree. Message() is what the default error handling shows.
+class Exception : public std::exception {
+public:
+    explicit Exception(QString message) : message_(std::move(message)), utf8_(message_.toUtf8()) {}
+    const QString& Message() const { return message_; }
+    const char* what() const noexcept override { return utf8_.constData(); }
+
+private:
+    QString message_;
+    QByteArray utf8_;
+};
+
+#define TAVRELO_EXCEPTION(Name, Base)                                                                     \
+    class Name : public Base {                                                                           \
+    public:                                                                                              \
+        using Base::Base;                                                                                \
+    };
+
+TAVRELO_EXCEPTION(EConvertError, Exception)   // a text that is no number or date
+TAVRELO_EXCEPTION(EMathError, Exception)
+TAVRELO_EXCEPTION(EZeroDivide, EMathError)    // division by zero
+TAVRELO_EXCEPTION(EParserError, Exception)    // expression or template syntax
+TAVRELO_EXCEPTION(EClassNotFound, Exception)  // unknown class name in a stream
+TAVRELO_EXCEPTION(EDSError, Exception)        // data set errors
+TAVRELO_EXCEPTION(EStreamError, Exception)    // short reads, bad stream contents
+TAVRELO_EXCEPTION(EReadError, EStreamError)
+TAVRELO_EXCEPTION(EInOutError, Exception)     // files that cannot be read or written
+TAVRELO_EXCEPTION(EArchiveError, Exception)   // damaged archives, wrong passwords
+
+#undef TAVRELO_EXCEPTION

@@ -1,0 +1,7 @@
+#include "calc/late_interest/late_interest_tab.h"
+
+#include "app/main_window.h"
+
+void InstallLateInterestTab(TForm1&)
+{
+}

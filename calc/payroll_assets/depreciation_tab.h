@@ -1,0 +1,5 @@
+#pragma once
+
+class TForm1;
+
+void InstallDepreciationTab(TForm1& form);

@@ -1,0 +1,5 @@
+#pragma once
+
+class TForm1;
+
+void InstallPayrollTab(TForm1& form);

@@ -1,0 +1,7 @@
+#include "calc/payroll_assets/turnover_tab.h"
+
+#include "app/main_window.h"
+
+void InstallTurnoverTab(TForm1&)
+{
+}

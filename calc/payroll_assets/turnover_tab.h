@@ -1,0 +1,5 @@
+#pragma once
+
+class TForm1;
+
+void InstallTurnoverTab(TForm1& form);

@@ -1,0 +1,19 @@
+#!/bin/sh
+# Installs the Debian packages of packages.txt that are missing, then configures and builds.
+# Usage: scripts/setup.sh <build-dir> [extra cmake arguments]
+set -eu
+here=$(cd "$(dirname "$0")/.." && pwd)
+missing=""
+for p in $(grep -v '^#' "$here/packages.txt"); do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    SUDO=""
+    [ "$(id -u)" -eq 0 ] || SUDO=sudo
+    $SUDO apt-get update
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
+fi
+build=${1:-build}
+shift || true
+cmake -S "$here" -B "$here/$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake --build "$here/$build"

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/main_window.h"
+#include "base/dialogs.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// The scripted dialog service every test runs with (installed by the test main).
+ScriptedDialogService& TestDialogs();
+
+// Runs each test in a fresh empty working folder with the Turkish settings and a clean dialog record.
+class WorkingFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    QString Path(const QString& name) const;  // a file in the working folder
+
+    QTemporaryDir dir_;
+    QString oldCwd_;
+};
+
+// A working folder plus the main window with every calculator installed and started.
+class MainWindowTest : public WorkingFolderTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    void RecreateWindow();  // a restart: a new window over the same working folder
+
+    template <typename T>
+    T* Find(const QString& name) const
+    {
+        T* w = form_->findChild<T*>(name);
+        EXPECT_NE(w, nullptr) << "no component " << name.toStdString();
+        return w;
+    }
+
+    std::unique_ptr<TForm1> form_;
+};
