@@ -37,6 +37,8 @@ public:
     void AddFormCreateHook(std::function<void()> hook);
 
     void SetFileName(const QString& name);
+    // Writes the document of the calculator DocumentKind names (app/documents.h).
+    bool SaveToFile(const QString& fileName);
     QString FileName() const { return fileName_; }
 
     // "ANA MENÜ" header: back to the home tab.
