@@ -113,3 +113,21 @@ void TRichEdit::SetModified(bool modified)
 {
     document()->setModified(modified);
 }
+
+QByteArray TRichEdit::SaveRtf() const
+{
+    return toPlainText().toUtf8();
+}
+
+void TRichEdit::LoadRtf(const QByteArray& rtf)
+{
+    setPlainText(QString::fromUtf8(rtf));
+}
+
+void TRichEdit::SaveToFile(const QString&) const
+{
+}
+
+void TRichEdit::LoadFromFile(const QString&)
+{
+}
