@@ -14,6 +14,7 @@ if [ -n "$missing" ]; then
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
 fi
 build=${1:-build}
-shift || true
+# dash stops the script on a shift with nothing left, even behind || true.
+if [ $# -gt 0 ]; then shift; fi
 cmake -S "$here" -B "$here/$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 cmake --build "$here/$build"
