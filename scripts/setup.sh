@@ -11,7 +11,8 @@ if [ -n "$missing" ]; then
     SUDO=""
     [ "$(id -u)" -eq 0 ] || SUDO=sudo
     $SUDO apt-get update
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
+    # Through env: sudo drops the caller's environment.
+    $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
 fi
 build=${1:-build}
 # dash stops the script on a shift with nothing left, even behind || true.
