@@ -1,5 +1,6 @@
 #include "base/date_time.h"
 
+#include "base/error_texts.h"
 #include "base/exceptions.h"
 #include "base/format_settings.h"
 
@@ -470,7 +471,7 @@ TDateTime StrToDate(const QString& text)
 {
     TDateTime value = 0;
     if (!TryStrToDate(text, value))
-        throw EConvertError(QString("'%1' geçerli bir tarih değil").arg(text));
+        throw EConvertError(ErrorTexts::InvalidDate(text));
     return value;
 }
 
@@ -505,7 +506,7 @@ TDateTime StrToTime(const QString& text)
 {
     TDateTime value = 0;
     if (!TryStrToTime(text, value))
-        throw EConvertError(QString("'%1' geçerli bir saat değil").arg(text));
+        throw EConvertError(ErrorTexts::InvalidTime(text));
     return value;
 }
 
@@ -513,7 +514,7 @@ TDateTime StrToDateTime(const QString& text)
 {
     TDateTime value = 0;
     if (!TryStrToDateTime(text, value))
-        throw EConvertError(QString("'%1' geçerli bir tarih ve saat değil").arg(text));
+        throw EConvertError(ErrorTexts::InvalidDateTime(text));
     return value;
 }
 

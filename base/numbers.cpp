@@ -1,5 +1,6 @@
 #include "base/numbers.h"
 
+#include "base/error_texts.h"
 #include "base/exceptions.h"
 #include "base/format_settings.h"
 
@@ -441,13 +442,13 @@ bool ParseInt64(const QString& text, int64_t& value)
 
 [[noreturn]] void ThrowNotInteger(const QString& text)
 {
-    throw EConvertError(QString("'%1' geçerli bir tamsayı değil").arg(text));
+    throw EConvertError(ErrorTexts::InvalidInteger(text));
 }
 
 void CheckRange(long double value)
 {
     if (!(value >= -9223372036854775808.0L && value < 9223372036854775808.0L))
-        throw EMathError("Geçersiz kayan nokta işlemi");
+        throw EMathError(ErrorTexts::InvalidOp());
 }
 
 }  // namespace
@@ -505,7 +506,7 @@ long double StrToFloat(const QString& text)
 {
     long double v = 0;
     if (!ParseFloat(text, v))
-        throw EConvertError(QString("'%1' geçerli bir sayı değil").arg(text));
+        throw EConvertError(ErrorTexts::InvalidFloat(text));
     return v;
 }
 
