@@ -41,6 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         OpCase{"empty is zero", [] { return Variant() + Variant(5); }, Variant::varInteger, "5"},
         OpCase{"null propagates", [] { return Variant::Null() + Variant(5); }, Variant::varNull, ""},
         OpCase{"null divides to null", [] { return Variant(5) / Variant::Null(); }, Variant::varNull, ""},
+        OpCase{"qint64 is an integer", [] { return Variant(qint64(1) << 40) - Variant(1); }, Variant::varInteger,
+               "1099511627775"},
         OpCase{"integers stay integers", [] { return Variant(3) * Variant(4); }, Variant::varInteger, "12"},
         OpCase{"overflow goes floating",
                [] { return Variant(std::numeric_limits<int64_t>::max()) + Variant(1); }, Variant::varDouble,
