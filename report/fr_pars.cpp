@@ -30,6 +30,7 @@ bool IsNameDelimiter(QChar c)
     case '<':
     case '=':
     case '>':
+    case ';':  // ends the expression, even right after an operand ("1 + 2; 3")
         return true;
     default:
         return false;

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include "report_test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -141,7 +143,7 @@ TEST(ScriptCompile, CallsAreMadeOnceWhenCompiling)
 {
     ScriptHost host;
     const TStringList lines = host.Compile({"begin X := F(1, 'a') + 1; NEWPAGE; A[2] := 5 end"});
-    EXPECT_EQ(host.calls, (QStringList{"F|1| 'a'|", "NEWPAGE|0||", "SETARRAY|A| 2| 5"}));
+    EXPECT_EQ(host.calls, (QStringList{"F|1| 'a'|", "NEWPAGE|0||", "SETARRAY|A| 2|  5"}));
     EXPECT_EQ(lines[1], QString(QChar(3)) + "0 ");
     host.RunScript(lines);
     host.RunScript(lines);

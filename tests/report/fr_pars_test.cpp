@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include "report_test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace {

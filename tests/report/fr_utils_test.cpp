@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "report_test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace {
