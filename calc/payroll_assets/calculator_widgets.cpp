@@ -86,6 +86,7 @@ TRichEdit* MakeReportPane(QWidget* parent, const QString& name)
     pane->SetFontSpec("Courier New", -11);
     pane->setReadOnly(true);
     pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane->setTabStopDistance(48);  // a tab stop every half inch, as the statements were laid out for
     return pane;
 }
 

@@ -51,10 +51,12 @@ QWidget* MakeRatesPanel(QWidget* parent, std::array<QLineEdit*, RevaluationYearC
     for (int i = 0; i < RevaluationYearCount; ++i) {
         const RevaluationYear& y = RevaluationYearTable[i];
         rateEdits[i] = MakeEdit(panel, y.rateEdit, rate);
+        rateEdits[i]->setMaximumWidth(90);
         const int row = 1 + i % 5, column = (i / 5) * 2;
         grid->addWidget(MakeLabel(panel, QString::number(y.year)), row, column);
         grid->addWidget(rateEdits[i], row, column + 1);
     }
+    grid->setColumnStretch(10, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save);
@@ -96,12 +98,15 @@ DepreciationCalculator::DepreciationCalculator(TForm1& form) : QObject(&form), f
 
     CheckListBox1 = new QListWidget(panel);
     CheckListBox1->setObjectName("CheckListBox1");
+    // five columns of five years, filled top to bottom
     CheckListBox1->setFlow(QListView::TopToBottom);
     CheckListBox1->setWrapping(true);
-    CheckListBox1->setResizeMode(QListView::Adjust);
-    CheckListBox1->setGridSize(QSize(64, 20));
-    CheckListBox1->setFixedHeight(5 * 20 + 2 * CheckListBox1->frameWidth() + 4);
+    CheckListBox1->setUniformItemSizes(true);
+    CheckListBox1->setGridSize(QSize(70, 22));
+    CheckListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     CheckListBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int frame = 2 * CheckListBox1->frameWidth() + 4;
+    CheckListBox1->setFixedSize(5 * 70 + frame, 5 * 22 + frame);
     for (const RevaluationYear& y : RevaluationYearTable) {
         auto* item = new QListWidgetItem(QString::number(y.year), CheckListBox1);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
