@@ -30,6 +30,9 @@ TAVRELO_EXCEPTION(EClassNotFound, Exception)  // unknown class name in a stream
 TAVRELO_EXCEPTION(EDSError, Exception)        // data set errors
 TAVRELO_EXCEPTION(EStreamError, Exception)    // short reads, bad stream contents
 TAVRELO_EXCEPTION(EReadError, EStreamError)
+TAVRELO_EXCEPTION(EWriteError, EStreamError)
+TAVRELO_EXCEPTION(EListError, Exception)      // list index out of range
+TAVRELO_EXCEPTION(EStringListError, EListError)  // duplicates or inserts into a sorted list
 TAVRELO_EXCEPTION(EInOutError, Exception)     // files that cannot be read or written
 TAVRELO_EXCEPTION(EArchiveError, Exception)   // damaged archives, wrong passwords
 

@@ -14,7 +14,7 @@ public:
     explicit TStringList(const QStringList& lines);
 
     int Count() const { return static_cast<int>(items_.size()); }
-    const QString& operator[](int index) const;  // EConvertError on an index out of range
+    const QString& operator[](int index) const;  // EStringListError on an index out of range
     QString& operator[](int index);
     QString Strings(int index) const { return (*this)[index]; }
     void SetStrings(int index, const QString& value);
@@ -52,7 +52,7 @@ public:
     void Sort();
     bool Find(const QString& s, int& index) const;  // binary search of a sorted list
     enum TDuplicates { dupIgnore, dupAccept, dupError };
-    void SetDuplicates(TDuplicates d) { duplicates_ = d; }
+    void SetDuplicates(TDuplicates d) { duplicates_ = d; }  // dupError: EStringListError
 
     QStringList ToQStringList() const;
 

@@ -21,3 +21,6 @@ QString Copy(const QString& s, int index, int count);  // 1-based, clipped
 QString StringOfChar(QChar c, int count);
 QString QuotedStr(const QString& s);  // 'it''s'
 QString AnsiDequotedStr(const QString& s, QChar quote);
+// Reads the quoted text starting at s[pos] (doubled quotes give one) and leaves pos after the
+// closing quote; an unclosed quote takes the rest of the text. Empty when s[pos] is no quote.
+QString AnsiExtractQuotedStr(const QString& s, qsizetype& pos, QChar quote);

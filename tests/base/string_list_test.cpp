@@ -1,0 +1,179 @@
+#include "base/string_list.h"
+
+#include "base/exceptions.h"
+#include "base/stream.h"
+#include "test_support.h"
+
+#include <QFile>
+
+namespace {
+
+QStringList Lines(std::initializer_list<const char*> items)
+{
+    QStringList out;
+    for (const char* s : items)
+        out << QString::fromUtf8(s);
+    return out;
+}
+
+}  // namespace
+
+TEST(StringList, CommaTextWritten)
+{
+    struct Case {
+        QStringList items;
+        const char* text;
+    };
+    const Case cases[] = {
+        {Lines({"a", "b c"}), "a,\"b c\""},
+        {Lines({"x,y"}), "\"x,y\""},
+        {Lines({"say \"hi\""}), "\"say \"\"hi\"\"\""},
+        {Lines({"tab\there"}), "\"tab\there\""},
+        {Lines({"1.234,56", "Çığ"}), "\"1.234,56\",Çığ"},
+        {Lines({""}), "\"\""},
+        {Lines({}), ""},
+        {Lines({"a", "", "b"}), "a,,b"},
+        {Lines({"", ""}), ","},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TStringList(c.items).CommaText(), QString::fromUtf8(c.text));
+        TStringList back;
+        back.SetCommaText(QString::fromUtf8(c.text));
+        EXPECT_EQ(back.ToQStringList(), c.items) << c.text;
+    }
+}
+
+TEST(StringList, CommaTextRead)
+{
+    struct Case {
+        const char* text;
+        QStringList items;
+    };
+    const Case cases[] = {
+        {"a,\"b c\",d", Lines({"a", "b c", "d"})},
+        {"a b", Lines({"a", "b"})},
+        {"  \"x,y\" , z ", Lines({"x,y", "z"})},
+        {"\"say \"\"hi\"\"\"", Lines({"say \"hi\""})},
+        {"a,,b", Lines({"a", "", "b"})},
+        {"a,", Lines({"a", ""})},
+        {"\"\"", Lines({""})},
+        {"", Lines({})},
+        {"   ", Lines({})},
+        {"\"a b\"c,d", Lines({"a b", "c", "d"})},
+        {"\"unclosed, to the end", Lines({"unclosed, to the end"})},
+    };
+    for (const Case& c : cases) {
+        TStringList list;
+        list.SetCommaText(QString::fromUtf8(c.text));
+        EXPECT_EQ(list.ToQStringList(), c.items) << c.text;
+    }
+}
+
+TEST(StringList, TextSplitsAtEveryLineBreak)
+{
+    EXPECT_EQ(TStringList(Lines({"a", "", "b"})).Text(), QStringLiteral("a\r\n\r\nb\r\n"));
+    struct Case {
+        const char* text;
+        QStringList items;
+    };
+    const Case cases[] = {
+        {"a\r\nb", Lines({"a", "b"})},       {"a\nb\n", Lines({"a", "b"})},
+        {"a\rb\r\n", Lines({"a", "b"})},     {"a\r\n\r\nb", Lines({"a", "", "b"})},
+        {"a\n\rb", Lines({"a", "", "b"})},   {"\r\n", Lines({""})},
+        {"", Lines({})},
+    };
+    for (const Case& c : cases) {
+        TStringList list;
+        list.SetText(QString::fromUtf8(c.text));
+        EXPECT_EQ(list.ToQStringList(), c.items) << c.text;
+    }
+}
+
+TEST(StringList, NamesAndValues)
+{
+    TStringList list(Lines({"Ad=Ali", "soyad=Çelik", "boş", "ılık=x=y"}));
+    EXPECT_EQ(list.Values("AD"), "Ali");
+    EXPECT_EQ(list.Values("ILIK"), "x=y");
+    EXPECT_EQ(list.Values("yok"), "");
+    EXPECT_EQ(list.Names(1), "soyad");
+    EXPECT_EQ(list.Names(2), "");
+    EXPECT_EQ(list.IndexOfName("SOYAD"), 1);
+    EXPECT_EQ(list.IndexOfName("boş"), -1);
+
+    list.SetValues("ad", "Veli");
+    list.SetValues("yeni", "1");
+    list.SetValues("soyad", "");
+    EXPECT_EQ(list.ToQStringList(), Lines({"ad=Veli", "boş", "ılık=x=y", "yeni=1"}));
+}
+
+TEST(StringList, SortedListKeepsTurkishOrder)
+{
+    TStringList list;
+    list.SetSorted(true);
+    int objects[6];
+    const QStringList words = Lines({"şeker", "çay", "ılık", "ilaç", "zeytin", "armut"});
+    for (int i = 0; i < words.size(); ++i)
+        list.AddObject(words[i], &objects[i]);
+    EXPECT_EQ(list.ToQStringList(), Lines({"armut", "çay", "ılık", "ilaç", "şeker", "zeytin"}));
+    EXPECT_EQ(list.Objects(1), &objects[1]);
+
+    int index = -1;
+    EXPECT_TRUE(list.Find(QStringLiteral("İLAÇ"), index));
+    EXPECT_EQ(index, 3);
+    EXPECT_FALSE(list.Find(QStringLiteral("b"), index));
+    EXPECT_EQ(index, 1);
+    EXPECT_EQ(list.IndexOf(QStringLiteral("ZEYTİN")), 5);
+    EXPECT_EQ(list.IndexOf(QStringLiteral("ZEYTIN")), -1);
+
+    EXPECT_EQ(list.Add(QStringLiteral("ÇAY")), 1);  // ignored duplicate: the index of the one there
+    EXPECT_EQ(list.Count(), 6);
+    list.SetDuplicates(TStringList::dupError);
+    EXPECT_THROW(list.Add(QStringLiteral("Armut")), EStringListError);
+    list.SetDuplicates(TStringList::dupAccept);
+    list.Add(QStringLiteral("Armut"));
+    EXPECT_EQ(list.Count(), 7);
+    EXPECT_THROW(list.Insert(0, QStringLiteral("x")), EStringListError);
+}
+
+TEST(StringList, UnsortedIndexOfIgnoresCase)
+{
+    TStringList list(Lines({"Bir", "İki", "Üç"}));
+    EXPECT_EQ(list.IndexOf(QStringLiteral("iki")), 1);
+    EXPECT_EQ(list.IndexOf(QStringLiteral("üÇ")), 2);
+    EXPECT_EQ(list.IndexOf(QStringLiteral("ıki")), -1);
+    EXPECT_THROW(list[3], EStringListError);
+    EXPECT_THROW(list.Delete(-1), EStringListError);
+}
+
+class StringListFileTest : public WorkingFolderTest {};
+
+TEST_F(StringListFileTest, FilesHoldCodePage1254WithCrLf)
+{
+    const QString file = Path("liste.txt");
+    TStringList(Lines({"Çığ", "şu"})).SaveToFile(file);
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().toHex(' '), QByteArray("\xC7\xFD\xF0\r\n\xFEu\r\n").toHex(' '));
+
+    TStringList back;
+    back.LoadFromFile(file);
+    EXPECT_EQ(back.ToQStringList(), Lines({"Çığ", "şu"}));
+
+    TMemoryStream stream(QByteArray("x\xDD\ny"));
+    stream.SetPosition(1);  // a stream is read from where it stands
+    back.LoadFromStream(stream);
+    EXPECT_EQ(back.ToQStringList(), Lines({"İ", "y"}));
+}
+
+TEST_F(StringListFileTest, UnreadableFileNamesTheFile)
+{
+    TStringList list(Lines({"kalır"}));
+    try {
+        list.LoadFromFile(Path("yok.txt"));
+        FAIL() << "no error";
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(e.Message(), QStringLiteral("\"%1\" dosyası bulunamadı.").arg(Path("yok.txt")));
+    }
+    EXPECT_EQ(list.Count(), 1);  // nothing lost
+    EXPECT_THROW(list.SaveToFile(Path("klasör/yok/liste.txt")), EInOutError);
+}
