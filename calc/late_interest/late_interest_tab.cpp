@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -164,10 +163,10 @@ void LatePaymentInterestCalculator::BuildWidgets(TForm1& form)
     print->setEnabled(false);  // printing arrives with the report engine
     auto* reset = new QPushButton("SIFIRLA", inputs);
     reset->setObjectName("SpeedButton45");
-    auto* help = new QPushButton(inputs);
+    auto* help = new QPushButton("?", inputs);
     help->setObjectName("tfXPButton13");
     help->setFlat(true);
-    help->setIcon(help->style()->standardIcon(QStyle::SP_DialogHelpButton));
+    help->setFont(MakeFont("Tahoma", -16, 2));
     help->setToolTip("Yardım");
     for (QPushButton* b : {print, reset, help}) {
         b->setFixedHeight(23);
