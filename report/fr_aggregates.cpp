@@ -120,9 +120,10 @@ void frAggregate(int fno, const QString& name, const Variant& p1, const Variant&
     if (band->Visible) {
         value = entry.mid(1, 255);
         if (fno == TfrStdFunctionLibrary::fnAvg) {
+            const long double total = StrToFloat(value);
             if (band->Count == 0)
                 throw EZeroDivide(QStringLiteral("Ortalama için toplanmış kayıt yok"));
-            value = FloatToStr(StrToFloat(value) / band->Count);
+            value = FloatToStr(total / band->Count);
         }
         return;
     }

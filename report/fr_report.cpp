@@ -1,5 +1,10 @@
 #include "report/fr_report.h"
 
-TfrReport::TfrReport(QObject* owner) : QObject(owner) {}
+#include "report/fr_globals.h"
+
+TfrReport::TfrReport(QObject* owner) : QObject(owner)
+{
+    frInitEngine();
+}
 
 TfrReport::~TfrReport() = default;

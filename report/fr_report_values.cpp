@@ -90,6 +90,15 @@ void TfrReport::InstallParserHandlers()
 
 void TfrReport::ParserGetValue(const QString& name, Variant& value)
 {
+    // Values that refer to one another in a circle would otherwise recurse until the stack ends.
+    constexpr int kMaxNesting = 64;
+    struct Nesting {
+        int& depth;
+        explicit Nesting(int& d) : depth(d) { ++depth; }
+        ~Nesting() { --depth; }
+    } nesting(valueNesting_);
+    if (valueNesting_ > kMaxNesting)
+        throw EParserError(QStringLiteral("Tanımlanamayan karakter \"%1\"").arg(name));
     value = Variant();
     if (OnGetValue)
         OnGetValue(name, value);
