@@ -74,6 +74,73 @@ bool frColorByName(const QString& name, int& color)
     return false;
 }
 
+namespace {
+
+int AsInt(const Variant& v)
+{
+    return static_cast<int>(v.AsInteger());
+}
+
+// Reading and writing one property of a view; the memo argument is set for the memo properties.
+struct PropertyAccess {
+    Variant (*get)(const TfrView& view, const TfrMemoView* memo);
+    void (*set)(TfrView& view, TfrMemoView* memo, const Variant& value);
+};
+
+const PropertyAccess kAccess[16] = {
+    {[](const TfrView& v, const TfrMemoView*) { return Variant(v.x); },
+     [](TfrView& v, TfrMemoView*, const Variant& a) { v.x = AsInt(a); }},
+    {[](const TfrView& v, const TfrMemoView*) { return Variant(v.y); },
+     [](TfrView& v, TfrMemoView*, const Variant& a) { v.y = AsInt(a); }},
+    {[](const TfrView& v, const TfrMemoView*) { return Variant(v.dx); },
+     [](TfrView& v, TfrMemoView*, const Variant& a) { v.dx = AsInt(a); }},
+    {[](const TfrView& v, const TfrMemoView*) { return Variant(v.dy); },
+     [](TfrView& v, TfrMemoView*, const Variant& a) { v.dy = AsInt(a); }},
+    {[](const TfrView& v, const TfrMemoView*) { return Variant(static_cast<int>(v.Flags)); },
+     [](TfrView& v, TfrMemoView*, const Variant& a) { v.Flags = static_cast<uint16_t>(a.AsInteger()); }},
+    {[](const TfrView& v, const TfrMemoView*) { return Variant(v.Visible != 0); },
+     [](TfrView& v, TfrMemoView*, const Variant& a) { v.Visible = a.AsBoolean() ? 0xFFFF : 0; }},
+    {[](const TfrView& v, const TfrMemoView*) { return Variant(static_cast<int>(v.FrameTyp)); },
+     [](TfrView& v, TfrMemoView*, const Variant& a) { v.FrameTyp = static_cast<uint16_t>(a.AsInteger()); }},
+    {[](const TfrView& v, const TfrMemoView*) { return Variant(static_cast<double>(v.FrameWidth)); },
+     [](TfrView& v, TfrMemoView*, const Variant& a) { v.FrameWidth = static_cast<float>(a.AsFloat()); }},
+    {[](const TfrView& v, const TfrMemoView*) { return Variant(v.FrameColor); },
+     [](TfrView& v, TfrMemoView*, const Variant& a) { v.FrameColor = AsInt(a); }},
+    {[](const TfrView& v, const TfrMemoView*) { return Variant(v.FillColor); },
+     [](TfrView& v, TfrMemoView*, const Variant& a) { v.FillColor = AsInt(a); }},
+    {[](const TfrView& v, const TfrMemoView*) { return Variant(v.Memo.Text()); },
+     [](TfrView& v, TfrMemoView*, const Variant& a) { v.Memo.SetText(a.AsString()); }},
+    {[](const TfrView&, const TfrMemoView* m) { return Variant(m->Font.Name); },
+     [](TfrView&, TfrMemoView* m, const Variant& a) { m->Font.Name = a.AsString(); }},
+    {[](const TfrView&, const TfrMemoView* m) { return Variant(m->Font.Size); },
+     [](TfrView&, TfrMemoView* m, const Variant& a) { m->Font.Size = AsInt(a); }},
+    {[](const TfrView&, const TfrMemoView* m) { return Variant(frGetFontStyle(frSetFontStyle(m->Font.Style))); },
+     [](TfrView&, TfrMemoView* m, const Variant& a) { m->Font.Style = frGetFontStyle(frSetFontStyle(AsInt(a))); }},
+    {[](const TfrView&, const TfrMemoView* m) { return Variant(m->Font.Color); },
+     [](TfrView&, TfrMemoView* m, const Variant& a) { m->Font.Color = AsInt(a); }},
+    {[](const TfrView&, const TfrMemoView* m) { return Variant(m->Alignment); },
+     [](TfrView&, TfrMemoView* m, const Variant& a) { m->Alignment = AsInt(a); }},
+};
+
+// A band view's geometry lives in its run-time band.
+int* BandGeometry(TfrBand& band, int index)
+{
+    switch (index) {
+    case prLeft:
+        return &band.X;
+    case prTop:
+        return &band.Y;
+    case prWidth:
+        return &band.DX;
+    case prHeight:
+        return &band.DY;
+    default:
+        return nullptr;
+    }
+}
+
+}  // namespace
+
 void TInterpretator::GetValue(const QString& name, Variant& value)
 {
     value = Variant(0);
@@ -101,88 +168,21 @@ void TInterpretator::GetValue(const QString& name, Variant& value)
             AskReport(name, value);
         return;
     }
-    auto* memo = dynamic_cast<TfrMemoView*>(view);
+    const auto* memo = dynamic_cast<const TfrMemoView*>(view);
     if (index >= kFirstMemoProperty && memo == nullptr) {
         AskReport(name, value);
         return;
     }
     if (view->ObjectType == gtBand) {
-        const TfrBand* band = view->Parent;
-        if (band == nullptr)
-            return;
-        switch (index) {
-        case prLeft:
-            value = Variant(band->X);
-            break;
-        case prTop:
-            value = Variant(band->Y);
-            break;
-        case prWidth:
-            value = Variant(band->DX);
-            break;
-        case prHeight:
-            value = Variant(band->DY);
-            break;
-        case prVisible:
-            value = Variant(band->Visible);
-            break;
-        default:
-            break;
+        if (TfrBand* band = view->Parent) {
+            if (index == prVisible)
+                value = Variant(band->Visible);
+            else if (const int* field = BandGeometry(*band, index))
+                value = Variant(*field);
         }
         return;
     }
-    switch (index) {
-    case prLeft:
-        value = Variant(view->x);
-        break;
-    case prTop:
-        value = Variant(view->y);
-        break;
-    case prWidth:
-        value = Variant(view->dx);
-        break;
-    case prHeight:
-        value = Variant(view->dy);
-        break;
-    case prFlags:
-        value = Variant(static_cast<int>(view->Flags));
-        break;
-    case prVisible:
-        value = Variant(view->Visible != 0);
-        break;
-    case prFrameTyp:
-        value = Variant(static_cast<int>(view->FrameTyp));
-        break;
-    case prFrameWidth:
-        value = Variant(static_cast<double>(view->FrameWidth));
-        break;
-    case prFrameColor:
-        value = Variant(view->FrameColor);
-        break;
-    case prFillColor:
-        value = Variant(view->FillColor);
-        break;
-    case prText:
-        value = Variant(view->Memo.Text());
-        break;
-    case prFontName:
-        value = Variant(memo->Font.Name);
-        break;
-    case prFontSize:
-        value = Variant(memo->Font.Size);
-        break;
-    case prFontStyle:
-        value = Variant(frGetFontStyle(frSetFontStyle(memo->Font.Style)));
-        break;
-    case prFontColor:
-        value = Variant(memo->Font.Color);
-        break;
-    case prAdjust:
-        value = Variant(memo->Alignment);
-        break;
-    default:
-        break;
-    }
+    value = kAccess[index].get(*view, memo);
 }
 
 void TInterpretator::SetValue(const QString& name, const Variant& value)
@@ -201,82 +201,15 @@ void TInterpretator::SetValue(const QString& name, const Variant& value)
     if (index >= kFirstMemoProperty && memo == nullptr)
         return;
     if (view->ObjectType == gtBand) {
-        TfrBand* band = view->Parent;
-        if (band == nullptr)
-            return;
-        switch (index) {
-        case prLeft:
-            band->X = static_cast<int>(value.AsInteger());
-            break;
-        case prTop:
-            band->Y = static_cast<int>(value.AsInteger());
-            break;
-        case prWidth:
-            band->DX = static_cast<int>(value.AsInteger());
-            break;
-        case prHeight:
-            band->DY = static_cast<int>(value.AsInteger());
-            break;
-        case prVisible:
-            band->Visible = value.AsBoolean();
-            break;
-        default:
-            break;
+        if (TfrBand* band = view->Parent) {
+            if (index == prVisible)
+                band->Visible = value.AsBoolean();
+            else if (int* field = BandGeometry(*band, index))
+                *field = AsInt(value);
         }
         return;
     }
-    switch (index) {
-    case prLeft:
-        view->x = static_cast<int>(value.AsInteger());
-        break;
-    case prTop:
-        view->y = static_cast<int>(value.AsInteger());
-        break;
-    case prWidth:
-        view->dx = static_cast<int>(value.AsInteger());
-        break;
-    case prHeight:
-        view->dy = static_cast<int>(value.AsInteger());
-        break;
-    case prFlags:
-        view->Flags = static_cast<uint16_t>(value.AsInteger());
-        break;
-    case prVisible:
-        view->Visible = value.AsBoolean() ? 0xFFFF : 0;
-        break;
-    case prFrameTyp:
-        view->FrameTyp = static_cast<uint16_t>(value.AsInteger());
-        break;
-    case prFrameWidth:
-        view->FrameWidth = static_cast<float>(value.AsFloat());
-        break;
-    case prFrameColor:
-        view->FrameColor = static_cast<int>(value.AsInteger());
-        break;
-    case prFillColor:
-        view->FillColor = static_cast<int>(value.AsInteger());
-        break;
-    case prText:
-        view->Memo.SetText(value.AsString());
-        break;
-    case prFontName:
-        memo->Font.Name = value.AsString();
-        break;
-    case prFontSize:
-        memo->Font.Size = static_cast<int>(value.AsInteger());
-        break;
-    case prFontStyle:
-        memo->Font.Style = frGetFontStyle(frSetFontStyle(static_cast<int>(value.AsInteger())));
-        break;
-    case prFontColor:
-        memo->Font.Color = static_cast<int>(value.AsInteger());
-        break;
-    case prAdjust:
-        memo->Alignment = static_cast<int>(value.AsInteger());
-        break;
-    default:
-        break;
-    }
+    kAccess[index].set(*view, memo, value);
 }
 
 void TInterpretator::CallFunction(const QString& name, const Variant& p1, const Variant& p2, const Variant& p3,
