@@ -10,6 +10,14 @@ QString InvalidDateTime(const QString& text)
 {
     return QStringLiteral("'%1' geçerli bir tarih ve saat değil").arg(text);
 }
+QString InvalidBoolean(const QString& text)
+{
+    return QStringLiteral("'%1' geçerli bir mantıksal değer değil").arg(text);
+}
+QString VariantCast(const QString& fromType, const QString& toType)
+{
+    return QStringLiteral("(%1) türündeki değer (%2) türüne dönüştürülemez").arg(fromType, toType);
+}
 QString DivByZero() { return QStringLiteral("Sıfıra bölme hatası"); }
 QString InvalidOp() { return QStringLiteral("Geçersiz kayan nokta işlemi"); }
 QString Overflow() { return QStringLiteral("Kayan nokta taşması: sonuç çok büyük"); }

@@ -10,6 +10,8 @@ QString InvalidInteger(const QString& text);
 QString InvalidDate(const QString& text);
 QString InvalidTime(const QString& text);
 QString InvalidDateTime(const QString& text);
+QString InvalidBoolean(const QString& text);
+QString VariantCast(const QString& fromType, const QString& toType);  // a value that has no such form
 QString DivByZero();
 QString InvalidOp();
 QString Overflow();

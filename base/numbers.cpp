@@ -531,6 +531,11 @@ int64_t StrToInt64(const QString& text)
     return v;
 }
 
+bool TryStrToInt64(const QString& text, int64_t& value)
+{
+    return ParseInt64(text, value);
+}
+
 bool TryStrToInt(const QString& text, int& value)
 {
     int64_t v = 0;
