@@ -1,6 +1,7 @@
 #include "report/fr_memo_view.h"
 
 #include "base/code_page.h"
+#include "base/data_set.h"
 #include "base/stream.h"
 #include "base/strings.h"
 #include "report/fr_globals.h"
@@ -38,6 +39,14 @@ QString Copy1(const QString& s, int from, int to)  // characters from..to, 1-bas
 int ScreenPixels(int points)
 {
     return frRound(points * 96.0 / 72.0);
+}
+
+// The engine makes the list at start-up; a memo used before that still has one.
+TStringList& Scratch()
+{
+    if (!frScratchMemo)
+        frScratchMemo = new TStringList();
+    return *frScratchMemo;
 }
 
 int CountBlanks(const QString& s)
@@ -115,7 +124,7 @@ void TfrMemoView::Assign(const TfrView& source)
 
 void TfrMemoView::LoadFromBlob(TField* field)
 {
-    OutLines.SetText(frFieldText(field));
+    OutLines.SetText(field ? field->AsString() : QString());
 }
 
 QString TfrMemoView::ExpandLine(const QString& line)
@@ -162,7 +171,7 @@ void TfrMemoView::AddWrappedLine(const QString& text)
     TCanvas& c = frMeasureCanvas();
     QString bare = text.endsWith(frParagraphEnd) ? text.left(text.size() - 1) : text;
     int w = qBound(0, c.TextWidth(bare), 0xFFFF);
-    frScratchMemo->Add(text + FromCp1254Char(static_cast<uint8_t>(w / 256)) +
+    Scratch().Add(text + FromCp1254Char(static_cast<uint8_t>(w / 256)) +
                        FromCp1254Char(static_cast<uint8_t>(w % 256)));
     wrapPosition_ += LineSpacing + ScreenPixels(Font.Size);
 }
@@ -242,7 +251,7 @@ void TfrMemoView::WrapText()
     bool rotated = Alignment & frtaVertical;
     TLogFont wrapFont{Font, -ScreenPixels(Font.Size), 0};
     c.SetFont(rotated ? frCreateRotatedFont(wrapFont) : wrapFont);
-    frScratchMemo->Clear();
+    Scratch().Clear();
     int th = LineSpacing + ScreenPixels(Font.Size);
     int gap = rotated ? GapX : GapY;
     int start = rotated ? x + gap : y + gap;
@@ -260,12 +269,10 @@ void TfrMemoView::WrapText()
 
 void TfrMemoView::SetDrawingFont()
 {
-    int h = ScreenPixels(Font.Size);
     if (!ToPrinter)
         Canvas->SetFont(Font, -frRound(Font.Size * 96.0 / 72.0 * ScaleY));
     else
         Canvas->SetFontPoints(Font);
-    (void)h;
 }
 
 bool TfrMemoView::OutputLine(const QString& wrapped, int& position, int th, const TRect& clip)
@@ -404,7 +411,7 @@ void TfrMemoView::ApplyHighlight()
     if (HighlightCondition.isEmpty() || !frGlobalParser)
         return;
     Variant v = frGlobalParser->Calc(HighlightCondition);
-    if (v.AsDouble() != 0) {
+    if (v.AsFloat() != 0) {
         Font.Style = Highlight.FontStyle & 7;
         Font.Color = Highlight.FontColor;
         FillColor = Highlight.FillColor;
@@ -424,11 +431,13 @@ void TfrMemoView::Draw(TCanvas& canvas)
     ScaleX = sx;
     ScaleY = sy;
     if (OutLines.Count() > 0) {
+        // a "#1" line closing the text marks lines wrapped before, as a split part's are
+        bool wrapped = OutLines.Text().contains(frParagraphEnd);
         if (OutLines[OutLines.Count() - 1] == QString(frParagraphEnd))
             OutLines.Delete(OutLines.Count() - 1);
-        if (!OutLines.Text().contains(frParagraphEnd)) {
+        if (!wrapped) {
             WrapText();
-            OutLines.Assign(*frScratchMemo);
+            OutLines.Assign(Scratch());
         } else {
             // lines wrapped before: the block's height follows from their count
             frWrapHeight = 2 * GapY + OutLines.Count() * (LineSpacing + ScreenPixels(Font.Size));
@@ -463,13 +472,14 @@ void TfrMemoView::Print(TStream& stream)
     ToPreparedPage = true;
     if (PartMode == 0) {
         RunScript();
-        bool hooked = frCurrentReport && frCurrentReport->HasEnterRectHandler();
-        bool blob = frIsBlobField(DataSet, DataField);
+        bool hooked = frCurrentReport && frCurrentReport->OnEnterRect;
+        bool blob = BlobField() != nullptr;
         if (!hooked && !blob) {
             ExpandVariables();
         } else {
             OutLines.Assign(Memo);
-            frCurrentReport->DoEnterRect(OutLines, this);
+            if (frCurrentReport)
+                frCurrentReport->DoEnterRect(OutLines, this);
             if (OutLines.Text() == Memo.Text())
                 ExpandVariables();
         }
@@ -480,7 +490,7 @@ void TfrMemoView::Print(TStream& stream)
             CalcGaps();
             PaintLines();
             RestoreCoord();
-            frScratchMemo->Assign(OutLines);
+            Scratch().Assign(OutLines);
             while (OutLines.Count() > LinesOut)
                 OutLines.Delete(OutLines.Count() - 1);
             if (!OutLines.Text().contains(frParagraphEnd))
@@ -489,8 +499,8 @@ void TfrMemoView::Print(TStream& stream)
         WriteRecord(stream);
         if (PartMode == 3) {
             OutLines.Clear();
-            for (int n = LinesOut; n < frScratchMemo->Count(); ++n)
-                OutLines.Add((*frScratchMemo)[n]);
+            for (int n = LinesOut; n < Scratch().Count(); ++n)
+                OutLines.Add(Scratch()[n]);
         }
         Font = savedFont_;
         FillColor = savedFill_;

@@ -1,5 +1,6 @@
 #include "report/fr_picture_view.h"
 
+#include "base/data_set.h"
 #include "base/stream.h"
 
 TfrPictureView::TfrPictureView()
@@ -57,6 +58,15 @@ void TfrPictureView::Draw(TCanvas& canvas)
     }
     DrawFrame();
     RestoreCoord();
+}
+
+void TfrPictureView::LoadFromBlob(TField* field)
+{
+    QByteArray bytes = field ? field->AsBytes() : QByteArray();
+    if (bytes.isEmpty())
+        Picture.Clear();
+    else
+        Picture.LoadFromData(bytes);
 }
 
 void TfrPictureView::LoadFromStream(TStream& stream)

@@ -1,5 +1,6 @@
 #include "report/fr_rich.h"
 
+#include "base/data_set.h"
 #include "base/rich_edit.h"
 #include "base/rtf.h"
 #include "base/stream.h"
@@ -147,7 +148,7 @@ void TfrRichView::Assign(const TfrView& source)
 
 void TfrRichView::LoadFromBlob(TField* field)
 {
-    RichEdit->LoadRtf(frFieldBytes(field));
+    RichEdit->LoadRtf(field ? field->AsBytes() : QByteArray());
 }
 
 void TfrRichView::ExpandRichLines()

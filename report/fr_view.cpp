@@ -1,12 +1,13 @@
 #include "report/fr_view.h"
 
 #include "base/code_page.h"
+#include "base/data_set.h"
 #include "base/exceptions.h"
 #include "base/format_settings.h"
 #include "base/stream.h"
 #include "report/fr_band_view.h"
 #include "report/fr_globals.h"
-#include "report/fr_interpreter.h"
+#include "report/fr_intrp.h"
 #include "report/fr_line_view.h"
 #include "report/fr_memo_view.h"
 #include "report/fr_picture_view.h"
@@ -281,6 +282,14 @@ void TfrView::RunScript()
 {
     if (frGlobalInterpreter && Script.Count() > 0)
         frGlobalInterpreter->RunScript(Script);
+}
+
+TField* TfrView::BlobField() const
+{
+    if (!DataSet || DataField.isEmpty())
+        return nullptr;
+    TField* field = DataSet->FindField(DataField);
+    return field && field->DataType() >= ftBlob && field->DataType() <= ftTypedBinary ? field : nullptr;
 }
 
 void TfrView::WriteRecord(TStream& stream)

@@ -116,6 +116,8 @@ protected:
     // The part of Print shared by every view: the type byte, an add-in's class name and the record.
     void WriteRecord(TStream& stream);
     void RunScript();
+    // The blob field the view is bound to, or nullptr.
+    TField* BlobField() const;
 };
 
 // A view that grows with its content and can be split over pages.
