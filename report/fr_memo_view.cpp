@@ -472,7 +472,7 @@ void TfrMemoView::Print(TStream& stream)
     ToPreparedPage = true;
     if (PartMode == 0) {
         RunScript();
-        bool hooked = frCurrentReport && frCurrentReport->OnEnterRect;
+        bool hooked = frCurrentReport && frCurrentReport->HasEnterRectHandler();
         bool blob = BlobField() != nullptr;
         if (!hooked && !blob) {
             ExpandVariables();

@@ -9,6 +9,7 @@
 #include "report/fr_report.h"
 #include "report/fr_utils.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QPicture>
 #include <QTextBlock>
@@ -17,6 +18,27 @@
 #include <QTextDocumentFragment>
 
 namespace {
+
+// The engine's rich edits are never shown: the page formatter lays their text out for each page width,
+// so the edit's own screen layout, as costly as the text is long, is left out.
+class TNullTextLayout : public QAbstractTextDocumentLayout {
+public:
+    explicit TNullTextLayout(QTextDocument* document) : QAbstractTextDocumentLayout(document) {}
+    void draw(QPainter*, const PaintContext&) override {}
+    int hitTest(const QPointF&, Qt::HitTestAccuracy) const override { return -1; }
+    int pageCount() const override { return 1; }
+    QSizeF documentSize() const override { return QSizeF(); }
+    QRectF frameBoundingRect(QTextFrame*) const override { return QRectF(); }
+    QRectF blockBoundingRect(const QTextBlock&) const override { return QRectF(); }
+
+protected:
+    void documentChanged(int, int, int) override {}
+};
+
+void HideLayout(TRichEdit* edit)
+{
+    edit->document()->setDocumentLayout(new TNullTextLayout(edit->document()));
+}
 
 TfrRichForm* richForm = nullptr;
 TRichEdit* sharedRichEdit = nullptr;
@@ -28,15 +50,19 @@ void FreeRichForm()
     sharedRichEdit = nullptr;
 }
 
-// What frSharedRichEdit holds: the copy of which view text, and whether it is still untouched. A text
-// without brackets expands to itself, so the copy serves every part of a split without being redone.
-struct SharedCopy {
-    QPointer<const QTextDocument> source;
-    uint64_t sourceGeneration = 0;
-    uint64_t sharedGeneration = 0;
-    bool reusable = false;
-};
-SharedCopy sharedCopy;
+// Whether a text holds a "[" that starts an expression, remembered for the text as it last was.
+bool HoldsBrackets(const QTextDocument& document)
+{
+    static QPointer<const QTextDocument> last;
+    static uint64_t generation = 0;
+    static bool result = false;
+    if (last != &document || generation != DocumentGeneration(document)) {
+        last = &document;
+        generation = DocumentGeneration(document);
+        result = document.toPlainText().contains(QLatin1Char('['));
+    }
+    return result;
+}
 
 TRichPageFormatter& MeasureFormatter()
 {
@@ -98,6 +124,7 @@ TRichEdit* frSharedRichEdit()
         sharedRichEdit->setVisible(false);
         sharedRichEdit->setLineWrapMode(QTextEdit::NoWrap);
         sharedRichEdit->resize(1024, sharedRichEdit->height());
+        HideLayout(sharedRichEdit);
     }
     return sharedRichEdit;
 }
@@ -131,6 +158,7 @@ TfrRichView::TfrRichView()
     NamePrefix = QStringLiteral("Rich");
     RichEdit = new TRichEdit(frRichForm());
     RichEdit->setVisible(false);
+    HideLayout(RichEdit);
 }
 
 TfrRichView::~TfrRichView()
@@ -191,19 +219,20 @@ void TfrRichView::ExpandRichLines()
 
 void TfrRichView::PrepareSharedRichEdit()
 {
-    TRichEdit* shared = frSharedRichEdit();
-    const QTextDocument* source = RichEdit->document();
-    if (sharedCopy.reusable && sharedCopy.source == source &&
-        sharedCopy.sourceGeneration == DocumentGeneration(*source) &&
-        sharedCopy.sharedGeneration == DocumentGeneration(*shared->document()))
+    // A text with nothing to expand is its own expansion: it is measured and cut where it is, without
+    // copying a long text for every page.
+    if (!HoldsBrackets(*RichEdit->document())) {
+        prepared_ = RichEdit->document();
         return;
-    CopyRichText(*shared, *RichEdit);
-    uint64_t copied = DocumentGeneration(*shared->document());
+    }
+    CopyRichText(*frSharedRichEdit(), *RichEdit);
     ExpandRichLines();
-    sharedCopy.source = source;
-    sharedCopy.sourceGeneration = DocumentGeneration(*source);
-    sharedCopy.sharedGeneration = DocumentGeneration(*shared->document());
-    sharedCopy.reusable = sharedCopy.sharedGeneration == copied;  // nothing was expanded
+    prepared_ = frSharedRichEdit()->document();
+}
+
+const QTextDocument& TfrRichView::PreparedText() const
+{
+    return prepared_ ? *prepared_ : *frSharedRichEdit()->document();
 }
 
 void TfrRichView::FormatRange(bool drawIt)
@@ -211,7 +240,7 @@ void TfrRichView::FormatRange(bool drawIt)
     const int p = ScreenPixelsPerInch();
     FitEnd = FormatFrom;
     if (!drawIt) {
-        const QTextDocument& doc = *frSharedRichEdit()->document();
+        const QTextDocument& doc = PreparedText();
         FitEnd = MeasureFormatter().FitEnd(doc, FormatFrom, TwipsToPixels(frRound(dx * 1440.0 / p), p),
                                            TwipsToPixels(frRound(dy * 1440.0 / p), p), ScreenDevice());
         return;
@@ -239,7 +268,7 @@ void TfrRichView::FormatRange(bool drawIt)
 int TfrRichView::SearchHeight()
 {
     const int p = ScreenPixelsPerInch();
-    const QTextDocument& doc = *frSharedRichEdit()->document();
+    const QTextDocument& doc = PreparedText();
     const int length = TRichPageFormatter::TextLength(doc);
     const double width = TwipsToPixels(frRound(dx * 1440.0 / p), p);
     int lo = 0, hi = 1000000;
@@ -335,9 +364,9 @@ void TfrRichView::SaveToStream(TStream& stream)
         if (RichEdit->LineCount() > 0)
             rtf = RichEdit->SaveRtf();
     } else {
-        const QTextDocument& doc = *frSharedRichEdit()->document();
+        const QTextDocument& doc = PreparedText();
         int to = recordTo_ < 0 ? TRichPageFormatter::TextLength(doc) : recordTo_;
-        if (frSharedRichEdit()->LineCount() > 0 && to > recordFrom_)
+        if (!doc.isEmpty() && to > recordFrom_)
             rtf = RtfOfRange(doc, recordFrom_, to);
     }
     stream.WriteByte(rtf.isEmpty() ? 0 : 1);

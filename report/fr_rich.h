@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QTextDocument;
 class TRichEdit;
 
 // The hidden window that parents every rich edit of the engine; never shown.
@@ -38,13 +39,17 @@ public:
     QPointer<TRichEdit> RichEdit;
 
 private:
+    // Expands the text into frSharedRichEdit when it holds expressions.
     void PrepareSharedRichEdit();
+    // The expanded text: frSharedRichEdit's, or the view's own when there was nothing to expand.
+    const QTextDocument& PreparedText() const;
     void ExpandRichLines();
     void FormatRange(bool drawIt);
     int SearchHeight();
 
     // The characters of frSharedRichEdit the prepared-page record holds: all, or the part a split
     // print cut out (kept as a range, so that the expanded text serves every part of one split).
+    QPointer<const QTextDocument> prepared_;
     int recordFrom_ = 0;
     int recordTo_ = -1;
 };

@@ -41,13 +41,11 @@ QFont ToPoints(QFont font)
     return font;
 }
 
-// One paragraph, or its rest from `from`, laid out `width` wide with its first line at `top`.
-std::unique_ptr<QTextLayout> LayoutBlock(const QTextBlock& block, int from, double width, double top,
-                                         const QPaintDevice* device)
+// One paragraph, or its rest from `from`, laid out `width` wide with its first line at `top`, into a
+// layout made for the device (reused from paragraph to paragraph).
+void LayoutBlock(QTextLayout& layout, const QFont& baseFont, const QTextBlock& block, int from, double width,
+                 double top)
 {
-    const QString text = block.text().mid(from);
-    auto layout = std::make_unique<QTextLayout>(text, ToPoints(block.document()->defaultFont()),
-                                                const_cast<QPaintDevice*>(device));
     QList<QTextLayout::FormatRange> ranges;
     for (QTextLayout::FormatRange r : block.textFormats()) {
         int s = qMax(r.start, from), e = r.start + r.length;
@@ -60,17 +58,25 @@ std::unique_ptr<QTextLayout> LayoutBlock(const QTextBlock& block, int from, doub
     }
     QTextOption option(block.blockFormat().alignment());
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout->setTextOption(option);
-    layout->setFormats(ranges);
-    layout->beginLayout();
+    layout.clearLayout();
+    layout.setFont(baseFont);
+    layout.setText(from == 0 ? block.text() : block.text().mid(from));
+    layout.setTextOption(option);
+    layout.setFormats(ranges);
+    layout.beginLayout();
     double y = top;
-    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
         line.setPosition(QPointF(0, y));
         y += line.height();
     }
-    layout->endLayout();
-    return layout;
+    layout.endLayout();
+}
+
+// A layout whose font metrics are the device's.
+std::unique_ptr<QTextLayout> DeviceLayout(const QPaintDevice* device)
+{
+    return std::make_unique<QTextLayout>(QString(), QFont(), const_cast<QPaintDevice*>(device));
 }
 
 QTextBlock BlockAt(const QTextDocument& document, int position)
@@ -107,13 +113,17 @@ void TRichPageFormatter::Build(const QTextDocument& document, double width, cons
 {
     lines_.clear();
     double y = 0;
+    int position = 0;  // summed here: asking each block for its position costs a tree walk
+    auto layout = DeviceLayout(device);
+    const QFont base = ToPoints(document.defaultFont());
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        auto layout = LayoutBlock(block, 0, width, y, device);
+        LayoutBlock(*layout, base, block, 0, width, y);
         for (int i = 0; i < layout->lineCount(); ++i) {
             QTextLine line = layout->lineAt(i);
-            lines_.push_back({block.position() + line.textStart(), line.y(), line.y() + line.height()});
+            lines_.push_back({position + line.textStart(), line.y(), line.y() + line.height()});
             y = line.y() + line.height();
         }
+        position += block.length();
     }
     document_ = &document;
     generation_ = DocumentGeneration(document);
@@ -142,7 +152,8 @@ int TRichPageFormatter::FitEnd(const QTextDocument& document, int start, double 
         // A start inside a line: the rest of its paragraph is laid out anew, the paragraphs after it
         // come from the cache.
         QTextBlock block = BlockAt(document, start);
-        auto layout = LayoutBlock(block, start - block.position(), width, 0, device);
+        auto layout = DeviceLayout(device);
+        LayoutBlock(*layout, ToPoints(document.defaultFont()), block, start - block.position(), width, 0);
         double used = 0;
         for (int i = 0; i < layout->lineCount(); ++i) {
             QTextLine line = layout->lineAt(i);
@@ -170,8 +181,10 @@ int TRichPageFormatter::FitEndUncached(const QTextDocument& document, int start,
     QTextBlock block = BlockAt(document, start);
     int from = start - block.position();
     double y = 0;
+    auto layout = DeviceLayout(device);
+    const QFont base = ToPoints(document.defaultFont());
     for (; block.isValid(); block = block.next(), from = 0) {
-        auto layout = LayoutBlock(block, from, width, y, device);
+        LayoutBlock(*layout, base, block, from, width, y);
         for (int i = 0; i < layout->lineCount(); ++i) {
             QTextLine line = layout->lineAt(i);
             if (line.y() + line.height() > height)
@@ -194,8 +207,10 @@ int TRichPageFormatter::Render(QPainter& painter, const QTextDocument& document,
     int from = start - block.position();
     double y = 0;
     int stop = length;
+    auto layout = DeviceLayout(device);
+    const QFont base = ToPoints(document.defaultFont());
     for (; block.isValid() && stop == length; block = block.next(), from = 0) {
-        auto layout = LayoutBlock(block, from, rect.width(), y, device);
+        LayoutBlock(*layout, base, block, from, rect.width(), y);
         for (int i = 0; i < layout->lineCount(); ++i) {
             QTextLine line = layout->lineAt(i);
             if (line.y() + line.height() > rect.height()) {

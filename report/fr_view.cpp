@@ -4,8 +4,10 @@
 #include "base/data_set.h"
 #include "base/exceptions.h"
 #include "base/format_settings.h"
+#include "base/numbers.h"
 #include "base/stream.h"
 #include "report/fr_band_view.h"
+#include "report/fr_dset.h"
 #include "report/fr_globals.h"
 #include "report/fr_intrp.h"
 #include "report/fr_line_view.h"
@@ -431,6 +433,24 @@ TLogFont frCreateRotatedFont(const TLogFont& font)
     TLogFont rotated = font;
     rotated.Orientation = 900;
     return rotated;
+}
+
+void frResolveDataSet(const QString& name, TfrDataset*& dataSet, bool& isVirtual)
+{
+    dataSet = nullptr;
+    isVirtual = false;
+    if (!name.isEmpty() && name[0] >= QLatin1Char('1') && name[0] <= QLatin1Char('9')) {
+        auto* counted = new TfrUserDataset();
+        counted->RangeEnd = reCount;
+        counted->RangeEndCount = StrToInt(name);
+        dataSet = counted;
+        isVirtual = true;
+    } else {
+        QObject* owner = frCurrentReport ? frCurrentReport->parent() : nullptr;
+        dataSet = qobject_cast<TfrDataset*>(frFindComponentIn(owner, name));
+    }
+    if (dataSet)
+        dataSet->Init();
 }
 
 TCanvas& frMeasureCanvas()

@@ -162,8 +162,6 @@ TLogFont frCreateRotatedFont(const TLogFont& font);
 // The canvas of the 96-dpi bitmap every view measures on.
 TCanvas& frMeasureCanvas();
 
-// The data set feeding the band being printed, by the band's type; nullptr when there is none.
-TDataSet* frCurrentBandDataSet();
 // A name of a count ("5") makes a virtual data set of that many records (IsVirtual: the caller owns it);
 // another name is looked up among the report owner's components.
 void frResolveDataSet(const QString& name, TfrDataset*& dataSet, bool& isVirtual);

@@ -74,7 +74,7 @@ TEST_F(RichViewTest, SplitPartsLoseAndRepeatNoCharacter)
         EXPECT_GT(full, pageHeight);
         QString joined;
         int parts = 0;
-        const int length = TRichPageFormatter::TextLength(*frSharedRichEdit()->document());
+        const int length = TRichPageFormatter::TextLength(*view->RichEdit->document());
         while (view->PartStart < length) {
             ASSERT_LT(++parts, 500) << "the split makes no progress";
             view->PartMode = 3;
@@ -95,7 +95,7 @@ TEST_F(RichViewTest, EachPartFitsItsPage)
     auto view = MakeView(ReportLines(60), 300);
     view->ContentHeight();
     const int pageHeight = 120;
-    const int length = TRichPageFormatter::TextLength(*frSharedRichEdit()->document());
+    const int length = TRichPageFormatter::TextLength(*view->RichEdit->document());
     while (view->PartStart < length) {
         int unprinted = view->UnprintedHeight();
         view->PartMode = 3;
@@ -121,7 +121,7 @@ TEST_F(RichViewTest, ContentHeightIsTheLeastHeightThatHoldsTheText)
 {
     auto view = MakeView(ReportLines(40), 350);
     int h = view->ContentHeight();
-    const QTextDocument& doc = *frSharedRichEdit()->document();
+    const QTextDocument& doc = *view->RichEdit->document();
     const QPaintDevice* screen = frMeasureCanvas().Device();
     const int length = TRichPageFormatter::TextLength(doc);
     EXPECT_EQ(TRichPageFormatter::FitEndUncached(doc, 0, 350, h, screen), length);
