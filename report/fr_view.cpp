@@ -7,6 +7,8 @@
 #include "base/numbers.h"
 #include "base/stream.h"
 #include "report/fr_band_view.h"
+#include "report/fr_band.h"
+#include "report/fr_dbset.h"
 #include "report/fr_dset.h"
 #include "report/fr_globals.h"
 #include "report/fr_intrp.h"
@@ -433,6 +435,25 @@ TLogFont frCreateRotatedFont(const TLogFont& font)
     TLogFont rotated = font;
     rotated.Orientation = 900;
     return rotated;
+}
+
+TfrBand* (*frPageBandOfType)(TfrPage* page, uint8_t bandType) = nullptr;
+
+TDataSet* frCurrentBandDataSet()
+{
+    if (!frCurrentBand)
+        return nullptr;
+    uint8_t dataBand;
+    switch (frCurrentBand->BandType) {
+    case 1: case 5: case 6: case 16: case 17: dataBand = 5; break;
+    case 8: case 9: dataBand = 8; break;
+    case 11: case 12: dataBand = 11; break;
+    case 19: case 20: dataBand = 19; break;
+    default: return nullptr;
+    }
+    TfrBand* band = frPageBandOfType ? frPageBandOfType(frCurrentBand->Parent, dataBand) : nullptr;
+    auto* source = band ? qobject_cast<TfrDBDataSet*>(band->DataSet) : nullptr;
+    return source ? source->GetDataSet() : nullptr;
 }
 
 void frResolveDataSet(const QString& name, TfrDataset*& dataSet, bool& isVirtual)

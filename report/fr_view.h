@@ -16,6 +16,7 @@ class QObject;
 class TDataSet;
 class TField;
 class TfrBand;
+class TfrPage;
 class TfrDataset;
 class TStream;
 
@@ -161,6 +162,13 @@ TLogFont frCreateRotatedFont(const TLogFont& font);
 
 // The canvas of the 96-dpi bitmap every view measures on.
 TCanvas& frMeasureCanvas();
+
+// The data set feeding the band being printed (frCurrentBand), by the band's type: the master, detail,
+// subdetail or cross data band of the current page feeds its headers, footers and groups; nullptr for
+// other types, no band, or a source that is no database data set.
+TDataSet* frCurrentBandDataSet();
+// Which band of a page holds a band type; the page unit installs it (nullptr while no page can answer).
+extern TfrBand* (*frPageBandOfType)(TfrPage* page, uint8_t bandType);
 
 // A name of a count ("5") makes a virtual data set of that many records (IsVirtual: the caller owns it);
 // another name is looked up among the report owner's components.
