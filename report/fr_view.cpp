@@ -89,7 +89,7 @@ void TfrView::MakeUniqueName()
     Name.clear();
     for (int n = 1; n <= 10000; ++n) {
         QString candidate = NamePrefix + QString::number(n);
-        if (!frCurrentReport || !frCurrentReport->FindObject(candidate)) {
+        if (!frFindReportObject || !frFindReportObject(candidate)) {
             Name = candidate;
             return;
         }
@@ -438,6 +438,7 @@ TLogFont frCreateRotatedFont(const TLogFont& font)
 }
 
 TfrBand* (*frPageBandOfType)(TfrPage* page, uint8_t bandType) = nullptr;
+TfrView* (*frFindReportObject)(const QString& name) = nullptr;
 
 TDataSet* frCurrentBandDataSet()
 {

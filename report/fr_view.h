@@ -167,6 +167,9 @@ TCanvas& frMeasureCanvas();
 // subdetail or cross data band of the current page feeds its headers, footers and groups; nullptr for
 // other types, no band, or a source that is no database data set.
 TDataSet* frCurrentBandDataSet();
+// The view of the current report that carries a name (names compare without regard to case); the report
+// unit installs its lookup, nullptr while none is installed.
+extern TfrView* (*frFindReportObject)(const QString& name);
 // Which band of a page holds a band type; the page unit installs it (nullptr while no page can answer).
 extern TfrBand* (*frPageBandOfType)(TfrPage* page, uint8_t bandType);
 

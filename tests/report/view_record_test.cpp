@@ -235,6 +235,24 @@ TEST_F(ViewRecordTest, OlderTemplateVersionsReadTheirForms)
     EXPECT_EQ(memo.Flags, 3);
 }
 
+TEST_F(ViewRecordTest, GeneratedNamesTakeTheFirstFreeNumber)
+{
+    static TfrLineView taken;
+    static bool allTaken = false;
+    auto* old = frFindReportObject;
+    frFindReportObject = [](const QString& name) -> TfrView* {
+        return allTaken || name == "Memo1" || name == "Memo2" ? &taken : nullptr;
+    };
+    TfrMemoView memo;
+    memo.MakeUniqueName();
+    EXPECT_EQ(memo.Name, "Memo3");
+    allTaken = true;
+    memo.MakeUniqueName();
+    EXPECT_EQ(memo.Name, "") << "all 10000 names taken";
+    allTaken = false;
+    frFindReportObject = old;
+}
+
 TEST_F(ViewRecordTest, FactoryMakesEachClassAndNumbersThem)
 {
     struct Case {
