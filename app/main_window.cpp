@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/report_components.h"
 #include "base/dialogs.h"
 #include "base/rich_edit.h"
 
@@ -62,6 +63,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     RichEdit12 = new TRichEdit(TabSheet1);
     RichEdit12->setObjectName("RichEdit12");
     PageControl1->setTabVisible(PageControl1->indexOf(TabSheet1), false);
+
+    CreateReportComponents(*this);
 }
 
 TForm1::~TForm1() = default;

@@ -115,7 +115,7 @@ void TfrMemoView::Assign(const TfrView& source)
 
 void TfrMemoView::LoadFromBlob(TField* field)
 {
-    OutLines.SetText(frFieldText(field));
+    (void)field;
 }
 
 QString TfrMemoView::ExpandLine(const QString& line)
@@ -404,7 +404,7 @@ void TfrMemoView::ApplyHighlight()
     if (HighlightCondition.isEmpty() || !frGlobalParser)
         return;
     Variant v = frGlobalParser->Calc(HighlightCondition);
-    if (v.AsDouble() != 0) {
+    if (v.AsFloat() != 0) {
         Font.Style = Highlight.FontStyle & 7;
         Font.Color = Highlight.FontColor;
         FillColor = Highlight.FillColor;
@@ -464,7 +464,7 @@ void TfrMemoView::Print(TStream& stream)
     if (PartMode == 0) {
         RunScript();
         bool hooked = frCurrentReport && frCurrentReport->HasEnterRectHandler();
-        bool blob = frIsBlobField(DataSet, DataField);
+        bool blob = false;
         if (!hooked && !blob) {
             ExpandVariables();
         } else {

@@ -147,7 +147,7 @@ void TfrRichView::Assign(const TfrView& source)
 
 void TfrRichView::LoadFromBlob(TField* field)
 {
-    RichEdit->LoadRtf(frFieldBytes(field));
+    (void)field;
 }
 
 void TfrRichView::ExpandRichLines()

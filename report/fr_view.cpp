@@ -6,7 +6,7 @@
 #include "base/stream.h"
 #include "report/fr_band_view.h"
 #include "report/fr_globals.h"
-#include "report/fr_interpreter.h"
+#include "report/fr_intrp.h"
 #include "report/fr_line_view.h"
 #include "report/fr_memo_view.h"
 #include "report/fr_picture_view.h"
@@ -280,7 +280,7 @@ QRegion TfrView::GetClipRgn(bool extended)
 void TfrView::RunScript()
 {
     if (frGlobalInterpreter && Script.Count() > 0)
-        frGlobalInterpreter->RunScript(Script);
+        reinterpret_cast<TfrInterpretator*>(frGlobalInterpreter)->RunScript(Script);
 }
 
 void TfrView::WriteRecord(TStream& stream)
