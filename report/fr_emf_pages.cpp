@@ -80,22 +80,19 @@ void applyPaper(TfrEMFPage& page)
     printer.GetPageInfo(page.PageInfo);
 }
 
-void readPaperFields(TStream& stream, TfrEMFPage& page)
+// Reads a page's next-page position and paper fields, and answers its data: the bytes up to the
+// next-page position, which must lie within the file and not before the data.
+QByteArray readPage(TStream& stream, TfrEMFPage& page, int32_t& next)
 {
+    next = stream.ReadInteger();
     page.PaperSize = stream.ReadSmallInt();
     page.Width = stream.ReadInteger();
     page.Height = stream.ReadInteger();
     page.Orientation = stream.ReadByte();
     page.ApplyMargins = stream.ReadByte();
-}
-
-// The next-page position of a page whose data start at the current position: within the file, not
-// before the data.
-int64_t checkedNextPosition(TStream& stream, int32_t next)
-{
     if (next < stream.Position() || next > stream.Size())
         throw EStreamError(frDamagedFileText());
-    return next;
+    return stream.ReadBytes(next - stream.Position());
 }
 
 int32_t checkedPageCount(TStream& stream, int32_t count)
@@ -263,14 +260,15 @@ void TfrEMFPages::LoadFromStream(TStream& stream)
             parent_->SelectStoredPrinter(frReadString(stream));
             const int32_t count = checkedPageCount(stream, stream.ReadInteger());
             for (int32_t i = 0; i < count; ++i) {
-                const int32_t next = stream.ReadInteger();
+                int32_t next = 0;
                 TfrEMFPage page;
-                readPaperFields(stream, page);
-                QByteArray data = stream.ReadBytes(checkedNextPosition(stream, next) - stream.Position());
+                QByteArray data = readPage(stream, page, next);
                 page.Stream = std::make_unique<TMemoryStream>();
                 if (flag != 0) {
+                    // Compressed pages go through the engine's compressor, which leaves them empty.
                     TMemoryStream packed(std::move(data));
-                    frGlobalCompressor->Expand(packed, *page.Stream);
+                    if (frGlobalCompressor)
+                        frGlobalCompressor->Expand(packed, *page.Stream);
                 } else {
                     page.Stream->Data() = std::move(data);
                 }
@@ -280,11 +278,10 @@ void TfrEMFPages::LoadFromStream(TStream& stream)
                 pages.push_back(std::move(page));
             }
         }
-    } catch (const EStreamError& e) {
+    } catch (const Exception& e) {
+        // Whatever failed inside (a short read, an unknown class), the caller hears that the file is bad.
         if (e.Message() == frNoPagesText() || e.Message() == frDamagedFileText())
             throw;
-        throw EStreamError(frDamagedFileText());
-    } catch (const Exception&) {
         throw EStreamError(frDamagedFileText());
     }
     pages_ = std::move(pages);
@@ -298,10 +295,9 @@ void TfrEMFPages::LoadOldForm(TStream& stream, std::vector<TfrEMFPage>& pages)
         parent_->SelectStoredPrinter(header[0]);
     const int32_t count = checkedPageCount(stream, stream.ReadInteger());
     for (int32_t i = 0; i < count; ++i) {
-        const int32_t next = stream.ReadInteger();
+        int32_t next = 0;
         TfrEMFPage page;
-        readPaperFields(stream, page);
-        QByteArray metafile = stream.ReadBytes(checkedNextPosition(stream, next) - stream.Position());
+        const QByteArray metafile = readPage(stream, page, next);
         applyPaper(page);
         TfrPictureView picture;
         picture.SetBounds(0, 0, page.PageInfo.PageWidth, page.PageInfo.PageHeight);

@@ -1,4 +1,5 @@
 #include "report/fr_band_view.h"
+#include "report/fr_dset.h"
 #include "report/fr_memo_view.h"
 #include "report/fr_report.h"
 #include "report/fr_rich.h"
@@ -354,4 +355,13 @@ TEST_F(TemplateStream, AStoredPrinterIsSelectedUnlessTheReportKeepsTheDefault)
     report.KeepDefaultPrinter = 0;
     report.SelectStoredPrinter("depo");
     EXPECT_EQ(printer.PrinterIndex, 1);
+}
+
+TEST_F(TemplateStream, ARemovedDatasetIsForgotten)
+{
+    TfrReport report;
+    auto* dataset = new TfrUserDataset(&report);
+    report.Dataset = dataset;
+    delete dataset;
+    EXPECT_EQ(report.Dataset, nullptr);
 }
