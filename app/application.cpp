@@ -8,7 +8,11 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
 {
-    bool handled = false;
-    Guarded([&] { handled = QApplication::notify(receiver, event); });
-    return handled;
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        // shown the way a guarded handler shows it
+        Guarded([] { throw; });
+    }
+    return false;
 }

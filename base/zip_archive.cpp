@@ -9,6 +9,8 @@
 
 #include <zip.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -63,10 +65,22 @@ ArchivePtr openOver(const QByteArray& bytes, const QString& fileName, int flags,
 {
     zip_error_t error;
     zip_error_init(&error);
-    zip_source_t* source = zip_source_buffer_create(bytes.isEmpty() ? nullptr : bytes.constData(),
-                                                    static_cast<zip_uint64_t>(bytes.size()), 0, &error);
-    if (!source)
+    // An archive that is written gets a copy that libzip owns: writing shares the old buffer's pieces
+    // with the new one, and the source frees them as its own.
+    void* data = bytes.isEmpty() ? nullptr : const_cast<char*>(bytes.constData());
+    if (keep && data) {
+        data = std::malloc(static_cast<size_t>(bytes.size()));
+        if (!data)
+            throw EArchiveError(QStringLiteral("\"%1\" arşivi okunamadı: bellek yetersiz.").arg(fileName));
+        std::memcpy(data, bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+    const int owned = keep && data ? 1 : 0;
+    zip_source_t* source = zip_source_buffer_create(data, static_cast<zip_uint64_t>(bytes.size()), owned, &error);
+    if (!source) {
+        if (owned)
+            std::free(data);
         raise(fileName, QString(), reasonOf(&error));
+    }
     zip_t* archive = zip_open_from_source(source, flags, &error);
     if (!archive) {
         zip_source_free(source);

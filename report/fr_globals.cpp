@@ -3,6 +3,9 @@
 #include "base/string_list.h"
 #include "report/fr_functions.h"
 #include "report/fr_interpretator.h"
+#include "report/fr_pages.h"
+#include "report/fr_report.h"
+#include "report/fr_view.h"
 #include "report/fr_pars.h"
 #include "report/fr_strings.h"
 #include "report/fr_values.h"
@@ -91,6 +94,13 @@ void frInitEngine()
     frGlobalVariables = new TfrVariables;
     frGlobalCompressor = new TfrCompressor;
     frListeningViews.clear();
+    // The views reach the report's lookup and the page's bands through these.
+    frFindReportObject = [](const QString& name) {
+        return frCurrentReport != nullptr ? frCurrentReport->FindObject(name) : nullptr;
+    };
+    frPageBandOfType = [](TfrPage* page, uint8_t bandType) {
+        return page != nullptr && bandType < 22 ? page->Bands[bandType] : nullptr;
+    };
     if (QCoreApplication::instance() != nullptr)
         qAddPostRoutine(frDoneEngine);
 }

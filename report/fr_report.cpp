@@ -7,4 +7,11 @@ TfrReport::TfrReport(QObject* owner) : QObject(owner)
     frInitEngine();
 }
 
-TfrReport::~TfrReport() = default;
+TfrReport::~TfrReport()
+{
+    // The engine's globals must not point at a report that is gone.
+    if (frCurrentReport == this)
+        frCurrentReport = nullptr;
+    if (frMasterReport == this)
+        frMasterReport = nullptr;
+}

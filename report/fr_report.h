@@ -1,16 +1,20 @@
 #pragma once
 
+#include "base/string_list.h"
 #include "base/variant.h"
+#include "report/fr_emf_pages.h"
+#include "report/fr_pages.h"
+#include "report/fr_report_types.h"
 #include "report/fr_values.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
-#include <functional>
-
+class TfrDataset;
 class TfrExportFilter;
-class TfrView;
-class TStringList;
+class TfrPreview;
+class TStream;
 
 // The report component.
 class TfrReport : public QObject {
@@ -21,11 +25,59 @@ public:
 
     QString Title;
 
-    std::function<void(const QString& parName, Variant& parValue)> OnGetValue;
-    std::function<void(TStringList& memo, TfrView* view)> OnEnterRect;
-    std::function<void(const QString& name, const Variant& p1, const Variant& p2, const Variant& p3, QString& val)>
-        OnUserFunction;
+    // Settings, in the order the form data holds them.
+    QPointer<TfrDataset> Dataset;
+    bool GrayedButtons = false;
+    TfrPreviewZoom InitialZoom = pzDefault;
+    bool ModalPreview = true;
+    bool ModifyPrepared = true;
+    QPointer<TfrPreview> Preview;
+    TfrPreviewButtons PreviewButtons = frAllPreviewButtons;
+    TfrReportType ReportType = rtSimple;
+    bool ShowProgress = true;
+    bool StoreInDFM = false;
+
+    TfrNotifyEvent OnBeginDoc;
+    TfrNotifyEvent OnEndDoc;
+    TfrPageEvent OnBeginPage;
+    TfrPageEvent OnEndPage;
+    TfrBandEvent OnBeginBand;
+    TfrBandEvent OnEndBand;
+    TfrGetValueEvent OnGetValue;
+    TfrEnterRectEvent OnEnterRect;
+    TfrUserFunctionEvent OnUserFunction;
+    TfrProgressEvent OnProgress;
+    TfrBandEvent OnBeginColumn;
+    TfrPrintColumnEvent OnPrintColumn;
+    TfrManualBuildEvent OnManualBuild;
+
+    TfrPages Pages{this};
+    TfrEMFPages EMFPages{this};
+    TStringList Variables;  // category lines, and their variables indented by one blank
     TfrValues Values;
+    uint16_t KeepDefaultPrinter = 0;  // stored in the template; non-zero is set
+    uint16_t PrepareTwice = 0;
+    bool OutputRun = false;
+    bool Terminated = false;
+    bool FromTemplate = false;
+    TfrPage* FormingPage = nullptr;
+
+    // The template stream with its version byte; a body that cannot be read leaves one empty page and
+    // the message "Unsupported FRF format".
+    void LoadFromStream(TStream& stream);
+    void SaveToStream(TStream& stream);
+    // The form-data property "ReportForm": the template stream is in it only with StoreInDFM.
+    void ReadBinaryData(TStream& stream);
+    void WriteBinaryData(TStream& stream);
+    // Selects the printer a template or prepared report names, unless the report keeps the default.
+    void SelectStoredPrinter(const QString& printerName);
+    // The first template view of that name, case-insensitively, over the pages in order.
+    TfrView* FindObject(const QString& name) const;
+    void GetCategoryList(TStringList& list) const;
+    void GetVarList(int categoryNo, TStringList& list) const;
+    void SavePreparedReport(const QString& fileName);
+    // Missing or unreadable files raise; a damaged one raises EStreamError and keeps the pages.
+    void LoadPreparedReport(const QString& fileName);
 
     // Values of expressions: the parser's handlers while the report is built, the display text of a
     // memo's bracketed expression, the hooks views call before they print, the export hooks.
