@@ -24,7 +24,9 @@ TDateTime FromQDate(const QDate& date);
 TDateTime StrToDate(const QString& text);
 bool TryStrToDate(const QString& text, TDateTime& value);
 TDateTime StrToTime(const QString& text);
-TDateTime StrToDateTime(const QString& text);
+bool TryStrToTime(const QString& text, TDateTime& value);
+TDateTime StrToDateTime(const QString& text);  // a date, a time, or a date followed by a time
+bool TryStrToDateTime(const QString& text, TDateTime& value);
 
 // "dd/mm/yyyy" ("/" the locale's date separator), "dd.mm.yyyy", "d mmm yyyy", "d mmmm yyyy", "hh:nn:ss",
 // "h:nn", quoted literals; "c" the short date (and time when not zero).

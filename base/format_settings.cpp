@@ -18,6 +18,12 @@ TFormatSettings TFormatSettings::Turkish()
     s.DateSeparator = '.';
     s.TimeSeparator = ':';
     s.ShortDateFormat = "dd.mm.yyyy";
+    s.LongDateFormat = "d mmmm yyyy dddd";
+    s.TimeAMString = "ÖÖ";
+    s.TimePMString = "ÖS";
+    s.CurrencyString = "TL";
+    s.CurrencyFormat = 3;
+    s.NegCurrFormat = 8;
     s.LongTimeFormat = "hh:nn:ss";
     s.ShortTimeFormat = "hh:nn";
     s.LongMonthNames = {"Ocak", "Şubat", "Mart", "Nisan", "Mayıs", "Haziran",
@@ -60,6 +66,15 @@ TFormatSettings TFormatSettings::FromSystemLocale()
     }
     s.ShortDateFormat = QString(order).replace('/', sep);
     s.TimeSeparator = ':';
+    s.TimeAMString = locale.amText();
+    s.TimePMString = locale.pmText();
+    s.CurrencyString = locale.currencySymbol();
+    // Where the symbol stands, and whether a blank parts it from the number.
+    const QString one = locale.toCurrencyString(1.0);
+    const bool symbolFirst = one.startsWith(s.CurrencyString);
+    const bool blank = one.contains(' ') || one.contains(QChar(0xA0));
+    s.CurrencyFormat = (symbolFirst ? 0 : 1) + (blank ? 2 : 0);
+    s.NegCurrFormat = symbolFirst ? (blank ? 9 : 1) : (blank ? 8 : 5);
     for (int i = 1; i <= 12; ++i) {
         s.LongMonthNames << locale.monthName(i, QLocale::LongFormat);
         s.ShortMonthNames << locale.monthName(i, QLocale::ShortFormat);

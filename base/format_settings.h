@@ -12,12 +12,18 @@ struct TFormatSettings {
     QChar DateSeparator = '/';
     QChar TimeSeparator = ':';
     QString ShortDateFormat = "dd/mm/yyyy";  // "/" stands for DateSeparator
+    QString LongDateFormat = "dddd, d mmmm yyyy";
     QString LongTimeFormat = "hh:nn:ss";
     QString ShortTimeFormat = "hh:nn";
     QStringList ShortMonthNames;  // 12 names, January first
     QStringList LongMonthNames;
     QStringList ShortDayNames;    // 7 names, Sunday first
     QStringList LongDayNames;
+    QString TimeAMString = "AM";
+    QString TimePMString = "PM";
+    QString CurrencyString = "$";
+    int CurrencyFormat = 0;  // 0 "$1", 1 "1$", 2 "$ 1", 3 "1 $"
+    int NegCurrFormat = 1;   // 0 "($1)", 1 "-$1", ... 8 "-1 $" (the class library's sixteen layouts)
 
     static TFormatSettings Turkish();
     static TFormatSettings FromSystemLocale();

@@ -22,6 +22,7 @@ long double StrToFloat(const QString& text);
 bool TryStrToFloat(const QString& text, long double& value);
 int StrToInt(const QString& text);
 int64_t StrToInt64(const QString& text);
+bool TryStrToInt64(const QString& text, int64_t& value);
 bool TryStrToInt(const QString& text, int& value);
 int StrToIntDef(const QString& text, int defaultValue);
 

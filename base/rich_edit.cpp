@@ -1,8 +1,13 @@
 #include "base/rich_edit.h"
 
+#include "base/code_page.h"
 #include "base/color.h"
+#include "base/exceptions.h"
 #include "base/fonts.h"
+#include "base/rtf.h"
+#include "base/stream.h"
 
+#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -11,14 +16,15 @@ TRichEdit::TRichEdit(QWidget* parent) : QTextEdit(parent)
 {
     setAcceptRichText(true);
     setLineWrapMode(QTextEdit::NoWrap);
+    // The line operations are the program's own edits; an undo history would only grow.
+    document()->setUndoRedoEnabled(false);
+    textFormat_.setFont(document()->defaultFont());
 }
 
 int TRichEdit::LineCount() const
 {
-    // An empty document has no line, as the original's rich edit reports.
-    if (document()->isEmpty())
-        return 0;
-    return document()->blockCount();
+    const int blocks = document()->blockCount();
+    return document()->lastBlock().length() <= 1 ? blocks - 1 : blocks;
 }
 
 QString TRichEdit::Line(int index) const
@@ -32,10 +38,10 @@ void TRichEdit::SetLine(int index, const QString& text)
 {
     if (index < 0 || index >= LineCount())
         return;
-    QTextBlock block = document()->findBlockByNumber(index);
-    QTextCursor cursor(block);
+    QTextCursor cursor(document()->findBlockByNumber(index));
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    cursor.insertText(text);
+    const QTextCharFormat format = cursor.charFormat();
+    cursor.insertText(QString(text).replace('\n', ' ').replace('\r', ' '), format);
 }
 
 void TRichEdit::AddLine(const QString& text)
@@ -45,31 +51,30 @@ void TRichEdit::AddLine(const QString& text)
 
 void TRichEdit::AddLines(const QStringList& lines)
 {
+    if (lines.isEmpty())
+        return;
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
-    for (const QString& line : lines) {
-        if (LineCount() > 0 || !document()->isEmpty())
-            cursor.insertBlock();
-        else if (line.isEmpty()) {
-            // the first line of an empty document is an empty paragraph that must count
-            cursor.insertText(QString(QChar(0x200B)));
-            cursor.deletePreviousChar();
-        }
-        cursor.insertText(line);
-    }
+    // text typed after the last break is a line of its own
+    if (document()->lastBlock().length() > 1)
+        cursor.insertBlock(cursor.blockFormat(), textFormat_);
+    cursor.setBlockCharFormat(textFormat_);
+    cursor.insertText(lines.join('\n') + '\n', textFormat_);
     cursor.endEditBlock();
 }
 
 void TRichEdit::ClearLines()
 {
     clear();
+    QTextCursor cursor(document());
+    cursor.setBlockCharFormat(textFormat_);
 }
 
 QStringList TRichEdit::Lines() const
 {
     QStringList lines;
-    int n = LineCount();
+    const int n = LineCount();
     QTextBlock block = document()->begin();
     for (int i = 0; i < n && block.isValid(); ++i, block = block.next())
         lines << block.text();
@@ -78,10 +83,8 @@ QStringList TRichEdit::Lines() const
 
 void TRichEdit::SetLines(const QStringList& lines)
 {
-    clear();
-    if (lines.isEmpty())
-        return;
-    setPlainText(lines.join('\n'));
+    ClearLines();
+    AddLines(lines);
 }
 
 void TRichEdit::AssignLines(const TRichEdit& other)
@@ -91,10 +94,17 @@ void TRichEdit::AssignLines(const TRichEdit& other)
 
 void TRichEdit::SetFontSpec(const QString& name, int heightPixels, int style)
 {
-    QFont f = MakeFont(name, heightPixels, style);
+    const QFont f = MakeFont(name, heightPixels, style);
     setFont(f);
     document()->setDefaultFont(f);
-    setCurrentFont(f);
+    textFormat_ = QTextCharFormat();
+    textFormat_.setFont(f);
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    all.mergeCharFormat(textFormat_);
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+        QTextCursor(block).mergeBlockCharFormat(textFormat_);
+    setCurrentCharFormat(textFormat_);
 }
 
 void TRichEdit::SetBackgroundColor(int tcolor)
@@ -116,18 +126,31 @@ void TRichEdit::SetModified(bool modified)
 
 QByteArray TRichEdit::SaveRtf() const
 {
-    return toPlainText().toUtf8();
+    return WriteRtf(*document());
 }
 
 void TRichEdit::LoadRtf(const QByteArray& rtf)
 {
-    setPlainText(QString::fromUtf8(rtf));
+    if (ReadRtf(rtf, *document()))
+        return;
+    ClearLines();
+    QString text = FromCp1254(rtf);
+    text.replace("\r\n", "\n").replace('\r', '\n');
+    QTextCursor cursor(document());
+    cursor.insertText(text, textFormat_);
 }
 
-void TRichEdit::SaveToFile(const QString&) const
+void TRichEdit::SaveToFile(const QString& fileName) const
 {
+    QSaveFile file(fileName);
+    const QByteArray rtf = SaveRtf();
+    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit())
+        throw EInOutError(QStringLiteral("\"%1\" dosyası yazılamadı: %2").arg(fileName, file.errorString()));
 }
 
-void TRichEdit::LoadFromFile(const QString&)
+void TRichEdit::LoadFromFile(const QString& fileName)
 {
+    TMemoryStream stream;
+    stream.LoadFromFile(fileName);
+    LoadRtf(stream.Data());
 }

@@ -3,9 +3,12 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTextCharFormat>
 #include <QTextEdit>
 
 // The rich edit of every report pane and hidden store. Lines are paragraphs; its stream form is RTF.
+// As in the original control every line ends with a paragraph break, so the document of n lines has
+// n + 1 paragraphs, the last one empty; an empty document has no line.
 class TRichEdit : public QTextEdit {
     Q_OBJECT
 public:
@@ -29,7 +32,10 @@ public:
     void SetModified(bool modified);
 
     QByteArray SaveRtf() const;         // whole text, one paragraph per line
-    void LoadRtf(const QByteArray& rtf);  // plain text when the bytes are not RTF
+    void LoadRtf(const QByteArray& rtf);  // plain text (code page 1254) when the bytes are not RTF
     void SaveToFile(const QString& fileName) const;  // EInOutError when it cannot be written
     void LoadFromFile(const QString& fileName);      // EInOutError when it cannot be read
+
+private:
+    QTextCharFormat textFormat_;  // the format of text added through the line operations
 };

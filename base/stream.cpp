@@ -1,5 +1,6 @@
 #include "base/stream.h"
 
+#include "base/error_texts.h"
 #include "base/exceptions.h"
 
 #include <QFile>
@@ -13,12 +14,9 @@
 
 namespace {
 
-const QString kReadError = QStringLiteral("Akış okuma hatası");
-const QString kWriteError = QStringLiteral("Akış yazma hatası");
-
 [[noreturn]] void NegativePosition()
 {
-    throw EStreamError(QStringLiteral("Akış konumu sıfırdan küçük olamaz"));
+    throw EStreamError(ErrorTexts::NegativePosition());
 }
 
 template <class T>
@@ -95,10 +93,8 @@ long double DecodeExtended(uint64_t mantissa, uint16_t signExp)
 QString DescribeOpenFailure(const QString& fileName, bool creating)
 {
     if (creating)
-        return QStringLiteral("\"%1\" dosyası oluşturulamıyor.").arg(fileName);
-    if (!QFileInfo::exists(fileName))
-        return QStringLiteral("\"%1\" dosyası bulunamadı.").arg(fileName);
-    return QStringLiteral("\"%1\" dosyası açılamıyor.").arg(fileName);
+        return ErrorTexts::FileCreate(fileName);
+    return QFileInfo::exists(fileName) ? ErrorTexts::FileOpen(fileName) : ErrorTexts::FileNotFound(fileName);
 }
 
 }  // namespace
@@ -106,20 +102,20 @@ QString DescribeOpenFailure(const QString& fileName, bool creating)
 void TStream::ReadBuffer(void* buffer, int64_t count)
 {
     if (count < 0 || (count > 0 && Read(buffer, count) != count))
-        throw EReadError(kReadError);
+        throw EReadError(ErrorTexts::ReadError());
 }
 
 void TStream::WriteBuffer(const void* buffer, int64_t count)
 {
     if (count < 0 || (count > 0 && Write(buffer, count) != count))
-        throw EWriteError(kWriteError);
+        throw EWriteError(ErrorTexts::WriteError());
 }
 
 QByteArray TStream::ReadBytes(int64_t count)
 {
     // Checked before allocating, so that a damaged length field cannot ask for gigabytes.
     if (count < 0 || count > Remaining())
-        throw EReadError(kReadError);
+        throw EReadError(ErrorTexts::ReadError());
     QByteArray bytes(count, Qt::Uninitialized);
     ReadBuffer(bytes.data(), count);
     return bytes;
@@ -245,7 +241,7 @@ void TMemoryStream::LoadFromFile(const QString& fileName)
         throw EInOutError(DescribeOpenFailure(fileName, false));
     QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        throw EInOutError(QStringLiteral("\"%1\" dosyası okunamadı.").arg(fileName));
+        throw EInOutError(ErrorTexts::FileRead(fileName));
     data_ = std::move(bytes);
     pos_ = 0;
 }
@@ -292,7 +288,7 @@ int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin)
     if (base + offset < 0)
         NegativePosition();
     if (!file_->seek(base + offset))
-        throw EStreamError(QStringLiteral("\"%1\" dosyasında konumlanamadı.").arg(file_->fileName()));
+        throw EStreamError(ErrorTexts::FileSeek(file_->fileName()));
     return file_->pos();
 }
 
@@ -304,7 +300,7 @@ void TFileStream::SetSize(int64_t size)
         NegativePosition();
     const int64_t pos = file_->pos();
     if (!file_->resize(size))
-        throw EWriteError(kWriteError);
+        throw EWriteError(ErrorTexts::WriteError());
     if (pos > size)
         file_->seek(size);
 }

@@ -1,6 +1,7 @@
 #include "base/string_list.h"
 
 #include "base/code_page.h"
+#include "base/error_texts.h"
 #include "base/exceptions.h"
 #include "base/stream.h"
 #include "base/strings.h"
@@ -13,12 +14,12 @@ namespace {
 
 [[noreturn]] void IndexError(int index)
 {
-    throw EStringListError(QStringLiteral("Liste sırası sınırların dışında (%1)").arg(index));
+    throw EStringListError(ErrorTexts::ListIndex(index));
 }
 
 [[noreturn]] void SortedListError()
 {
-    throw EStringListError(QStringLiteral("Sıralı listede bu işlem yapılamaz"));
+    throw EStringListError(ErrorTexts::SortedListOperation());
 }
 
 bool NeedsQuotes(const QString& s)
@@ -66,7 +67,7 @@ int TStringList::AddObject(const QString& s, void* object)
         if (duplicates_ == dupIgnore)
             return index;
         if (duplicates_ == dupError)
-            throw EStringListError(QStringLiteral("Listede \"%1\" zaten var; aynı metin iki kez eklenemez").arg(s));
+            throw EStringListError(ErrorTexts::DuplicateString(s));
     }
     items_.insert(items_.begin() + index, Item{s, object});
     return index;
@@ -308,7 +309,7 @@ void TStringList::SaveToFile(const QString& fileName) const
     f.setDirectWriteFallback(true);
     const QByteArray bytes = ToCp1254(Text());
     if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        throw EInOutError(QStringLiteral("\"%1\" dosyasına yazılamadı.").arg(fileName));
+        throw EInOutError(ErrorTexts::FileWrite(fileName));
 }
 
 void TStringList::LoadFromStream(TStream& stream)

@@ -75,21 +75,22 @@ int Sign(int v) { return (v > 0) - (v < 0); }
 
 int Collate(const QString& a, const QString& b, bool caseSensitive)
 {
-    const QString la = AnsiLowerCase(a), lb = AnsiLowerCase(b);
-    const qsizetype n = std::min(la.size(), lb.size());
+    // Lower-cased a character at a time: sorting and finding call this often.
+    const qsizetype n = std::min(a.size(), b.size());
     int secondary = 0, tertiary = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const Weight wa = WeightOf(la.at(i)), wb = WeightOf(lb.at(i));
+        const QChar la = TurkishLower(a.at(i)), lb = TurkishLower(b.at(i));
+        const Weight wa = WeightOf(la), wb = WeightOf(lb);
         if (wa.primary != wb.primary)
             return Sign(wa.primary - wb.primary);
         if (!secondary)
             secondary = Sign(wa.secondary - wb.secondary);
         // Lower case before upper case, as the system's ordering does.
         if (!tertiary)
-            tertiary = Sign(int(a.at(i) != la.at(i)) - int(b.at(i) != lb.at(i)));
+            tertiary = Sign(int(a.at(i) != la) - int(b.at(i) != lb));
     }
-    if (la.size() != lb.size())
-        return la.size() < lb.size() ? -1 : 1;
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
     if (secondary)
         return secondary;
     return caseSensitive ? tertiary : 0;

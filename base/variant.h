@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <type_traits>
 #include <variant>
 
 // The class library's variant value: empty, null, integer, floating, date-time, string, boolean.
@@ -19,6 +20,12 @@ public:
     static Variant Null();
     Variant(int v);
     Variant(int64_t v);
+    // qint64 is long long while int64_t is long here: take it without an ambiguous conversion.
+    template <typename T>
+        requires(std::is_same_v<T, long long> && !std::is_same_v<long long, int64_t>)
+    Variant(T v) : Variant(int64_t(v))
+    {
+    }
     Variant(double v);
     Variant(long double v);
     Variant(bool v);

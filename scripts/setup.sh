@@ -11,9 +11,11 @@ if [ -n "$missing" ]; then
     SUDO=""
     [ "$(id -u)" -eq 0 ] || SUDO=sudo
     $SUDO apt-get update
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
+    # Through env: sudo drops the caller's environment.
+    $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
 fi
 build=${1:-build}
-shift || true
+# dash stops the script on a shift with nothing left, even behind || true.
+if [ $# -gt 0 ]; then shift; fi
 cmake -S "$here" -B "$here/$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 cmake --build "$here/$build"

@@ -1,0 +1,129 @@
+#include "app/key_filters.h"
+
+#include "base/format_settings.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+// Groups the integer part of an amount text with the thousands separator; the decimal part stays.
+QString regroupAmount(const QString& text)
+{
+    const QChar decimal = FormatSettings().DecimalSeparator;
+    const QChar thousands = FormatSettings().ThousandSeparator;
+    const qsizetype cut = text.indexOf(decimal);
+    const QString head = cut < 0 ? text : text.left(cut);
+    const QString tail = cut < 0 ? QString() : text.mid(cut);
+    QString digits;
+    for (QChar c : head)
+        if (c.isDigit())
+            digits += c;
+    QString grouped;
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            grouped += thousands;
+        grouped += digits[i];
+    }
+    return grouped + tail;
+}
+
+// How many characters before `position` are not thousands separators: the cursor's place in the
+// text that survives a regrouping.
+int significantBefore(const QString& text, int position)
+{
+    const QChar thousands = FormatSettings().ThousandSeparator;
+    int n = 0;
+    for (int i = 0; i < position && i < text.size(); ++i)
+        if (text[i] != thousands)
+            ++n;
+    return n;
+}
+
+int positionAfterSignificant(const QString& text, int count)
+{
+    const QChar thousands = FormatSettings().ThousandSeparator;
+    int i = 0;
+    while (i < text.size() && count > 0) {
+        if (text[i] != thousands)
+            --count;
+        ++i;
+    }
+    return i;
+}
+
+class KeyFilterObject : public QObject {
+public:
+    KeyFilterObject(QLineEdit* edit, KeyFilter filter) : QObject(edit), edit_(edit), filter_(filter)
+    {
+        if (filter_ == KeyFilter::Edit425KeyPress)
+            connect(edit, &QLineEdit::textEdited, this, [this] { regroup(); });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != edit_ || event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Backspace) {
+            stepOverSeparator();
+            return false;
+        }
+        // Shortcuts and keys without a printable character (arrows, Delete, Enter, Tab) go on.
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
+        const QString text = key->text();
+        if (text.size() != 1 || !text[0].isPrint())
+            return false;
+        return !accepts(text[0]);
+    }
+
+private:
+    bool accepts(QChar c) const
+    {
+        if (c >= '0' && c <= '9')
+            return true;
+        if (c != FormatSettings().DecimalSeparator)
+            return false;
+        if (filter_ != KeyFilter::Edit425KeyPress)
+            return true;
+        // One decimal separator; the one being replaced by a selection does not count.
+        QString rest = edit_->text();
+        if (edit_->hasSelectedText())
+            rest.remove(edit_->selectionStart(), edit_->selectedText().size());
+        return !rest.contains(c);
+    }
+
+    // Backspace right after a thousands separator takes the digit before it, not the separator that
+    // the regrouping would put back at once.
+    void stepOverSeparator()
+    {
+        if (filter_ != KeyFilter::Edit425KeyPress || edit_->hasSelectedText())
+            return;
+        const int at = edit_->cursorPosition();
+        if (at > 1 && edit_->text()[at - 1] == FormatSettings().ThousandSeparator)
+            edit_->setCursorPosition(at - 1);
+    }
+
+    void regroup()
+    {
+        const QString old = edit_->text();
+        const QString grouped = regroupAmount(old);
+        if (grouped == old)
+            return;
+        const int keep = significantBefore(old, edit_->cursorPosition());
+        edit_->setText(grouped);
+        edit_->setCursorPosition(positionAfterSignificant(grouped, keep));
+    }
+
+    QLineEdit* edit_;
+    KeyFilter filter_;
+};
+}  // namespace
+
+void InstallKeyFilter(QLineEdit* edit, KeyFilter filter)
+{
+    if (!edit)
+        return;
+    edit->installEventFilter(new KeyFilterObject(edit, filter));
+}

@@ -1,0 +1,141 @@
+#include "app/shell_routines.h"
+
+#include "base/format_settings.h"
+#include "base/numbers.h"
+#include "base/string_grid.h"
+
+#include <QDate>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+// Keeps the digits, a sign in the first position and (when wanted) the decimal separators.
+QString keepAmountCharacters(const QString& text, bool keepDecimal)
+{
+    const QChar decimal = FormatSettings().DecimalSeparator;
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if ((c >= '0' && c <= '9') || (i == 0 && (c == '+' || c == '-')) || (keepDecimal && c == decimal))
+            kept += c;
+    }
+    return kept;
+}
+
+long double amountFrom(const QString& text, bool keepDecimal)
+{
+    const QString kept = keepAmountCharacters(text, keepDecimal);
+    if (kept.isEmpty())
+        return 0;
+    return StrToFloat(kept);
+}
+
+int twoDigits(const QString& text, int at)
+{
+    if (!text[at].isDigit() || !text[at + 1].isDigit())
+        return -1;
+    return text[at].digitValue() * 10 + text[at + 1].digitValue();
+}
+}  // namespace
+
+long double StrToAmount(const QString& text)
+{
+    return amountFrom(text, true);
+}
+
+long double StrToWholeAmount(const QString& text)
+{
+    return amountFrom(text, false);
+}
+
+QString PadLeft(int width, const QString& text)
+{
+    return text.size() >= width ? text : QString(width - text.size(), ' ') + text;
+}
+
+QString PadRight(int width, const QString& text)
+{
+    return text.size() >= width ? text : text + QString(width - text.size(), ' ');
+}
+
+QString MidStr(const QString& text, int start, int count)
+{
+    if (count <= 0)
+        return QString();
+    if (start < 1) {
+        count += start - 1;
+        start = 1;
+        if (count <= 0)
+            return QString();
+    }
+    return text.mid(start - 1, count);
+}
+
+bool IsValidDateText(const QString& text)
+{
+    const QChar sep = FormatSettings().DateSeparator;
+    if (text.size() != 10)
+        return false;
+    for (int at : {2, 5})
+        if (text[at] != sep && text[at] != '.')
+            return false;
+    const int day = twoDigits(text, 0);
+    const int month = twoDigits(text, 3);
+    const int high = twoDigits(text, 6);
+    const int low = twoDigits(text, 8);
+    if (day < 0 || month < 0 || high < 0 || low < 0)
+        return false;
+    const int year = high * 100 + low;
+    return year >= 1 && QDate::isValid(year, month, day);
+}
+
+void DrawCellText(const QString& text, const QRect& cell, QPainter& painter, TCellAlignment alignment,
+                  const QFont& font)
+{
+    painter.save();
+    painter.setClipRect(cell, Qt::IntersectClip);
+    painter.fillRect(cell, painter.brush());
+    painter.setFont(font);
+    const QFontMetrics metrics(font, painter.device());
+    const int width = metrics.horizontalAdvance(text);
+    int x = cell.left() + 2;
+    if (alignment == taRightJustify)
+        x = cell.left() + cell.width() - width - 2;
+    else if (alignment == taCenter)
+        x = cell.left() + (cell.width() - width) / 2;
+    painter.drawText(QPoint(x, cell.top() + 2 + metrics.ascent()), text);
+    painter.restore();
+}
+
+void MoveGridRow(TStringGrid& grid, int from, int to)
+{
+    const int rows = grid.RowCount();
+    if (from == to || from < 0 || to < 0 || from >= rows || to >= rows)
+        return;
+    const int cols = grid.ColCount();
+    QStringList moved;
+    for (int c = 0; c < cols; ++c)
+        moved << grid.Cells(c, from);
+    const int step = from < to ? 1 : -1;
+    for (int r = from; r != to; r += step)
+        for (int c = 0; c < cols; ++c)
+            grid.SetCells(c, r, grid.Cells(c, r + step));
+    for (int c = 0; c < cols; ++c)
+        grid.SetCells(c, to, moved[c]);
+}
+
+void DeleteRow(TStringGrid& grid, int row)
+{
+    const int rows = grid.RowCount();
+    if (row < grid.FixedRows() || row >= rows)
+        return;
+    // The last data row is emptied rather than removed: a grid needs one row to type into.
+    if (rows - 1 <= grid.FixedRows()) {
+        for (int c = grid.FixedCols(); c < grid.ColCount(); ++c)
+            grid.SetCells(c, row, QString());
+        return;
+    }
+    MoveGridRow(grid, row, rows - 1);
+    grid.SetRowCount(rows - 1);
+}

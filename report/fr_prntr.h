@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+
+class TPrinter;
+
+// Page geometry the engine places everything by; report units are 93/1.022 per inch horizontally and
+// 93/1.015 vertically, device values printer pixels.
+struct TfrPrinterInfo {
+    int32_t PhysicalWidthDev = 0;
+    int32_t PhysicalHeightDev = 0;
+    int32_t PageWidth = 0;
+    int32_t PageHeight = 0;
+    int32_t OffsetXDev = 0;
+    int32_t OffsetYDev = 0;
+    int32_t OffsetX = 0;
+    int32_t OffsetY = 0;
+    int32_t PrintableWidthDev = 0;
+    int32_t PrintableHeightDev = 0;
+    int32_t PrintableWidth = 0;
+    int32_t PrintableHeight = 0;
+
+    bool operator==(const TfrPrinterInfo&) const = default;
+};
+
+// One row of the built-in paper table: id in the paper numbering the templates store, size in 0.1 mm.
+struct TfrPaperInfo {
+    int32_t Typ;
+    int32_t X;
+    int32_t Y;
+};
+
+constexpr int frPaperCount = 67;
+constexpr int frCustomPaper = 256;
+extern const std::array<TfrPaperInfo, frPaperCount> frPaperSizes;
+
+// Stands between the engine and the printers: the installed printers plus a virtual printer that lays
+// out pages from the paper table when no printer is installed or chosen.
+class TfrPrinter {
+public:
+    TfrPrinter();
+
+    void AttachPrinter(TPrinter* printer);
+    void SetPrinterIndex(int index);
+    void SetPaper(int paperSize, int width, int height, int orientation);
+    bool IsEqualPaper(int paperSize, int width, int height, int orientation) const;
+    void GetPageInfo(TfrPrinterInfo& info) const;
+    void ReadPrinterState();
+    void ApplyPrinterState();
+
+    bool IsVirtual() const { return PrinterIndex == VirtualPrinterIndex; }
+    TPrinter* Printer() const { return printer_; }
+
+    QStringList PaperNames;
+    QStringList Printers;
+    int PrinterIndex = 0;
+    int VirtualPrinterIndex = 0;
+    uint8_t Orientation = 0;
+    int32_t PaperSize = 0;
+    int32_t PaperWidth = 0;
+    int32_t PaperHeight = 0;
+    std::array<int16_t, 256> PaperSizes{};
+    int PaperCount = 0;
+
+private:
+    bool hasInstalledPrinters() const;
+    TPrinter* printer_ = nullptr;
+    QStringList tableNames_;
+};
+
+// The engine's one printer object, attached to the program's printer on first use.
+TfrPrinter& frPrinterObject();

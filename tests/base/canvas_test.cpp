@@ -1,0 +1,149 @@
+#include "base/canvas.h"
+#include "base/text_run_recorder.h"
+
+#include <QImage>
+#include <QPicture>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TFont Courier(int size = 10)
+{
+    TFont f;
+    f.Name = "Courier New";
+    f.Size = size;
+    return f;
+}
+
+}  // namespace
+
+TEST(CanvasTest, RecorderKeepsRunsInDrawingOrderWithBounds)
+{
+    TTextRunRecorder rec(800, 600);
+    int width = 0;
+    int lineHeight = 0;
+    {
+        TCanvas c(&rec);
+        c.SetFont(Courier(), -13);
+        width = c.TextWidth("Birinci");
+        lineHeight = c.LineHeight();
+        c.TextOut(10, 20, "Birinci");
+        c.TextOut(300, 5, "İkinci satır");
+        c.TextOutClipped(50, 100, TRect{0, 0, 800, 600}, "Üçüncü");
+    }
+    ASSERT_EQ(rec.Runs().size(), 3u);
+    EXPECT_EQ(rec.Runs()[0].Text, "Birinci");
+    EXPECT_EQ(rec.Runs()[1].Text, "İkinci satır");
+    EXPECT_EQ(rec.Runs()[2].Text, "Üçüncü");
+    const QRect& b = rec.Runs()[0].Bounds;
+    EXPECT_EQ(b.left(), 10);
+    EXPECT_EQ(b.top(), 20);
+    EXPECT_NEAR(b.width(), width, 1);
+    EXPECT_NEAR(b.height(), lineHeight, 1);
+    EXPECT_EQ(rec.Runs()[1].Bounds.topLeft(), QPoint(300, 5));
+}
+
+TEST(CanvasTest, RotatedTextRunsUpwardsFromItsPoint)
+{
+    TTextRunRecorder rec(800, 600);
+    int width = 0;
+    {
+        TCanvas c(&rec);
+        TLogFont lf;
+        lf.Font = Courier();
+        lf.Height = -13;
+        lf.Orientation = 900;
+        c.SetFont(lf);
+        width = c.TextWidth("Yukarı");
+        c.TextOut(100, 400, "Yukarı");
+    }
+    ASSERT_EQ(rec.Runs().size(), 1u);
+    const QRect& b = rec.Runs()[0].Bounds;
+    // the cell's top edge lies on x = 100 and the text ends `width` above y = 400
+    EXPECT_EQ(b.left(), 100);
+    EXPECT_NEAR(b.bottom() + 1, 400, 1);
+    EXPECT_NEAR(b.height(), width, 1);
+}
+
+TEST(CanvasTest, RecordedDrawingReplaysItsTexts)
+{
+    QPicture pic;
+    {
+        TCanvas c(&pic);
+        c.SetFont(Courier(8), -11);
+        c.TextOut(0, 0, "satır bir");
+        c.TextOut(0, 12, "satır iki");
+    }
+    TTextRunRecorder rec(800, 600);
+    {
+        TCanvas c(&rec);
+        c.StretchDraw(TRect{100, 100, 300, 200}, pic, QSize(100, 50));
+    }
+    ASSERT_EQ(rec.Runs().size(), 2u);
+    EXPECT_EQ(rec.Runs()[0].Text, "satır bir");
+    EXPECT_EQ(rec.Runs()[1].Text, "satır iki");
+    // stretched twice in both directions: the second line starts 24 pixels below the first
+    EXPECT_EQ(rec.Runs()[0].Bounds.topLeft(), QPoint(100, 100));
+    EXPECT_NEAR(rec.Runs()[1].Bounds.top(), 124, 1);
+}
+
+TEST(CanvasTest, PlacedAndJustifiedTextFillTheirWidth)
+{
+    TTextRunRecorder rec(800, 600);
+    int natural = 0;
+    {
+        TCanvas c(&rec);
+        c.SetFont(Courier(), -13);
+        natural = c.TextWidth("iki kelime bir");
+        c.TextOutPlaced(0, 0, TRect{0, 0, 800, 600}, "iki kelime bir", natural + 28);
+        c.SetTextJustification(30, 2);
+        c.TextOut(0, 20, "iki kelime bir");
+        c.SetTextJustification(0, 0);
+        c.TextOut(0, 40, "iki kelime bir");
+    }
+    ASSERT_EQ(rec.Runs().size(), 3u);
+    EXPECT_NEAR(rec.Runs()[0].Bounds.width(), natural + 28, 1);
+    EXPECT_NEAR(rec.Runs()[1].Bounds.width(), natural + 30, 1);
+    EXPECT_NEAR(rec.Runs()[2].Bounds.width(), natural, 1);
+}
+
+TEST(CanvasTest, MeasuringIsAtScreenResolution)
+{
+    TMeasureBitmap bmp;
+    TCanvas& c = bmp.Canvas();
+    EXPECT_EQ(c.PixelsPerInchY(), 96);
+    c.SetFontPoints(Courier(10));
+    EXPECT_EQ(c.FontPixelHeight(), 13);
+    // Courier New cells are 0.6 of the character height wide
+    EXPECT_NEAR(c.TextWidth("0123456789"), 78, 2);
+    TRect r = c.CalcTextRect("ab\r\nabcd\r\nc", TRect{5, 7, 15, 17});
+    EXPECT_EQ(r.Left, 5);
+    EXPECT_EQ(r.Top, 7);
+    EXPECT_EQ(r.Width(), c.TextWidth("abcd"));
+    EXPECT_EQ(r.Height(), 3 * c.LineHeight());
+}
+
+TEST(CanvasTest, FramesAndFillsCoverTheOriginalsPixels)
+{
+    QImage img(20, 20, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    {
+        TCanvas c(&img);
+        c.SetBrush(0x0000FF);
+        c.FillRect(TRect{2, 2, 5, 5});
+        c.SetPen(0, 1);
+        c.Line(10, 1, 15, 1);  // x 10..14
+        c.SetBrushClear();
+        c.Rectangle(10, 10, 15, 15);  // outline 10..14
+    }
+    EXPECT_EQ(img.pixel(4, 4), qRgb(255, 0, 0));
+    EXPECT_EQ(img.pixel(5, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(10, 1), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(14, 1), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(15, 1), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(10, 10), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(14, 14), qRgb(0, 0, 0));
+    EXPECT_EQ(img.pixel(15, 14), qRgb(255, 255, 255));
+    EXPECT_EQ(img.pixel(12, 12), qRgb(255, 255, 255));
+}
