@@ -17,6 +17,41 @@ const QStringList& PayrollHeadings()
     return headings;
 }
 
+const std::vector<PayrollRateEdit>& PayrollRateEdits()
+{
+    static const std::vector<PayrollRateEdit> edits = {
+        {"Edit379", "SGK İşçi", "14", 5},
+        {"Edit380", "SGK İşveren", "20,50", 5},
+        {"Edit381", "İşsizlik İşçi", "1", 5},
+        {"Edit382", "İşsizlik İşveren", "2", 5},
+        {"Edit383", "Günlük Özel İndirim", "0", 12},
+        {"Edit384", "Gelir Vergisi Oranı", "15", 5},
+        {"Edit385", "Damga Vergisi Oranı", "0,759", 5},
+        {"Edit386", "SGK Taban", "1.201,50", 21},
+        {"Edit387", "SGK Tavan", "7.809,90", 21},
+    };
+    return edits;
+}
+
+PayrollRates ReadPayrollRates(const std::function<QString(const QString& name)>& text)
+{
+    auto rate = [&](const char* name) {
+        for (const PayrollRateEdit& e : PayrollRateEdits())
+            if (qstrcmp(e.name, name) == 0)
+                return ReadPayrollAmount(text(name), e.label);
+        return 0.0L;
+    };
+    PayrollRates r;
+    r.ceiling = rate("Edit387");
+    r.sgkWorker = rate("Edit379");
+    r.sgkEmployer = rate("Edit380");
+    r.unemploymentWorker = rate("Edit381");
+    r.unemploymentEmployer = rate("Edit382");
+    r.incomeTax = rate("Edit384");
+    r.stampTax = rate("Edit385");
+    return r;
+}
+
 long double ReadPayrollAmount(const QString& text, const QString& what)
 {
     try {
@@ -93,10 +128,24 @@ QStringList PayrollTotalTexts(const PayrollTotals& totals)
     return texts;
 }
 
+namespace {
+bool readable(const PayrollRow& row, int from, int to)
+{
+    try {
+        for (int c = from; c <= to; ++c)
+            readCell(row, c);
+        return true;
+    } catch (const EConvertError&) {
+        return false;
+    }
+}
+}  // namespace
+
 PayrollRecalcResult RecalculatePayroll(std::vector<PayrollRow>& grid, int first, int last,
                                        const PayrollRatesReader& rates)
 {
     PayrollRecalcResult result;
+    last = std::min(last, static_cast<int>(grid.size()) - 1);
     // The edits do not change during the pass: read them once, when a row first needs them.
     std::optional<PayrollRates> cached;
     PayrollRatesReader once = [&]() -> PayrollRates {
@@ -104,33 +153,57 @@ PayrollRecalcResult RecalculatePayroll(std::vector<PayrollRow>& grid, int first,
             cached = rates();
         return *cached;
     };
+
+    // Row by row, each computed row re-totalled the grid, and an unreadable cell anywhere in the
+    // totalled rows stopped the pass there. Counting those rows keeps that without re-totalling.
+    int totalled = 1;
+    while (totalled < static_cast<int>(grid.size()) && !grid[totalled][0].isEmpty())
+        ++totalled;
+    std::vector<char> unreadable(totalled, 0), unreadableAfterTidying(totalled, 0);  // the latter: columns 4 to 14
+    int unreadableRows = 0;
+    for (int r = 1; r < totalled; ++r) {
+        unreadableAfterTidying[r] = !readable(grid[r], 4, 14);
+        unreadable[r] = unreadableAfterTidying[r] || !readable(grid[r], 2, 3);
+        unreadableRows += unreadable[r];
+    }
+
     // Rows after the last computed one as they were before the pass touched them: a row that computes
     // nothing leaves the totals as they were, so they must not see its tidied texts.
     std::vector<std::pair<int, PayrollRow>> untotalled;
-    last = std::min(last, static_cast<int>(grid.size()) - 1);
     for (int r = std::max(first, 1); r <= last; ++r) {
         untotalled.emplace_back(r, grid[r]);
+        bool computed = false;
         try {
-            if (ComputePayrollRow(grid[r], once)) {
-                result.lastComputedRow = r;
-                untotalled.clear();
-            }
+            computed = ComputePayrollRow(grid[r], once);
         } catch (...) {
             result.error = std::current_exception();
             result.errorRow = r;
             break;
         }
+        if (r < totalled) {
+            // A computed row is all fresh texts; an uncomputed one had its gross and net tidied.
+            const bool isUnreadable = !computed && unreadableAfterTidying[r];
+            unreadableRows += int(isUnreadable) - int(unreadable[r]);
+        }
+        if (!computed)
+            continue;
+        if (unreadableRows > 0) {
+            try {
+                ComputePayrollTotals(grid);
+            } catch (...) {
+                result.error = std::current_exception();
+            }
+            result.errorRow = r;
+            break;
+        }
+        result.lastComputedRow = r;
+        untotalled.clear();
     }
     if (result.lastComputedRow < 0)
         return result;
     for (auto& [r, before] : untotalled)
         std::swap(grid[r], before);
-    try {
-        result.totals = ComputePayrollTotals(grid);
-    } catch (...) {
-        if (!result.error)
-            result.error = std::current_exception();
-    }
+    result.totals = ComputePayrollTotals(grid);
     for (auto& [r, before] : untotalled)
         std::swap(grid[r], before);
     return result;

@@ -28,6 +28,18 @@ struct PayrollRates {
     long double stampTax = 0;        // %
     long double ceiling = 0;         // SGK ceiling, monthly
 };
+// The rate edits above the grid, in the order shown. Design texts are written with the Turkish separators.
+struct PayrollRateEdit {
+    const char* name;
+    const char* label;
+    const char* designText;
+    int maxLength;
+};
+const std::vector<PayrollRateEdit>& PayrollRateEdits();
+// Reads the rates from the edits' texts, looked up by object name; an unreadable text raises
+// EConvertError naming the edit's label.
+PayrollRates ReadPayrollRates(const std::function<QString(const QString& name)>& text);
+
 // Rates are read only when a row has something to compute, as a bad rate text must not stop rows
 // that need none.
 using PayrollRatesReader = std::function<PayrollRates()>;

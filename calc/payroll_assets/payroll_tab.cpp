@@ -35,24 +35,6 @@
 QString DecimalTypedFlag;
 
 namespace {
-struct RateEdit {
-    const char* name;
-    const char* label;
-    const char* designText;  // written for the Turkish separators
-    int maxLength;
-};
-const RateEdit kRateEdits[] = {
-    {"Edit379", "SGK İşçi", "14", 5},
-    {"Edit380", "SGK İşveren", "20,50", 5},
-    {"Edit381", "İşsizlik İşçi", "1", 5},
-    {"Edit382", "İşsizlik İşveren", "2", 5},
-    {"Edit383", "Günlük Özel İndirim", "0", 12},
-    {"Edit384", "Gelir Vergisi Oranı", "15", 5},
-    {"Edit385", "Damga Vergisi Oranı", "0,759", 5},
-    {"Edit386", "SGK Taban", "1.201,50", 21},
-    {"Edit387", "SGK Tavan", "7.809,90", 21},
-};
-
 struct TotalEdit {
     const char* name;
     const char* label;
@@ -85,7 +67,7 @@ QString localized(const QString& turkishText)
 
 QString rateLabel(const char* name)
 {
-    for (const RateEdit& e : kRateEdits)
+    for (const PayrollRateEdit& e : PayrollRateEdits())
         if (qstrcmp(e.name, name) == 0)
             return e.label;
     return name;
@@ -156,7 +138,7 @@ void PayrollCalculator::build()
     rates->setFrameShape(QFrame::StyledPanel);
     auto* rateGrid = new QGridLayout(rates);
     int c = 0;
-    for (const RateEdit& e : kRateEdits) {
+    for (const PayrollRateEdit& e : PayrollRateEdits()) {
         QLineEdit* edit = addRateEdit(rateGrid, c++, e.name, e.label, e.designText, e.maxLength);
         const bool amount = qstrcmp(e.name, "Edit386") == 0 || qstrcmp(e.name, "Edit387") == 0;
         InstallKeyFilter(edit, amount ? KeyFilter::Edit425KeyPress : KeyFilter::Edit379KeyPress);
@@ -289,16 +271,7 @@ QString PayrollCalculator::rateText(const char* name) const
 
 PayrollRates PayrollCalculator::readRates() const
 {
-    auto rate = [this](const char* name) { return ReadPayrollAmount(rateText(name), rateLabel(name)); };
-    PayrollRates r;
-    r.ceiling = rate("Edit387");
-    r.sgkWorker = rate("Edit379");
-    r.sgkEmployer = rate("Edit380");
-    r.unemploymentWorker = rate("Edit381");
-    r.unemploymentEmployer = rate("Edit382");
-    r.incomeTax = rate("Edit384");
-    r.stampTax = rate("Edit385");
-    return r;
+    return ReadPayrollRates([this](const QString& name) { return rateText(name.toLatin1().constData()); });
 }
 
 PayrollRow PayrollCalculator::readRow(int row) const
@@ -470,17 +443,21 @@ void PayrollCalculator::MenuItem8Click()
 
 void PayrollCalculator::SpeedButton52Click()
 {
-    GrossFromNetInputs in;
-    in.sgkWorker = static_cast<double>(ReadPayrollAmount(rateText("Edit379"), rateLabel("Edit379")));
-    in.unemploymentWorker = static_cast<double>(ReadPayrollAmount(rateText("Edit381"), rateLabel("Edit381")));
-    in.dailyDeduction = static_cast<double>(ReadPayrollAmount(rateText("Edit383"), rateLabel("Edit383")));
-    in.incomeTax = static_cast<double>(ReadPayrollAmount(rateText("Edit384"), rateLabel("Edit384")));
-    in.stampTax = static_cast<double>(ReadPayrollAmount(rateText("Edit385"), rateLabel("Edit385")));
     const int r = grid_->Row();
     if (r < 1)
         return;
-    const double net = static_cast<double>(ReadPayrollAmount(grid_->Cells(3, r), PayrollHeadings()[3]));
-    in.ceiling = static_cast<double>(ReadPayrollAmount(rateText("Edit387"), rateLabel("Edit387")));
+    auto value = [](const QString& text, const QString& what) {
+        return static_cast<double>(ReadPayrollAmount(text, what));
+    };
+    auto rate = [&](const char* name) { return value(rateText(name), rateLabel(name)); };
+    GrossFromNetInputs in;
+    in.sgkWorker = rate("Edit379");
+    in.unemploymentWorker = rate("Edit381");
+    in.dailyDeduction = rate("Edit383");
+    in.incomeTax = rate("Edit384");
+    in.stampTax = rate("Edit385");
+    const double net = value(grid_->Cells(3, r), PayrollHeadings()[3]);
+    in.ceiling = rate("Edit387");
     grid_->SetCells(2, r, FormatPayrollMoney(GrossFromNet(in, net).gross));
     StringGrid5Click();
 }

@@ -52,10 +52,11 @@ protected:
     void type(const QString& keys)
     {
         grid->SetEditorMode(true);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // editors of cells left
         auto* editor = grid->viewport()->findChild<QLineEdit*>();
         ASSERT_NE(editor, nullptr);
         for (QChar ch : keys) {
-            const int key = ch.isDigit() ? Qt::Key_0 + ch.digitValue() : ch == u',' ? Qt::Key_Comma : ch.unicode();
+            const int key = ch.isDigit() ? int(Qt::Key_0) + ch.digitValue() : ch == u',' ? int(Qt::Key_Comma) : int(ch.unicode());
             QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));
             QApplication::sendEvent(editor, &press);
             QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch));
@@ -146,13 +147,15 @@ TEST_F(PayrollTabTest, TypingGroupsWholeAmountsAndFiltersKeys)
     type("7");
     EXPECT_EQ(grid->Cells(2, 1), "12.345,57");
 
-    grid->setCurrentCell(1, 3);
+    // Rows without a gross, as selecting a cell of a row with one recomputes it.
+    grid->SetRowCount(4);
+    grid->setCurrentCell(2, 3);
     type("4x.9");
-    EXPECT_EQ(grid->Cells(3, 1), "49");
+    EXPECT_EQ(grid->Cells(3, 2), "49");
 
-    grid->setCurrentCell(1, 5);
+    grid->setCurrentCell(3, 5);
     type("77");
-    EXPECT_EQ(grid->Cells(5, 1), "");
+    EXPECT_EQ(grid->Cells(5, 3), "");
 }
 
 TEST_F(PayrollTabTest, KeyInANamedLastRowAppendsARow)
