@@ -1,7 +1,137 @@
 #include "calc/payroll_assets/turnover_tab.h"
 
+#include "app/help_window.h"
 #include "app/main_window.h"
+#include "calc/payroll_assets/calculator_widgets.h"
+#include "calc/payroll_assets/turnover_ratios.h"
+#include "base/rich_edit.h"
 
-void InstallTurnoverTab(TForm1&)
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+struct GroupCaptions {
+    const char* group;
+    const char* opening;
+    const char* closing;
+    const char* flow;
+};
+
+constexpr std::array<GroupCaptions, 5> Groups{{
+    {"Alacaklar Devir Hızı Değerleri", "D.Başı Alacak Tutarı", "D.Sonu Alacak Tutarı", "D.İçi Toplam Satışlar"},
+    {"Satıcılar Devir Hızı Değerleri", "D.Başı Borç Tutarı", "D.Sonu Borç Tutarı", "D.İçi Toplam Alımlar"},
+    {"Ticari Stoklar Devir Hızı Değerleri", "Ticari Stok D.Başı Tutarı", "Ticari Stok D.Sonu Tutarı",
+     "Ticari Stok Toplam Çıkışları"},
+    {"Hammadde Stoklar Devir Hızı Değerleri", "D.Başı Tutarı", "D.Sonu Tutarı", "Toplam Çıkışlar"},
+    {"Y.Mamul Stoklar Devir Hızı Değerleri", "D.Başı Tutarı", "D.Sonu Tutarı", "Toplam Çıkışlar"},
+}};
+
+}  // namespace
+
+TurnoverRatioCalculator::TurnoverRatioCalculator(TForm1& form) : QObject(&form)
 {
+    setObjectName("TurnoverRatioCalculator");
+    QWidget* tab = form.TabSheet14;
+    QVBoxLayout* body = form.AddNavHeader(tab, "           DEVİR HIZLARI HESAPLAMA");
+    auto* panel = new QWidget(tab);
+    panel->setObjectName("JvNavPaneToolPanel12");
+    body->addWidget(panel, 1);
+    auto* title = MakeLabel(panel, "           DEVİR HIZLARI HESAPLAMA");
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+
+    auto* inputs = new QVBoxLayout;
+    const EditSpec amount{.maxLength = 22, .rightAligned = true, .filter = KeyFilter::Edit425KeyPress};
+    for (size_t g = 0; g < Groups.size(); ++g) {
+        auto* box = new QGroupBox(Groups[g].group, panel);
+        auto* grid = new QGridLayout(box);
+        const char* captions[3] = {Groups[g].opening, Groups[g].closing, Groups[g].flow};
+        for (int k = 0; k < 3; ++k) {
+            const size_t index = g * 3 + k;
+            AmountEdits[index] = MakeEdit(box, QString("Edit%1").arg(399 + index), amount);
+            grid->addWidget(MakeLabel(box, captions[k]), 0, k);
+            grid->addWidget(AmountEdits[index], 1, k);
+        }
+        inputs->addWidget(box);
+    }
+
+    auto* period = new QGridLayout;
+    DateTimePicker64 = MakeDatePicker(panel, "DateTimePicker64", QDate(2014, 1, 1));
+    DateTimePicker65 = MakeDatePicker(panel, "DateTimePicker65", QDate(2014, 12, 31));
+    Edit398 = MakeEdit(panel, "Edit398");
+    period->addWidget(MakeLabel(panel, "Dönembaşı Tarihi"), 0, 0);
+    period->addWidget(DateTimePicker64, 0, 1);
+    period->addWidget(MakeLabel(panel, "Dönemsonu Tarihi"), 1, 0);
+    period->addWidget(DateTimePicker65, 1, 1);
+    period->addWidget(MakeLabel(panel, "GENEL AÇIKLAMA"), 2, 0);
+    period->addWidget(Edit398, 2, 1);
+    inputs->addLayout(period);
+    for (const char* hint :
+         {"* Dönembaşı Tarihi Devir Hızı Hesaplanacak İşlemin, Dönembaşı değerinin alındığı tarihtir.",
+          "** Dönemsonu Tarihi Devir Hızı Hesaplanacak İşlemin, Dönemsonu değerinin alındığı tarihtir.",
+          "***Genel Açıklamaya Firma ismini ve dönemini yazınız. Bu bölümde yazan rapor başlığı olarak "
+          "çıkacaktır."}) {
+        QLabel* label = MakeLabel(panel, hint);
+        label->setWordWrap(true);
+        inputs->addWidget(label);
+    }
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setObjectName("TurnoverButtons");
+    buttons->addWidget(MakeButton(panel, "SpeedButton56", "HESAPLA", [this] { SpeedButton56Click(); }));
+    buttons->addWidget(MakeButton(panel, "SpeedButton57", "SIFIRLA", [this] { SpeedButton57Click(); }));
+    buttons->addWidget(MakeButton(panel, "tfXPButton10", "YARDIM", [this] { tfXPButton10Click(); }));
+    buttons->addStretch();
+    inputs->addLayout(buttons);
+    inputs->addStretch();
+
+    RichEdit13 = MakeReportPane(panel, "RichEdit13");
+    RichEdit13->SetBackgroundColor(0x00FFFBF0);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(inputs);
+    columns->addWidget(RichEdit13, 1);
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(title);
+    layout->addLayout(columns, 1);
+}
+
+void TurnoverRatioCalculator::SpeedButton56Click()
+{
+    std::array<long double, 15> amounts{};
+    for (size_t i = 0; i < AmountEdits.size(); ++i)
+        amounts[i] = ReformatAmount(AmountEdits[i]);
+    RichEdit13->ClearLines();
+    const TDateTime start = PickerDate(DateTimePicker64);
+    const TDateTime end = PickerDate(DateTimePicker65);
+    TurnoverGroups groups;
+    for (size_t g = 0; g < groups.size(); ++g)
+        groups[g] = {amounts[g * 3], amounts[g * 3 + 1], amounts[g * 3 + 2]};
+    // Every day count first, so that a division by zero leaves the pane empty.
+    const TurnoverDaysList days = TurnoverDaysOf(groups, static_cast<long double>(end) - start);
+    RichEdit13->AddLines(TurnoverReportLines(Edit398->text(), start, end, days));
+}
+
+void TurnoverRatioCalculator::SpeedButton57Click()
+{
+    RichEdit13->ClearLines();
+    for (QLineEdit* edit : AmountEdits)
+        edit->clear();
+}
+
+void TurnoverRatioCalculator::tfXPButton10Click()
+{
+    yardimF().ShowTopic("yardimdev");
+}
+
+void InstallTurnoverTab(TForm1& form)
+{
+    new TurnoverRatioCalculator(form);
 }

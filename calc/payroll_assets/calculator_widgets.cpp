@@ -1,0 +1,124 @@
+#include "calc/payroll_assets/calculator_widgets.h"
+
+#include "app/shell_routines.h"
+#include "base/color.h"
+#include "base/dialogs.h"
+#include "base/fonts.h"
+#include "base/numbers.h"
+#include "base/rich_edit.h"
+
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+class TypedLengthFilter : public QObject {
+public:
+    TypedLengthFilter(QLineEdit* edit, int maxLength) : QObject(edit), edit_(edit), maxLength_(maxLength)
+    {
+        // A paste or a drop does not come as keys: keep what fits.
+        connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
+            if (text.size() > maxLength_)
+                edit_->setText(text.left(maxLength_));
+        });
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->text();
+        if (typed.isEmpty() || !typed.at(0).isPrint())
+            return false;
+        return edit_->text().size() - edit_->selectedText().size() >= maxLength_;
+    }
+
+private:
+    QLineEdit* edit_;
+    int maxLength_;
+};
+
+}  // namespace
+
+void SetTypedMaxLength(QLineEdit* edit, int maxLength)
+{
+    edit->installEventFilter(new TypedLengthFilter(edit, maxLength));
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const QString& name, const EditSpec& spec)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    if (spec.rightAligned)
+        edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (spec.readOnly)
+        edit->setReadOnly(true);
+    if (spec.filter)
+        InstallKeyFilter(edit, *spec.filter);
+    if (spec.maxLength > 0)
+        SetTypedMaxLength(edit, spec.maxLength);
+    return edit;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text)
+{
+    return new QLabel(text, parent);
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, std::function<void()> handler)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    ConnectGuarded(button, &QPushButton::clicked, button, std::move(handler));
+    return button;
+}
+
+TRichEdit* MakeReportPane(QWidget* parent, const QString& name)
+{
+    auto* pane = new TRichEdit(parent);
+    pane->setObjectName(name);
+    pane->SetFontSpec("Courier New", -11);
+    pane->setReadOnly(true);
+    pane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    pane->setTabStopDistance(48);  // a tab stop every half inch, as the statements were laid out for
+    return pane;
+}
+
+QWidget* MakeDatePicker(QWidget* parent, const QString& name, const QDate& designDate)
+{
+    auto* picker = new QDateEdit(designDate, parent);
+    picker->setObjectName(name);
+    picker->setDisplayFormat("dd.MM.yyyy");
+    picker->setCalendarPopup(true);
+    picker->setMinimumDate(QDate(100, 1, 1));
+    return picker;
+}
+
+TDateTime PickerDate(const QWidget* picker)
+{
+    return FromQDate(static_cast<const QDateEdit*>(picker)->date());
+}
+
+void SetPickerDate(QWidget* picker, const QDate& date)
+{
+    static_cast<QDateEdit*>(picker)->setDate(date);
+}
+
+long double ReformatAmount(QLineEdit* edit)
+{
+    edit->setText(FormatFloat("#,##0.00", StrToAmount(edit->text())));
+    return StrToAmount(edit->text());
+}
+
+void SetEditColor(QLineEdit* edit, int tcolor)
+{
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Base, ColorFromTColor(tcolor));
+    edit->setPalette(palette);
+}

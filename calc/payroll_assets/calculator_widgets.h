@@ -1,0 +1,46 @@
+#pragma once
+
+#include "app/key_filters.h"
+#include "base/date_time.h"
+
+#include <QDate>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+class TRichEdit;
+
+// Widgets of the severance, depreciation and turnover tabs, built as the form data described them.
+
+struct EditSpec {
+    int maxLength = 0;  // 0: no limit
+    bool rightAligned = false;
+    std::optional<KeyFilter> filter = std::nullopt;
+    bool readOnly = false;
+};
+QLineEdit* MakeEdit(QWidget* parent, const QString& name, const EditSpec& spec = {});
+
+// Limits what the user types, not what the program writes: the program may put a longer text (a
+// computed rate with fifteen digits) into an edit whose typing is limited to four characters.
+void SetTypedMaxLength(QLineEdit* edit, int maxLength);
+
+QLabel* MakeLabel(QWidget* parent, const QString& text);
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, std::function<void()> handler);
+
+// A read-only report pane in "Courier New", 11 pixels, with a vertical scroll bar.
+TRichEdit* MakeReportPane(QWidget* parent, const QString& name);
+
+// Date pickers: the date part is what these tabs read, as whole days.
+QWidget* MakeDatePicker(QWidget* parent, const QString& name, const QDate& designDate);
+TDateTime PickerDate(const QWidget* picker);
+void SetPickerDate(QWidget* picker, const QDate& date);
+
+// The edit's text read as an amount and written back as "#,##0.00"; returns the value of the new text.
+long double ReformatAmount(QLineEdit* edit);
+// Paints an edit's background (yellow while it has the focus, white otherwise).
+void SetEditColor(QLineEdit* edit, int tcolor);
