@@ -54,7 +54,7 @@ public:
 protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
-        if (grid_->EditorKeyEvent(object, event))
+        if (grid_->EditorEvent(object, event))
             return true;
         return QStyledItemDelegate::eventFilter(object, event);
     }
@@ -246,9 +246,17 @@ void TStringGrid::keyUp(QKeyEvent* event)
         onKeyUp_(event->key(), event->modifiers());
 }
 
-bool TStringGrid::EditorKeyEvent(QObject* editor, QEvent* event)
+bool TStringGrid::EditorEvent(QObject* editor, QEvent* event)
 {
     switch (event->type()) {
+    case QEvent::FocusOut: {
+        // A pop-up menu or another window taking the keyboard is no exit from the grid.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+            QApplication::focusWidget() != this && !isAncestorOf(QApplication::focusWidget()))
+            emit Exited();
+        return false;
+    }
     case QEvent::ShortcutOverride:
         if (matchesShortcut(this, static_cast<QKeyEvent*>(event))) {
             event->ignore();

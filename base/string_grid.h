@@ -54,9 +54,10 @@ public:
     bool EditorMode() const;
     void SetEditorMode(bool on);
 
-    // Keys of the cell editor: hooks first, and the grid's own action shortcuts win over the editor's
-    // (Shift+Ins, Shift+Del). Returns true when the key was taken.
-    bool EditorKeyEvent(QObject* editor, QEvent* event);
+    // Events of the cell editor: keys go to the hooks first, the grid's own action shortcuts win over
+    // the editor's (Shift+Ins, Shift+Del), and focus leaving the editor for outside the grid is the
+    // grid's exit. Returns true when the event was taken.
+    bool EditorEvent(QObject* editor, QEvent* event);
 
 signals:
     void CellSelected(int col, int row);  // the original's OnClick / OnSelectCell

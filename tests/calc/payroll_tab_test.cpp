@@ -95,6 +95,23 @@ TEST_F(PayrollTabTest, SelectingARowComputesItAndTheTotals)
     EXPECT_EQ(text("JustaEdit36"), "3.675,00");
 }
 
+TEST_F(PayrollTabTest, LeavingTheCellEditorForAnotherControlComputesTheRow)
+{
+    form_->show();
+    form_->ShowTab(form_->TabSheet13);
+    form_->activateWindow();
+    QApplication::processEvents();
+    grid->setCurrentCell(1, 2);
+    type("3000");
+    auto* editor = grid->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), editor);
+    Find<QLineEdit>("Edit379")->setFocus();
+    EXPECT_EQ(grid->Cells(3, 1), "2.144,73");
+    EXPECT_EQ(text("JustaEdit36"), "3.675,00");
+}
+
 TEST_F(PayrollTabTest, RecalculateComputesEveryRowAndTotalsNumberedRows)
 {
     fillRow(1, "Ayşe", "3000", "31");
