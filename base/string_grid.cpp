@@ -12,11 +12,13 @@ namespace {
 class GridDelegate : public QStyledItemDelegate {
 public:
     explicit GridDelegate(TStringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+    // The grid goes first when it is destroyed; its editors still send events on their way out.
+    void Detach() { grid_ = nullptr; }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::paint(painter, option, index);
-        if (grid_->OnDrawCell()) {
+        if (grid_ && grid_->OnDrawCell()) {
             painter->save();
             painter->setClipRect(option.rect);
             bool fixed = index.row() < grid_->FixedRows() || index.column() < grid_->FixedCols();
@@ -30,7 +32,7 @@ public:
                           const QModelIndex& index) const override
     {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        if (auto* line = qobject_cast<QLineEdit*>(editor); line && grid_) {
             // Typing writes through to the cell, so the grid's cells always hold what is shown.
             QPersistentModelIndex cell(index);
             TStringGrid* grid = grid_;
@@ -54,7 +56,7 @@ public:
 protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
-        if (grid_->EditorEvent(object, event))
+        if (grid_ && grid_->EditorEvent(object, event))
             return true;
         return QStyledItemDelegate::eventFilter(object, event);
     }
@@ -96,6 +98,12 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent)
             emit CellSelected(col, row);
     });
     refreshFixed();
+}
+
+TStringGrid::~TStringGrid()
+{
+    if (auto* delegate = dynamic_cast<GridDelegate*>(itemDelegate()))
+        delegate->Detach();
 }
 
 QTableWidgetItem* TStringGrid::itemAt(int col, int row, bool create)

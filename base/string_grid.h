@@ -13,6 +13,7 @@ class TStringGrid : public QTableWidget {
     Q_OBJECT
 public:
     explicit TStringGrid(QWidget* parent = nullptr);
+    ~TStringGrid() override;
 
     QString Cells(int col, int row) const;
     void SetCells(int col, int row, const QString& text);  // grows nothing: out of range is ignored
