@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -83,8 +84,16 @@ PayrollCalculator::PayrollCalculator(TForm1& form) : QObject(&form), form_(form)
 {
     setObjectName("PayrollCalculator");
     build();
+    // The registry outlives a window; a document of a closed window has nothing to go to.
+    QPointer<PayrollCalculator> self(this);
+    auto calculator = [self] {
+        if (!self)
+            throw Exception("Ücret hesaplama penceresi kapalı.");
+        return self.data();
+    };
     RegisterDocumentKind(
-        "5", [this] { return GetStringsToSave5(); }, [this](const QStringList& lines) { SetStringsFromLoad5(lines); });
+        "5", [calculator] { return calculator()->GetStringsToSave5(); },
+        [calculator](const QStringList& lines) { calculator()->SetStringsFromLoad5(lines); });
     form.AddFormCreateHook([this] { FormCreate(); });
 }
 
