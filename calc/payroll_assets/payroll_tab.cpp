@@ -248,7 +248,6 @@ void PayrollCalculator::FormCreate()
     }
     renumberRows();
     grid_->setCurrentCell(1, 1);
-    LoadUcretSettings(form_);
 }
 
 bool PayrollCalculator::eventFilter(QObject* watched, QEvent* event)

@@ -11,7 +11,6 @@ namespace {
 // Line i of the member holds the text of edit i.
 const char* const kMemberEdits[] = {"Edit379", "Edit380", "Edit381", "Edit382", "Edit383", "Edit384",
                                     "Edit385", "Edit386", "Edit387", "Edit424", "Edit423"};
-constexpr int kMemberLines = 13;  // the store's empty lines as it starts
 }  // namespace
 
 void ucretsakla(TForm1& form)
@@ -25,30 +24,8 @@ void ucretsakla(TForm1& form)
         Edit387Exit(*e);
 
     TRichEdit& store = *form.RichEdit12;
-    // A member read from an older, shorter archive must still take every value.
-    QStringList lines = store.Lines();
-    while (lines.size() < kMemberLines)
-        lines << QString();
-    if (lines != store.Lines())
-        store.SetLines(lines);
     for (int i = 0; i < static_cast<int>(std::size(kMemberEdits)); ++i)
         if (QLineEdit* e = edit(kMemberEdits[i]))
             store.SetLine(i, e->text());
     WriteSettingsMember(form, "ucret", store);
-}
-
-void LoadUcretSettings(TForm1& form)
-{
-    TRichEdit& store = *form.RichEdit12;
-    if (store.LineCount() == 0) {
-        QStringList empty;
-        for (int i = 0; i < kMemberLines; ++i)
-            empty << QString();
-        store.SetLines(empty);
-    }
-    if (!ReadSettingsMember("ucret", store))
-        return;
-    for (int i = 0; i < static_cast<int>(std::size(kMemberEdits)) && i < store.LineCount(); ++i)
-        if (auto* e = form.findChild<QLineEdit*>(kMemberEdits[i]))
-            e->setText(store.Line(i));
 }
