@@ -12,6 +12,7 @@ public:
     explicit TDateTimePicker(QWidget* parent = nullptr);
 
     TDateTime DateTime() const;          // date and time of day
+    TDateTime Date() const { return DateTime(); }  // as the class library reads it: with the time
     void SetDateTime(TDateTime value);
     void SetDate(TDateTime date);        // keeps the time of day; the fraction of date is ignored
     TDateTime Time() const;              // the time of day alone

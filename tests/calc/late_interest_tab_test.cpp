@@ -8,6 +8,9 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDateTimeEdit>
+#include <QFile>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <vector>
@@ -269,6 +272,23 @@ TEST_P(LateInterestRuns, WholeReport)
 INSTANTIATE_TEST_SUITE_P(EdgeCases, LateInterestRuns, ::testing::ValuesIn(RunCases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(LateInterestTab, AnAmountLongerThanWhatCanBeTypedIsWrittenWhole)
+{
+    QLineEdit* amount = Find<QLineEdit>("Edit373");
+    amount->setFocus();
+    for (QChar c : QString("1234567890123456789012")) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + c.digitValue(), Qt::NoModifier, QString(c));
+        QApplication::sendEvent(amount, &press);
+    }
+    EXPECT_EQ(amount->text().size(), 21);
+
+    Type("Edit373", "12345678901234567");
+    Dates({2019, 10, 20}, {2019, 10, 20});
+    Click("SpeedButton47");
+    Click("SpeedButton47");
+    EXPECT_EQ(Text("Edit373"), "12.345.678.901.234.567,00");
+}
+
 TEST_F(LateInterestTab, ResetEmptiesTheReportAndStartsANewSection)
 {
     Type("Edit372", "X");
@@ -320,10 +340,15 @@ TEST_F(LateInterestTab, ButtonsAndTheirCaptions)
     EXPECT_FALSE(Find<QAbstractButton>("SpeedButton4")->isEnabled());
 }
 
-TEST_F(LateInterestTab, HelpShowsTheHelpWindow)
+TEST_F(LateInterestTab, HelpShowsItsTopicFromTheWorkingFolder)
 {
+    QFile topic(Path("yardimgec"));
+    ASSERT_TRUE(topic.open(QIODevice::WriteOnly));
+    topic.write("{\\rtf1\\ansi\\ansicpg1254 Gecikme faizi yard\\'fdm\\par}");
+    topic.close();
     Click("tfXPButton13");
     EXPECT_TRUE(yardimF().isVisible());
+    EXPECT_EQ(yardimF().RichEdit1->toPlainText().trimmed(), "Gecikme faizi yardım");
     yardimF().hide();
     EXPECT_TRUE(TestDialogs().shown.empty());
 }
