@@ -1,14 +1,14 @@
+#include "app/application.h"
+#include "app/help_window.h"
 #include "app/main_window.h"
 #include "base/dialogs.h"
 #include "base/fonts.h"
 #include "base/format_settings.h"
 #include "calc/calculators.h"
 
-#include <QApplication>
-
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    TApplication app(argc, argv);
     SetApplicationTitle("Tavrelo Çözüm");
     QApplication::setApplicationName("Tavrelo Çözüm");
     SetFormatSettings(TFormatSettings::FromSystemLocale());
@@ -16,6 +16,7 @@ int main(int argc, char* argv[])
 
     TForm1 form;
     InstallCalculators(form);
+    yardimF();  // the help window exists from the start, hidden until a help button shows it
     form.FormCreate();
     form.resize(1200, 800);
     form.show();

@@ -48,6 +48,8 @@ public:
     void ShowTab(QWidget* tabSheet);
 
 private:
+    void buildHome();
+
     QString fileName_;
     std::vector<std::function<void()>> formCreateHooks_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 class TForm1;
@@ -16,3 +17,11 @@ bool WriteSettingsMember(TForm1& form, const QString& member, TRichEdit& store);
 // Loads the member into `store`. Returns false when there is no archive or no such member (the store
 // keeps its text); a damaged archive or one under another password shows a message and returns false.
 bool ReadSettingsMember(const QString& member, TRichEdit& store);
+
+// Start-up: removes what an interrupted write left beside the archive, then loads "ucret" into
+// RichEdit12 and "repo" into RichEdit1 and copies their lines into the edits of the calculators.
+// A damaged archive or one under another password is reported once and the design values stay.
+void LoadSettingsAtStartUp(TForm1& form);
+
+// The archive's fixed password.
+QByteArray SettingsArchivePassword();

@@ -106,6 +106,7 @@ void DrawCellText(const QString& text, const QRect& cell, QPainter& painter, TCe
         x = cell.left() + (cell.width() - width) / 2;
     painter.drawText(QPoint(x, cell.top() + 2 + metrics.ascent()), text);
     painter.restore();
+    painter.setFont(font);  // the canvas keeps the font, only the clip is undone
 }
 
 void MoveGridRow(TStringGrid& grid, int from, int to)

@@ -76,7 +76,10 @@ QRect TPrinter::FullPageRect() const
 
 QRect TPrinter::PrintableRect() const
 {
-    return printer_->pageLayout().paintRectPixels(printer_->resolution());
+    // The printer's margins, whatever page mode a caller left the device in.
+    QPageLayout layout = printer_->pageLayout();
+    layout.setMode(QPageLayout::StandardMode);
+    return layout.paintRectPixels(printer_->resolution());
 }
 
 void TPrinter::SetTitle(const QString& title)
@@ -93,8 +96,8 @@ bool TPrinter::BeginDoc()
 {
     if (painter_)
         return true;
-    // Printing places every view itself on the whole sheet.
-    printer_->setFullPage(true);
+    // The page's origin stays at the printable area's corner, as the engine expects of a printer: it
+    // shifts a page drawn on the whole sheet by the printer offsets itself.
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(printer_.get())) {
         painter_.reset();

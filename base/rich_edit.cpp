@@ -1,5 +1,6 @@
 #include "base/rich_edit.h"
 
+#include "base/atomic_file.h"
 #include "base/code_page.h"
 #include "base/color.h"
 #include "base/exceptions.h"
@@ -7,7 +8,6 @@
 #include "base/rtf.h"
 #include "base/stream.h"
 
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -142,10 +142,7 @@ void TRichEdit::LoadRtf(const QByteArray& rtf)
 
 void TRichEdit::SaveToFile(const QString& fileName) const
 {
-    QSaveFile file(fileName);
-    const QByteArray rtf = SaveRtf();
-    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size() || !file.commit())
-        throw EInOutError(QStringLiteral("\"%1\" dosyası yazılamadı: %2").arg(fileName, file.errorString()));
+    WriteFileAtomically(fileName, SaveRtf());
 }
 
 void TRichEdit::LoadFromFile(const QString& fileName)

@@ -1,5 +1,11 @@
 #include "report/fr_prntr.h"
 
+#include "base/printer.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -85,4 +91,21 @@ TEST(VirtualPrinter, UnknownPaperIdKeepsTheSize)
     p.SetPaper(48, 1000, 1000, 0);
     EXPECT_EQ(p.PaperWidth, 1000);
     EXPECT_EQ(p.PaperHeight, 1000);
+}
+
+TEST(RealPrinter, OriginAndPrintableAreaStayAtThePrintersMarginsWhilePrinting)
+{
+    TPrinter printer;
+    QTemporaryDir dir;
+    printer.SetOutputFileName(dir.filePath("page.pdf"));
+    printer.Device().setPageMargins(QMarginsF(10, 15, 10, 15), QPageLayout::Millimeter);
+    const QRect before = printer.PrintableRect();
+    ASSERT_TRUE(printer.BeginDoc());
+    // The painter's origin is the printable area's corner: its top-left maps to the area's offset.
+    const QRect window = printer.Canvas()->viewport();
+    EXPECT_EQ(printer.PrintableRect(), before);
+    printer.EndDoc();
+    EXPECT_EQ(printer.PrintableRect(), before);
+    EXPECT_EQ(window.size(), before.size());
+    EXPECT_GT(before.left(), 0);
 }

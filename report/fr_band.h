@@ -1,0 +1,64 @@
+#pragma once
+
+#include "base/string_list.h"
+#include "base/variant.h"
+
+#include <QList>
+#include <QString>
+
+#include <cstdint>
+#include <vector>
+
+class TfrBandView;
+class TfrDataset;
+class TfrPage;
+class TfrView;
+
+// A run-time band, made from a band view (or empty for a type without one) while a template page is
+// built; it prints its views onto the prepared page. Band types are those of the band views (0..21).
+class TfrBand {
+public:
+    TfrBand(uint8_t bandType, TfrPage* parent);
+    // Frees the bands chained behind it, and a data source it made itself after telling it Exit.
+    ~TfrBand();
+    TfrBand(const TfrBand&) = delete;
+    TfrBand& operator=(const TfrBand&) = delete;
+
+    TfrPage* Parent = nullptr;
+    TfrBandView* View = nullptr;
+    uint16_t Flags = 0;
+    TfrBand* Next = nullptr;
+    TfrBand* Prev = nullptr;
+    int FirstSubReport = 0;
+    int MaxY = 0;
+    bool BandDone = false;
+    std::vector<bool> SubReportDone;
+    int LocalPosition = 1;   // "LINE#"
+    int GlobalPosition = 1;  // "LINETHROUGH#"
+    Variant GroupStartValue;
+    TfrBand* HeaderBand = nullptr;
+    TfrBand* FooterBand = nullptr;
+    TfrBand* ChainEnd = nullptr;
+    // Aggregate entries "key=" + mark + total; the mark is "1" once the current record is counted.
+    TStringList Values;
+    int Count = 0;  // records aggregated since the last reset
+    bool KeepTotals = false;
+    int MeasuredHeight = -1;
+    int X = 0, Y = 0, DX = 0, DY = 0, UsedDY = 0;
+    uint8_t BandType = 0;
+    bool ShowWithoutDetail = false;
+    bool BreakAfter = false;
+    bool Stretched = false;
+    bool MayBreak = false;
+    bool Visible = true;
+    QList<TfrView*> Objects;  // the run-time views this band prints; the page owns them
+    TStringList Memo;
+    TStringList Script;
+    TfrDataset* DataSet = nullptr;
+    bool OwnsDataSet = false;
+    TfrDataset* ColumnDataSet = nullptr;
+    bool OwnsColumnDataSet = false;
+    QString GroupCondition;
+    bool PageBreakRequested = false;
+    bool ColumnBreakRequested = false;
+};

@@ -1,0 +1,40 @@
+#include "report/fr_globals.h"
+
+TfrReport* frCurrentReport = nullptr;
+TfrReport* frMasterReport = nullptr;
+TfrPage* frCurrentPage = nullptr;
+TfrBand* frCurrentBand = nullptr;
+TfrBand* frAggregateBand = nullptr;
+TfrView* frCurrentView = nullptr;
+int frCurrentPageNo = 0;
+int frTotalPages = 0;
+TDateTime frDate = 0;
+TDateTime frTime = 0;
+bool frBuildingFlag = false;
+bool frMeasureOnly = false;
+bool frAppendPage = false;
+bool frLastFooterPrinted = false;
+bool frAppendNextReport = false;
+int frPrevY = 0;
+int frPrevBottomY = 0;
+bool frErrorFlag = false;
+QString frErrorText;
+bool frDrawingCross = false;
+int frEngineMode = 0;
+uint8_t frDefaultCharset = 0;
+QList<TfrView*> frListeningViews;
+QString frCurrentVariable;
+Variant frCurrentValue;
+
+TfrParser* frGlobalParser = nullptr;
+TInterpretator* frGlobalInterpreter = nullptr;
+TfrVariables* frGlobalVariables = nullptr;
+TfrCompressor* frGlobalCompressor = nullptr;
+TStringList* frScratchMemo = nullptr;
+QImage* frMeasureBitmap = nullptr;
+QImage* frBandBrush = nullptr;
+TfrProgressForm* frProgressForm = nullptr;
+QStringList frBandTypeNames;
+QStringList frBoolFormats;
+QStringList frDateFormats;
+QStringList frTimeFormats;

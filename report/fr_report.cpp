@@ -1,0 +1,5 @@
+#include "report/fr_report.h"
+
+TfrReport::TfrReport(QObject* owner) : QObject(owner) {}
+
+TfrReport::~TfrReport() = default;

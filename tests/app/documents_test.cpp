@@ -1,0 +1,98 @@
+#include "app/documents.h"
+
+#include "app/main_window.h"
+#include "base/exceptions.h"
+#include "test_support.h"
+
+#include <QFile>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+class DocumentsTest : public WorkingFolderTest {
+protected:
+    void SetUp() override
+    {
+        WorkingFolderTest::SetUp();
+        oldKind_ = DocumentKind;
+        DocumentKind = "test";
+        RegisterDocumentKind(
+            "test", [this] { return saved_; }, [this](const QStringList& lines) { loaded_ = lines; });
+    }
+    void TearDown() override
+    {
+        RegisterDocumentKind("test", nullptr, nullptr);
+        DocumentKind = oldKind_;
+        WorkingFolderTest::TearDown();
+    }
+    QByteArray Bytes(const QString& name) const
+    {
+        QFile f(Path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<yok>");
+    }
+
+    QString oldKind_;
+    QStringList saved_ = {"Şirket,\"Ocak 2024\"", ",1,Ayşe Işık,17.002,12"};
+    QStringList loaded_;
+};
+
+TEST_F(DocumentsTest, SavesCodePage1254LinesAndLoadsThemBack)
+{
+    TForm1 form;
+    ASSERT_TRUE(form.SaveToFile(Path("bordro.tus")));
+    EXPECT_EQ(Bytes("bordro.tus"), QByteArray("\xdeirket,\"Ocak 2024\"\r\n,1,Ay\xfe" "e I\xfe\xfdk,17.002,12\r\n"));
+    LoadCalculatorDocument(Path("bordro.tus"));
+    EXPECT_EQ(loaded_, saved_);
+    EXPECT_TRUE(TestDialogs().Texts().isEmpty());
+}
+
+TEST_F(DocumentsTest, AnUnwritableTargetShowsTheMessage)
+{
+    QFile file(Path("dosya"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    const QString target = Path("dosya/bordro.tus");  // its folder is a file
+    EXPECT_FALSE(SaveCalculatorDocument(target));
+    ASSERT_EQ(TestDialogs().shown.size(), 1u);
+    EXPECT_EQ(TestDialogs().shown[0].text, "Dosya Saklanamıyor:\n" + target);
+    EXPECT_EQ(TestDialogs().shown[0].icon, DialogService::Error);
+}
+
+TEST_F(DocumentsTest, AFailedSaveLeavesTheOldDocumentIdentical)
+{
+    {
+        QFile old(Path("bordro.tus"));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("eski belge\r\n");
+    }
+    for (int i = 0; i < 200; ++i)
+        saved_ << QString("satır %1,1.000,00").arg(i);
+    // a file-size limit makes the disk "full" after 100 bytes, for root as well
+    rlimit oldLimit{};
+    getrlimit(RLIMIT_FSIZE, &oldLimit);
+    auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = oldLimit;
+    small.rlim_cur = 100;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool saved = SaveCalculatorDocument(Path("bordro.tus"));
+    setrlimit(RLIMIT_FSIZE, &oldLimit);
+    std::signal(SIGXFSZ, oldSignal);
+
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosya Saklanamıyor:\n" + Path("bordro.tus")});
+    EXPECT_EQ(Bytes("bordro.tus"), "eski belge\r\n");
+}
+
+TEST_F(DocumentsTest, AMissingFileOrKindRaisesAndLoadsNothing)
+{
+    EXPECT_THROW(LoadCalculatorDocument(Path("yok.tus")), EInOutError);
+    DocumentKind = "bilinmeyen";
+    QFile file(Path("var.tus"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_THROW(LoadCalculatorDocument(Path("var.tus")), Exception);
+    EXPECT_THROW(SaveCalculatorDocument(Path("var.tus")), Exception);
+    EXPECT_TRUE(loaded_.isEmpty());
+}
+}  // namespace
