@@ -5,6 +5,7 @@
 #include "app/settings_archive.h"
 #include "app/shell_routines.h"
 #include "base/color.h"
+#include "base/date_time_picker.h"
 #include "base/date_time.h"
 #include "base/dialogs.h"
 #include "base/rich_edit.h"
@@ -171,11 +172,9 @@ DepreciationCalculator::DepreciationCalculator(TForm1& form) : QObject(&form), f
 
 void DepreciationCalculator::FormCreate()
 {
+    // the rates themselves come with the settings the shell loads after this
     ComboBox1->setCurrentIndex(0);
     RevalYearsCleared = 1;
-    ReadSettingsMember("repo", *form_.RichEdit1);
-    for (int i = 0; i < RevaluationYearCount; ++i)
-        RateEdits[i]->setText(form_.RichEdit1->Line(RevaluationYearTable[i].repoLine));
 }
 
 bool DepreciationCalculator::eventFilter(QObject* watched, QEvent* event)
@@ -256,13 +255,6 @@ void DepreciationCalculator::SpeedButton69Click()
 void DepreciationCalculator::amortsakla()
 {
     TRichEdit& store = *form_.RichEdit1;
-    // A short member read at start-up would drop the rates silently: give the store its lines first.
-    const int lastLine = RevaluationYearTable.back().repoLine;
-    QStringList missing;
-    for (int line = store.LineCount(); line <= lastLine; ++line)
-        missing << QString();
-    if (!missing.isEmpty())
-        store.AddLines(missing);
     for (int i = 0; i < RevaluationYearCount; ++i)
         store.SetLine(RevaluationYearTable[i].repoLine, RateEdits[i]->text());
     WriteSettingsMember(form_, "repo", store);

@@ -11,6 +11,7 @@ class QComboBox;
 class QLineEdit;
 class QListWidget;
 class QWidget;
+class TDateTimePicker;
 class TForm1;
 class TRichEdit;
 
@@ -34,8 +35,8 @@ public:
     void amortsakla();
 
     QLineEdit* Edit422 = nullptr;  // asset name
-    QWidget* DateTimePicker68 = nullptr;  // entry
-    QWidget* DateTimePicker69 = nullptr;  // sale
+    TDateTimePicker* DateTimePicker68 = nullptr;  // entry
+    TDateTimePicker* DateTimePicker69 = nullptr;  // sale
     QLineEdit* Edit425 = nullptr;  // cost
     QLineEdit* Edit426 = nullptr;  // life in years
     QLineEdit* Edit427 = nullptr;  // rate in percent

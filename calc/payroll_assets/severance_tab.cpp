@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/shell_routines.h"
 #include "base/dialogs.h"
+#include "base/date_time_picker.h"
 #include "base/rich_edit.h"
 #include "calc/payroll_assets/calculator_widgets.h"
 #include "calc/payroll_assets/severance_notice_pay.h"

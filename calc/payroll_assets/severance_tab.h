@@ -7,6 +7,7 @@
 class QCheckBox;
 class QLineEdit;
 class QWidget;
+class TDateTimePicker;
 class TForm1;
 class TRichEdit;
 
@@ -28,8 +29,8 @@ public:
     QLineEdit* Edit435 = nullptr;  // company
     QLineEdit* Edit418 = nullptr;  // description
     QLineEdit* Edit419 = nullptr;  // register number
-    QWidget* DateTimePicker66 = nullptr;  // entry
-    QWidget* DateTimePicker67 = nullptr;  // exit
+    TDateTimePicker* DateTimePicker66 = nullptr;  // entry
+    TDateTimePicker* DateTimePicker67 = nullptr;  // exit
     QLineEdit* Edit415 = nullptr;  // monthly gross wage
     QLineEdit* Edit416 = nullptr;  // bonuses per year
     QLineEdit* Edit417 = nullptr;  // daily meal allowance

@@ -1,13 +1,16 @@
-#include "calc/payroll_assets/calculator_widgets.h"
 #include "calc/payroll_assets/depreciation_tab.h"
 #include "test_support.h"
+
+#include "base/date_time_picker.h"
 
 #include "app/settings_archive.h"
 #include "base/rich_edit.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -69,8 +72,8 @@ TEST_F(DepreciationTab, ProRataUsesTheEntryMonthAndTheSaleYear)
     Edit("Edit425")->setText("12.000");
     Edit("Edit426")->setText("4");
     Find<QComboBox>("ComboBox1")->setCurrentIndex(2);
-    SetPickerDate(Find<QWidget>("DateTimePicker68"), QDate(2009, 7, 15));
-    SetPickerDate(Find<QWidget>("DateTimePicker69"), QDate(2011, 3, 1));
+    Find<TDateTimePicker>("DateTimePicker68")->SetDate(EncodeDate(2009, 7, 15));
+    Find<TDateTimePicker>("DateTimePicker69")->SetDate(EncodeDate(2011, 3, 1));
     Click("SpeedButton64");
     const QStringList lines = Report();
     ASSERT_EQ(lines.size(), 6 + 3 * 3 + 25);
@@ -109,6 +112,19 @@ TEST_F(DepreciationTab, LifeAndRateEditsFollowEachOther)
     Edit("Edit426")->setText("");
     calc->Edit426Exit();
     EXPECT_EQ(Edit("Edit427")->text(), "");
+}
+
+TEST_F(DepreciationTab, TypingStopsAtTheEditLimitButComputedTextsDoNot)
+{
+    QLineEdit* rate = Edit("Edit427");
+    for (QChar c : QString("12345")) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(rate, &press);
+    }
+    EXPECT_EQ(rate->text(), "1234");
+    Edit("Edit426")->setText("7");
+    form_->findChild<DepreciationCalculator*>()->Edit426Exit();
+    EXPECT_EQ(rate->text(), "14,2857142857143");
 }
 
 TEST_F(DepreciationTab, TickAllThenClearAll)
@@ -166,9 +182,13 @@ TEST_F(DepreciationTab, SaveKeepsTheOtherLinesOfTheMemberAsTheyStand)
     EXPECT_EQ(form_->RichEdit1->Line(5), "faiz 5");
 }
 
-TEST_F(DepreciationTab, SaveGivesAShortStoreTheRateLines)
+TEST_F(DepreciationTab, ShortMemberStillStoresEveryRate)
 {
-    form_->RichEdit1->SetLines({"a", "b"});
+    TRichEdit shortMember;
+    shortMember.SetLines({"a", "b"});
+    ASSERT_TRUE(WriteSettingsMember(*form_, "repo", shortMember));
+    RecreateWindow();
+    EXPECT_EQ(Rates(), QStringList(RevaluationYearCount, ""));
     QStringList rates;
     for (int i = 0; i < RevaluationYearCount; ++i)
         rates << QString::number(i + 1);

@@ -1,6 +1,6 @@
-#include "calc/payroll_assets/calculator_widgets.h"
 #include "test_support.h"
 
+#include "base/date_time_picker.h"
 #include "base/date_time.h"
 #include "base/format_settings.h"
 #include "base/rich_edit.h"
@@ -117,8 +117,8 @@ protected:
     QString Text(const char* name) const { return Find<QLineEdit>(name)->text(); }
     void Dates(QDate entry, QDate exit)
     {
-        SetPickerDate(Find<QWidget>("DateTimePicker66"), entry);
-        SetPickerDate(Find<QWidget>("DateTimePicker67"), exit);
+        Find<TDateTimePicker>("DateTimePicker66")->SetDate(FromQDate(entry));
+        Find<TDateTimePicker>("DateTimePicker67")->SetDate(FromQDate(exit));
     }
     void Click(const char* name) { Find<QPushButton>(name)->click(); }
     QStringList Report() const { return Find<TRichEdit>("RichEdit14")->Lines(); }
@@ -196,9 +196,9 @@ TEST_F(SeveranceTab, NoticeUsesTheBandAndThePayrollRates)
 TEST_F(SeveranceTab, NoticeBeyondTheLastBandIsZeroWithoutText)
 {
     Text("Edit415", "3000");
-    Dates({1800, 1, 1}, {2100, 1, 1});
+    Dates({1900, 1, 1}, {2180, 1, 1});
     Click("SpeedButton62");
-    EXPECT_EQ(Report(), NoticeStatement("01.01.1800", "01.01.2100", {"3.000,00", "0,00 ", "0,00", "0,00", "0,00"}));
+    EXPECT_EQ(Report(), NoticeStatement("01.01.1900", "01.01.2180", {"3.000,00", "0,00 ", "0,00", "0,00", "0,00"}));
 }
 
 TEST_F(SeveranceTab, ExitBeforeEntryRefusesSeveranceAndPaysFourteenDaysNotice)
@@ -287,7 +287,20 @@ TEST_F(SeveranceTab, ResetKeepsDatesCeilingAndStampRate)
     EXPECT_FALSE(Find<QCheckBox>("CheckBox5")->isChecked());
     EXPECT_EQ(Text("Edit424"), "3.000,00");
     EXPECT_EQ(Text("Edit423"), "0,75");
-    EXPECT_EQ(ToQDate(PickerDate(Find<QWidget>("DateTimePicker66"))), QDate(2010, 1, 4));
+    EXPECT_EQ(ToQDate(Find<TDateTimePicker>("DateTimePicker66")->Date()), QDate(2010, 1, 4));
+}
+
+TEST_F(SeveranceTab, FixedRatesAreStoredWithThePayrollRates)
+{
+    Text("Edit424", "3.500,50");
+    Text("Edit423", "0,8");
+    Click("SpeedButton16");
+    RecreateWindow();
+    EXPECT_EQ(Text("Edit424"), "3.500,50");
+    EXPECT_EQ(Text("Edit423"), "0,8");
+    // the pickers keep the form's time of day under their design dates
+    EXPECT_NEAR(Find<TDateTimePicker>("DateTimePicker66")->DateTime(), EncodeDate(2011, 7, 1) + 0.9592653935, 1e-9);
+    EXPECT_NEAR(Find<TDateTimePicker>("DateTimePicker67")->DateTime(), EncodeDate(2015, 3, 31) + 0.9592653935, 1e-9);
 }
 
 TEST_F(SeveranceTab, BadAmountStopsBeforeAnyLine)
