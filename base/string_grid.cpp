@@ -1,7 +1,10 @@
 #include "base/string_grid.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStyledItemDelegate>
 
@@ -9,11 +12,13 @@ namespace {
 class GridDelegate : public QStyledItemDelegate {
 public:
     explicit GridDelegate(TStringGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+    // The grid goes first when it is destroyed; its editors still send events on their way out.
+    void Detach() { grid_ = nullptr; }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyledItemDelegate::paint(painter, option, index);
-        if (grid_->OnDrawCell()) {
+        if (grid_ && grid_->OnDrawCell()) {
             painter->save();
             painter->setClipRect(option.rect);
             bool fixed = index.row() < grid_->FixedRows() || index.column() < grid_->FixedCols();
@@ -23,9 +28,60 @@ public:
         }
     }
 
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor); line && grid_) {
+            // Typing writes through to the cell, so the grid's cells always hold what is shown.
+            QPersistentModelIndex cell(index);
+            TStringGrid* grid = grid_;
+            connect(line, &QLineEdit::textEdited, grid, [grid, cell](const QString& text) {
+                if (cell.isValid())
+                    grid->SetCells(cell.column(), cell.row(), text);
+            });
+        }
+        return editor;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        // The editor already shows the text it wrote through; setting it again would move the cursor.
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            if (line->text() == index.data(Qt::EditRole).toString())
+                return;
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (grid_ && grid_->EditorEvent(object, event))
+            return true;
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
 private:
     TStringGrid* grid_;
 };
+
+bool matchesShortcut(const QWidget* widget, const QKeyEvent* event)
+{
+    const QKeySequence pressed(event->keyCombination());
+    for (const QAction* action : widget->actions())
+        if (action->isEnabled() && action->shortcut() == pressed)
+            return true;
+    return false;
+}
+
+// Characters the original's key-press event sees: printable ones, Backspace and Enter.
+bool isTypedCharacter(const QKeyEvent* event)
+{
+    if (event->text().size() != 1)
+        return false;
+    const QChar ch = event->text().at(0);
+    return ch.isPrint() || ch == u'\b' || ch == u'\r';
+}
 }  // namespace
 
 TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent)
@@ -42,6 +98,12 @@ TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent)
             emit CellSelected(col, row);
     });
     refreshFixed();
+}
+
+TStringGrid::~TStringGrid()
+{
+    if (auto* delegate = dynamic_cast<GridDelegate*>(itemDelegate()))
+        delegate->Detach();
 }
 
 QTableWidgetItem* TStringGrid::itemAt(int col, int row, bool create)
@@ -150,4 +212,94 @@ void TStringGrid::focusOutEvent(QFocusEvent* event)
     QTableWidget::focusOutEvent(event);
     if (!isAncestorOf(QApplication::focusWidget()))
         emit Exited();
+}
+
+bool TStringGrid::EditorMode() const
+{
+    return state() == QAbstractItemView::EditingState;
+}
+
+void TStringGrid::SetEditorMode(bool on)
+{
+    if (on && !EditorMode() && currentIndex().isValid())
+        edit(currentIndex());
+    else if (!on && EditorMode())
+        setFocus();  // closes the editor, keeping its text
+}
+
+bool TStringGrid::keyDown(QKeyEvent* event, QWidget* editor)
+{
+    if (onKeyDown_)
+        onKeyDown_(event->key(), event->modifiers());
+    if (!onKeyPress_ || !isTypedCharacter(event))
+        return false;
+    const QChar typed = event->text().at(0);
+    QChar key = typed;
+    onKeyPress_(key);
+    if (key.isNull())
+        return true;
+    if (key != typed) {
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            line->insert(QString(key));
+            emit line->textEdited(line->text());
+        }
+        return true;
+    }
+    return false;
+}
+
+void TStringGrid::keyUp(QKeyEvent* event)
+{
+    if (onKeyUp_ && !event->isAutoRepeat())
+        onKeyUp_(event->key(), event->modifiers());
+}
+
+bool TStringGrid::EditorEvent(QObject* editor, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::FocusOut: {
+        // A pop-up menu or another window taking the keyboard is no exit from the grid.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason &&
+            QApplication::focusWidget() != this && !isAncestorOf(QApplication::focusWidget()))
+            emit Exited();
+        return false;
+    }
+    case QEvent::ShortcutOverride:
+        if (matchesShortcut(this, static_cast<QKeyEvent*>(event))) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    case QEvent::KeyPress:
+        if (forwardingKey_)
+            return false;
+        return keyDown(static_cast<QKeyEvent*>(event), qobject_cast<QWidget*>(editor));
+    case QEvent::KeyRelease:
+        keyUp(static_cast<QKeyEvent*>(event));
+        return false;
+    default:
+        return false;
+    }
+}
+
+void TStringGrid::keyPressEvent(QKeyEvent* event)
+{
+    // Keys the editor passed on (arrows) were seen by the hooks already.
+    if (!hasFocus()) {
+        QTableWidget::keyPressEvent(event);
+        return;
+    }
+    if (keyDown(event, nullptr))
+        return;
+    forwardingKey_ = true;
+    QTableWidget::keyPressEvent(event);
+    forwardingKey_ = false;
+}
+
+void TStringGrid::keyReleaseEvent(QKeyEvent* event)
+{
+    if (hasFocus())
+        keyUp(event);
+    QTableWidget::keyReleaseEvent(event);
 }

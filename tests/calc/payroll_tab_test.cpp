@@ -1,0 +1,386 @@
+#include "app/documents.h"
+#include "base/string_grid.h"
+#include "calc/payroll_assets/payroll_excel.h"
+#include "payroll_xlsx_reader.h"
+#include "test_support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+class PayrollTabTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        grid = Find<TStringGrid>("StringGrid5");
+    }
+
+    void fillRow(int row, const QString& name, const QString& gross, const QString& days, const QString& net = {})
+    {
+        if (grid->RowCount() <= row)
+            grid->SetRowCount(row + 1);
+        grid->SetCells(0, row, QString::number(row));
+        grid->SetCells(1, row, name);
+        grid->SetCells(2, row, gross);
+        grid->SetCells(3, row, net);
+        grid->SetCells(4, row, days);
+    }
+    QStringList rowTexts(int row) const
+    {
+        QStringList texts;
+        for (int c = 0; c < grid->ColCount(); ++c)
+            texts << grid->Cells(c, row);
+        return texts;
+    }
+    QStringList gridTexts() const
+    {
+        QStringList texts;
+        for (int r = 0; r < grid->RowCount(); ++r)
+            texts << rowTexts(r).join('|');
+        return texts;
+    }
+    void click(const char* button) { Find<QPushButton>(button)->click(); }
+    QString text(const char* edit) { return Find<QLineEdit>(edit)->text(); }
+
+    // Types into the cell editor of the current cell as a user does: press, then release.
+    void type(const QString& keys)
+    {
+        grid->SetEditorMode(true);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // editors of cells left
+        auto* editor = grid->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        for (QChar ch : keys) {
+            const int key = ch.isDigit() ? int(Qt::Key_0) + ch.digitValue() : ch == u',' ? int(Qt::Key_Comma) : int(ch.unicode());
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(editor, &press);
+            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(editor, &release);
+        }
+    }
+
+    TStringGrid* grid = nullptr;
+};
+
+TEST_F(PayrollTabTest, StartsWithHeadingsAndOneNumberedRow)
+{
+    EXPECT_EQ(grid->ColCount(), 17);
+    EXPECT_EQ(grid->RowCount(), 2);
+    EXPECT_EQ(grid->Cells(1, 0), "Adı Soyadı");
+    EXPECT_EQ(grid->Cells(16, 0), "TC Kimlik No");
+    EXPECT_EQ(grid->Cells(0, 1), "1");
+    EXPECT_EQ(grid->ColWidth(1), 140);
+    EXPECT_EQ(grid->ColWidth(4), 30);
+    EXPECT_EQ(text("Edit380"), "20,50");
+    EXPECT_EQ(text("Edit387"), "7.809,90");
+    EXPECT_FALSE(Find<QLineEdit>("Edit383")->isVisibleTo(form_->TabSheet13));
+}
+
+TEST_F(PayrollTabTest, SelectingARowComputesItAndTheTotals)
+{
+    fillRow(1, "Ayşe Yılmaz", "3000", "");
+    grid->SetCol(3);  // a selection change, as a click on another cell
+    EXPECT_EQ(rowTexts(1).mid(2, 13),
+              QStringList({"3.000,00", "2.144,73", "30", "420,00", "615,00", "30,00", "60,00", "1.125,00", "2.550,00",
+                           "382,50", "22,77", "855,27", "3.675,00"}));
+    EXPECT_EQ(text("JustaEdit2"), "3.000,00");
+    EXPECT_EQ(text("JustaEdit25"), "2.144,73");
+    EXPECT_EQ(text("JustaEdit26"), "30");
+    EXPECT_EQ(text("JustaEdit27"), "1.125,00");
+    EXPECT_EQ(text("JustaEdit36"), "3.675,00");
+}
+
+TEST_F(PayrollTabTest, LeavingTheCellEditorForAnotherControlComputesTheRow)
+{
+    form_->show();
+    form_->ShowTab(form_->TabSheet13);
+    form_->activateWindow();
+    QApplication::processEvents();
+    grid->setCurrentCell(1, 2);
+    type("3000");
+    auto* editor = grid->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), editor);
+    Find<QLineEdit>("Edit379")->setFocus();
+    EXPECT_EQ(grid->Cells(3, 1), "2.144,73");
+    EXPECT_EQ(text("JustaEdit36"), "3.675,00");
+}
+
+TEST_F(PayrollTabTest, RecalculateComputesEveryRowAndTotalsNumberedRows)
+{
+    fillRow(1, "Ayşe", "3000", "31");
+    fillRow(2, "Mehmet", "10000", "15");
+    fillRow(3, "Numarasız", "5000", "30");
+    grid->SetCells(0, 3, QString());
+    fillRow(4, "Zeynep", "5000", "30");
+    click("BitBtn8");
+    EXPECT_EQ(grid->Cells(4, 1), "30");
+    EXPECT_EQ(grid->Cells(14, 2), "5.878,61");
+    EXPECT_FALSE(grid->Cells(14, 4).isEmpty());
+    EXPECT_EQ(text("JustaEdit2"), "13.000,00");
+    EXPECT_EQ(text("JustaEdit35"), "2.141,10");
+    EXPECT_EQ(grid->Row(), 4);
+}
+
+TEST_F(PayrollTabTest, UnreadableRateIsReportedByName)
+{
+    fillRow(1, "Ayşe", "3000", "30");
+    Find<QLineEdit>("Edit384")->setText("1,5,0");
+    click("BitBtn8");
+    EXPECT_EQ(TestDialogs().Texts(), QStringList{"\"1,5,0\" geçerli bir sayı değil (Gelir Vergisi Oranı)."});
+    EXPECT_EQ(grid->Cells(2, 1), "3.000,00");
+    EXPECT_EQ(grid->Cells(5, 1), "");
+}
+
+TEST_F(PayrollTabTest, GrossFromNet)
+{
+    const struct {
+        const char* net;
+        const char* gross;
+        const char* recomputedNet;
+    } cases[] = {{"2.144,73", "3.000,00", "2.144,73"}, {"8000", "10.678,60", "7.999,99"}};
+    for (const auto& c : cases) {
+        fillRow(1, "Ayşe", "", "30", c.net);
+        grid->SetRow(1);
+        click("SpeedButton52");
+        EXPECT_EQ(grid->Cells(2, 1).toStdString(), c.gross);
+        EXPECT_EQ(grid->Cells(3, 1).toStdString(), c.recomputedNet);
+    }
+}
+
+TEST_F(PayrollTabTest, TypingGroupsWholeAmountsAndFiltersKeys)
+{
+    grid->setCurrentCell(1, 2);
+    type("12345");
+    EXPECT_EQ(grid->Cells(2, 1), "12.345");
+    type(",5");
+    EXPECT_EQ(grid->Cells(2, 1), "12.345,5");
+    type("7");
+    EXPECT_EQ(grid->Cells(2, 1), "12.345,57");
+
+    // Rows without a gross, as selecting a cell of a row with one recomputes it.
+    grid->SetRowCount(4);
+    grid->setCurrentCell(2, 3);
+    type("4x.9");
+    EXPECT_EQ(grid->Cells(3, 2), "49");
+
+    grid->setCurrentCell(3, 5);
+    type("77");
+    EXPECT_EQ(grid->Cells(5, 3), "");
+}
+
+TEST_F(PayrollTabTest, KeyInANamedLastRowAppendsARow)
+{
+    grid->SetCells(1, 1, "A");
+    grid->setCurrentCell(1, 2);
+    type("1");
+    EXPECT_EQ(grid->RowCount(), 2);
+    grid->SetCells(1, 1, "Ali");
+    type("2");
+    EXPECT_EQ(grid->RowCount(), 3);
+    EXPECT_EQ(grid->Cells(0, 2), "2");
+}
+
+TEST_F(PayrollTabTest, EditEnterAndExitTexts)
+{
+    auto* edit383 = Find<QLineEdit>("Edit383");
+    edit383->setText("1234");
+    QFocusEvent out(QEvent::FocusOut);
+    QApplication::sendEvent(edit383, &out);
+    EXPECT_EQ(edit383->text(), "1,234");
+    QFocusEvent in(QEvent::FocusIn);
+    QApplication::sendEvent(edit383, &in);
+    EXPECT_EQ(edit383->text(), "1234");
+
+    auto* edit387 = Find<QLineEdit>("Edit387");
+    QApplication::sendEvent(edit387, &in);
+    EXPECT_EQ(edit387->palette().color(QPalette::Base), QColor(Qt::yellow));
+    QApplication::sendEvent(edit387, &out);
+    EXPECT_EQ(edit387->palette().color(QPalette::Base), QColor(Qt::white));
+    EXPECT_EQ(edit387->text(), "7.809,90");
+}
+
+TEST_F(PayrollTabTest, TotalsTakeNoTyping)
+{
+    auto* total = Find<QLineEdit>("JustaEdit2");
+    total->setText("1,00");
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5");
+    QApplication::sendEvent(total, &key);
+    QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, "\b");
+    QApplication::sendEvent(total, &backspace);
+    EXPECT_EQ(total->text(), "1,00");
+}
+
+TEST_F(PayrollTabTest, ResetAsksFirst)
+{
+    fillRow(1, "Ayşe", "3000", "30");
+    fillRow(2, "Mehmet", "4000", "30");
+    click("BitBtn8");
+    TestDialogs().answers = {DialogService::AnswerNo};
+    click("BitBtn14");
+    EXPECT_EQ(grid->RowCount(), 3);
+    EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosyayı Boşaltmak istediğinizden eminmisiniz?"});
+
+    TestDialogs().answers = {DialogService::AnswerYes};
+    click("BitBtn14");
+    EXPECT_EQ(grid->RowCount(), 2);
+    EXPECT_EQ(rowTexts(1), QStringList({"1"}) + QStringList(16, QString()));
+    EXPECT_EQ(text("JustaEdit2"), "");
+    EXPECT_EQ(text("JustaEdit36"), "");
+}
+
+TEST_F(PayrollTabTest, InsertAndDeleteRows)
+{
+    fillRow(1, "Ayşe", "3000", "30");
+    fillRow(2, "Mehmet", "4000", "30");
+    fillRow(3, "", "", "");
+    grid->SetRow(2);
+    Find<QAction>("MenuItem7")->trigger();
+    EXPECT_EQ(grid->RowCount(), 5);
+    EXPECT_EQ(grid->Cells(1, 2), "");
+    EXPECT_EQ(grid->Cells(1, 3), "Mehmet");
+    EXPECT_EQ((QStringList{grid->Cells(0, 1), grid->Cells(0, 2), grid->Cells(0, 3), grid->Cells(0, 4)}),
+              (QStringList{"1", "2", "3", "4"}));
+
+    // A row without a name goes without a question.
+    grid->SetRow(2);
+    Find<QAction>("MenuItem8")->trigger();
+    EXPECT_TRUE(TestDialogs().Texts().isEmpty());
+    EXPECT_EQ(grid->Cells(1, 2), "Mehmet");
+
+    grid->SetRow(1);
+    TestDialogs().answers = {DialogService::AnswerNo};
+    Find<QAction>("MenuItem8")->trigger();
+    EXPECT_EQ(grid->Cells(1, 1), "Ayşe");
+    TestDialogs().answers = {DialogService::AnswerYes};
+    Find<QAction>("MenuItem8")->trigger();
+    EXPECT_EQ(grid->Cells(1, 1), "Mehmet");
+    EXPECT_EQ(grid->Cells(0, 1), "1");
+    EXPECT_EQ(TestDialogs().Texts(), QStringList(2, "Kaydı Silmek istediğinizden eminmisiniz?"));
+}
+
+TEST_F(PayrollTabTest, DocumentSavedAndOpenedBackIdentical)
+{
+    fillRow(1, "Ali \"Can\" Öztürk", "3000", "30");
+    grid->SetCells(15, 1, "12345");
+    grid->SetCells(16, 1, "10000000146");
+    fillRow(2, "Mehmet, Öz", "10000", "15");
+    fillRow(3, "", "", "");
+    Find<QLineEdit>("Edit383")->setText("5");
+    TestDialogs().fileNames = {Path("bordro")};
+    click("BitBtn21");
+    ASSERT_TRUE(QFileInfo::exists(Path("bordro.tus")));
+    EXPECT_EQ(TestDialogs().shown[0].caption, "Tavrelo Çözüm Ücret Dosyası Sakla");
+    const QStringList saved = gridTexts();
+    const QString savedTotal = text("JustaEdit36");
+
+    click("BitBtn14");
+    Find<QLineEdit>("Edit379")->setText("99");
+    Find<QLineEdit>("Edit383")->setText("0");
+    TestDialogs().fileNames = {Path("bordro.tus")};
+    click("BitBtn22");
+    EXPECT_EQ(gridTexts(), saved);
+    EXPECT_EQ(text("Edit379"), "14");
+    EXPECT_EQ(text("Edit383"), "5");
+    EXPECT_EQ(text("JustaEdit36"), savedTotal);
+}
+
+TEST_F(PayrollTabTest, SaveNamesAndOverwriteQuestion)
+{
+    fillRow(1, "Ayşe", "3000", "30");
+    TestDialogs().fileNames = {Path("a.tus.bak")};
+    click("BitBtn21");
+    EXPECT_TRUE(QFileInfo::exists(Path("a.tus.bak")));
+
+    QFile existing(Path("b.tus"));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.write("eski");
+    existing.close();
+    TestDialogs().Reset();
+    TestDialogs().fileNames = {Path("b.tus")};
+    TestDialogs().answers = {DialogService::AnswerNo};
+    click("BitBtn21");
+    EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosya mevcut Üzerine kayıt edilsinmi?"});
+    ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
+    EXPECT_EQ(existing.readAll(), "eski");
+}
+
+TEST_F(PayrollTabTest, OpeningAnotherFileLeavesTheGrid)
+{
+    fillRow(1, "Ayşe", "3000", "30");
+    click("BitBtn8");
+    const QStringList before = gridTexts();
+    QFile other(Path("cek.tus"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("01.01.2024,\"1.000,00\"\r\n,Vade,Tutar\r\n1,x\r\n");
+    other.close();
+    TestDialogs().fileNames = {Path("cek.tus")};
+    click("BitBtn22");
+    EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosya bir Tavrelo ücret dosyası değil; bordro değiştirilmedi."});
+    EXPECT_EQ(gridTexts(), before);
+    EXPECT_EQ(text("Edit379"), "14");
+}
+
+TEST_F(PayrollTabTest, RatesKeptInTheSettingsArchive)
+{
+    Find<QLineEdit>("Edit379")->setText("15");
+    Find<QLineEdit>("Edit387")->setText("9.000,00");
+    Find<QLineEdit>("Edit383")->setText("1234");
+    click("SpeedButton55");
+    EXPECT_TRUE(QFileInfo::exists(Path("digeri.byn")));
+    RecreateWindow();
+    EXPECT_EQ(text("Edit379"), "15");
+    EXPECT_EQ(text("Edit387"), "9.000,00");
+    EXPECT_EQ(text("Edit383"), "1,234");
+    EXPECT_EQ(text("Edit380"), "20,50");
+}
+
+class RecordingOpener {
+public:
+    RecordingOpener(const QString& folder, bool answer)
+        : saved_(PayrollExport())
+    {
+        PayrollExport().folder = folder;
+        PayrollExport().open = [this, answer](const QString& path) {
+            opened << path;
+            return answer;
+        };
+    }
+    ~RecordingOpener() { PayrollExport() = saved_; }
+    QStringList opened;
+
+private:
+    PayrollExportTarget saved_;
+};
+
+TEST_F(PayrollTabTest, ExcelWritesAndOpensTheWorkbook)
+{
+    fillRow(1, "Ayşe", "3000", "30");
+    fillRow(2, "", "", "");
+    click("BitBtn8");
+    RecordingOpener opener(Path(""), true);
+    click("SpeedButton17");
+    ASSERT_EQ(opener.opened.size(), 1);
+    EXPECT_TRUE(QFileInfo(opener.opened[0]).fileName().startsWith("Ücret Bordrosu "));
+    const XlsxSheet sheet = ReadXlsxSheet(opener.opened[0]);
+    EXPECT_EQ(sheet.Text("A4"), "Ayşe");
+    EXPECT_EQ(sheet.Number("N4"), 3675);
+    EXPECT_EQ(sheet.Formula("N8"), "SUM(N4:N6)");
+    EXPECT_EQ(sheet.Number("N8"), 3675);
+    EXPECT_TRUE(TestDialogs().Texts().isEmpty());
+}
+
+TEST_F(PayrollTabTest, ExcelThatCannotBeOpenedIsReported)
+{
+    RecordingOpener opener(Path(""), false);
+    click("SpeedButton17");
+    ASSERT_EQ(TestDialogs().Texts().size(), 1);
+    EXPECT_TRUE(TestDialogs().Texts()[0].startsWith("Excel açılamadı. Sistem Mesajı: "));
+}
+}  // namespace
