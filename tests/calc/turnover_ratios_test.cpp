@@ -1,7 +1,7 @@
-#include "calc/payroll_assets/calculator_widgets.h"
 #include "calc/payroll_assets/turnover_ratios.h"
 #include "test_support.h"
 
+#include "base/date_time_picker.h"
 #include "base/exceptions.h"
 #include "base/rich_edit.h"
 
@@ -103,8 +103,8 @@ TEST_F(TurnoverTab, EmptyAmountsGiveZeroDaysAndAnEndBeforeTheStartNegativeOnes)
     EXPECT_EQ(Amounts(), QStringList(15, "0,00"));
     EXPECT_EQ(Report(), ExpectedReport("", "01.01.2014 - 31.12.2014", QStringList(5, "0")));
 
-    SetPickerDate(Find<QWidget>("DateTimePicker64"), QDate(2014, 12, 31));
-    SetPickerDate(Find<QWidget>("DateTimePicker65"), QDate(2014, 1, 1));
+    Find<TDateTimePicker>("DateTimePicker64")->SetDate(EncodeDate(2014, 12, 31));
+    Find<TDateTimePicker>("DateTimePicker65")->SetDate(EncodeDate(2014, 1, 1));
     SetAmounts({"100", "300", "1000"});
     Compute();
     EXPECT_EQ(Report(), ExpectedReport("", "31.12.2014 - 01.01.2014", {"-73", "0", "0", "0", "0"}));
@@ -132,14 +132,14 @@ TEST_F(TurnoverTab, BadAmountStopsAfterTheEditsBeforeIt)
 TEST_F(TurnoverTab, ResetEmptiesAmountsAndReportButKeepsPeriodAndHeading)
 {
     Find<QLineEdit>("Edit398")->setText("Firma");
-    SetPickerDate(Find<QWidget>("DateTimePicker64"), QDate(2013, 1, 1));
+    Find<TDateTimePicker>("DateTimePicker64")->SetDate(EncodeDate(2013, 1, 1));
     SetAmounts({"100", "300", "1000"});
     Compute();
     Find<QPushButton>("SpeedButton57")->click();
     EXPECT_EQ(Amounts(), QStringList(15, ""));
     EXPECT_EQ(Report(), QStringList());
     EXPECT_EQ(Find<QLineEdit>("Edit398")->text(), "Firma");
-    EXPECT_EQ(ToQDate(PickerDate(Find<QWidget>("DateTimePicker64"))), QDate(2013, 1, 1));
+    EXPECT_EQ(ToQDate(Find<TDateTimePicker>("DateTimePicker64")->Date()), QDate(2013, 1, 1));
 }
 
 }  // namespace
