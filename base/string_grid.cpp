@@ -174,6 +174,9 @@ void TStringGrid::SetCol(int col)
 
 void TStringGrid::SetColWidth(int col, int width)
 {
+    // The class library's grid takes any width; the header's style minimum would widen narrow columns.
+    if (width < horizontalHeader()->minimumSectionSize())
+        horizontalHeader()->setMinimumSectionSize(width);
     setColumnWidth(col, width);
 }
 

@@ -2,7 +2,6 @@
 
 #include "base/exceptions.h"
 #include "base/format_settings.h"
-#include "calc/payroll_assets/payroll_edits.h"
 
 #include <gtest/gtest.h>
 
@@ -188,23 +187,6 @@ TEST_F(PayrollCalcTest, RecalculationShowsWhatRowByRowTotallingShowed)
     }
 }
 
-TEST_F(PayrollCalcTest, RecalculationReadsTheRatesOnceAndOnlyWhenNeeded)
-{
-    int reads = 0;
-    PayrollRatesReader counted = [&] {
-        ++reads;
-        return designRates();
-    };
-    std::vector<PayrollRow> grid(1);
-    grid.push_back(makeRow(1, "", ""));
-    RecalculatePayroll(grid, 1, 1, counted);
-    EXPECT_EQ(reads, 0);
-    for (int r = 2; r <= 5; ++r)
-        grid.push_back(makeRow(r, "3000", "30"));
-    RecalculatePayroll(grid, 1, 5, counted);
-    EXPECT_EQ(reads, 1);
-}
-
 GrossFromNetInputs designInputs()
 {
     GrossFromNetInputs in;
@@ -258,17 +240,4 @@ TEST_F(PayrollCalcTest, GrossFromNetWithNoNetShareIsAnError)
     EXPECT_THROW(GrossFromNet(allContribution, 0), EZeroDivide);
 }
 
-TEST_F(PayrollCalcTest, SpecialDeductionEditTexts)
-{
-    const struct {
-        const char* typed;
-        const char* shown;
-    } cases[] = {{"1234", "1,234"}, {"1234567", "1,234,567"}, {"123", "123"},
-                 {"12,5", "12,5"},  {"", ""},                   {"123456", "123,456"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(GroupWithDecimalSeparators(c.typed).toStdString(), c.shown) << c.typed;
-        EXPECT_EQ(RemoveDecimalSeparators(GroupWithDecimalSeparators(c.typed)).toStdString(),
-                  QString(c.typed).remove(',').toStdString());
-    }
-}
 }  // namespace

@@ -1,4 +1,6 @@
 #include "app/documents.h"
+#include "app/help_window.h"
+#include "base/rich_edit.h"
 #include "base/string_grid.h"
 #include "calc/payroll_assets/payroll_excel.h"
 #include "payroll_xlsx_reader.h"
@@ -69,14 +71,10 @@ protected:
 
 TEST_F(PayrollTabTest, StartsWithHeadingsAndOneNumberedRow)
 {
-    EXPECT_EQ(grid->ColCount(), 17);
-    EXPECT_EQ(grid->RowCount(), 2);
-    EXPECT_EQ(grid->Cells(1, 0), "Adı Soyadı");
+    EXPECT_EQ(rowTexts(1), QStringList({"1"}) + QStringList(16, QString()));
     EXPECT_EQ(grid->Cells(16, 0), "TC Kimlik No");
-    EXPECT_EQ(grid->Cells(0, 1), "1");
-    EXPECT_EQ(grid->ColWidth(1), 140);
-    EXPECT_EQ(grid->ColWidth(4), 30);
-    EXPECT_EQ(text("Edit380"), "20,50");
+    EXPECT_EQ((QList<int>{grid->ColWidth(0), grid->ColWidth(1), grid->ColWidth(4), grid->ColWidth(16)}),
+              (QList<int>{20, 140, 30, 90}));
     EXPECT_EQ(text("Edit387"), "7.809,90");
     EXPECT_FALSE(Find<QLineEdit>("Edit383")->isVisibleTo(form_->TabSheet13));
 }
@@ -206,17 +204,6 @@ TEST_F(PayrollTabTest, EditEnterAndExitTexts)
     EXPECT_EQ(edit387->text(), "7.809,90");
 }
 
-TEST_F(PayrollTabTest, TotalsTakeNoTyping)
-{
-    auto* total = Find<QLineEdit>("JustaEdit2");
-    total->setText("1,00");
-    QKeyEvent key(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5");
-    QApplication::sendEvent(total, &key);
-    QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, "\b");
-    QApplication::sendEvent(total, &backspace);
-    EXPECT_EQ(total->text(), "1,00");
-}
-
 TEST_F(PayrollTabTest, ResetAsksFirst)
 {
     fillRow(1, "Ayşe", "3000", "30");
@@ -339,6 +326,18 @@ TEST_F(PayrollTabTest, RatesKeptInTheSettingsArchive)
     EXPECT_EQ(text("Edit387"), "9.000,00");
     EXPECT_EQ(text("Edit383"), "1,234");
     EXPECT_EQ(text("Edit380"), "20,50");
+}
+
+TEST_F(PayrollTabTest, HelpShowsThePayrollTopic)
+{
+    QFile topic(Path("yardimbrd"));
+    ASSERT_TRUE(topic.open(QIODevice::WriteOnly));
+    topic.write("{\\rtf1\\ansi\\ansicpg1254 Bordro yard\\'fdm\\par}");
+    topic.close();
+    click("tfXPButton8");
+    EXPECT_TRUE(yardimF().isVisible());
+    EXPECT_EQ(yardimF().RichEdit1->Line(0), "Bordro yardım");
+    yardimF().hide();
 }
 
 class RecordingOpener {
