@@ -319,6 +319,7 @@ TEST_F(PayrollTabTest, RatesKeptInTheSettingsArchive)
     Find<QLineEdit>("Edit379")->setText("15");
     Find<QLineEdit>("Edit387")->setText("9.000,00");
     Find<QLineEdit>("Edit383")->setText("1234");
+    Find<QLineEdit>("Edit424")->setText("30.000,00");
     click("SpeedButton55");
     EXPECT_TRUE(QFileInfo::exists(Path("digeri.byn")));
     RecreateWindow();
@@ -326,6 +327,15 @@ TEST_F(PayrollTabTest, RatesKeptInTheSettingsArchive)
     EXPECT_EQ(text("Edit387"), "9.000,00");
     EXPECT_EQ(text("Edit383"), "1,234");
     EXPECT_EQ(text("Edit380"), "20,50");
+    EXPECT_EQ(text("Edit424"), "30.000,00");
+
+    // The severance tab's button writes the same member.
+    Find<QLineEdit>("Edit423")->setText("0,8");
+    Find<QLineEdit>("Edit384")->setText("20");
+    click("SpeedButton16");
+    RecreateWindow();
+    EXPECT_EQ(text("Edit423"), "0,8");
+    EXPECT_EQ(text("Edit384"), "20");
 }
 
 TEST_F(PayrollTabTest, HelpShowsThePayrollTopic)
