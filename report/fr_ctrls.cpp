@@ -760,3 +760,10 @@ void TfrTBSeparator::paintEvent(QPaintEvent*)
         break;
     }
 }
+
+QFont frWindowFont()
+{
+    QFont font("Tahoma");
+    font.setPixelSize(11);
+    return font;
+}

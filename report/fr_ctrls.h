@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPixmap>
 #include <QPoint>
@@ -223,3 +224,6 @@ TfrAlign frToolbarAlignIn(const QWidget* parent);
 // The two shared bitmaps of the buttons: the 8 x 8 pattern of a held-down face (pixels whose column and
 // row have the same parity white, the others button face).
 const QPixmap& frButtonPattern(const QPalette& palette);
+
+// The engine windows' font: Tahoma of 8 points on a 96-dpi screen.
+QFont frWindowFont();
