@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QValidator>
 
@@ -179,10 +180,12 @@ void LatePaymentInterestCalculator::BuildWidgets(TForm1& form)
     print->setEnabled(false); // printing arrives with the report engine
     auto* reset = new QPushButton("SIFIRLA", inputs);
     reset->setObjectName("SpeedButton45");
-    auto* help = new QPushButton("?", inputs);
+    // A glyph without a caption.
+    auto* help = new QPushButton(inputs);
     help->setObjectName("tfXPButton13");
     help->setFlat(true);
-    help->setFont(MakeFont("Tahoma", -16, 2));
+    help->setIcon(help->style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    help->setIconSize(QSize(20, 20));
     help->setToolTip("Yardım");
     for (QPushButton* b : {print, reset, help}) {
         b->setFixedHeight(23);

@@ -125,12 +125,14 @@ double WalkRatePeriods(TDateTime debtDate, TDateTime endDate, long double amount
 
         const RatePeriod& period = table.periods[k];
         const double months = MonthsBetween(first, last);
-        // Formed in extended precision in this order; the running total is kept as a double.
-        const long double interest = months * period.rateNumerator / period.rateDenominator * amount / 100;
+        // Formed in extended precision in this order, then kept as a double like the running total;
+        // the sum and the share shown are taken in extended precision before the double is stored.
+        const double interest = static_cast<double>(months * period.rateNumerator / period.rateDenominator *
+                                                    amount / 100);
         const double before = total;
-        total = static_cast<double>(total + interest);
+        total = static_cast<double>(static_cast<long double>(total) + interest);
         if (onSegment)
-            onSegment(RateSegment{first, last, &period, months, total - before});
+            onSegment(RateSegment{first, last, &period, months, static_cast<long double>(total) - before});
     }
     return total;
 }

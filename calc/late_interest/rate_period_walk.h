@@ -37,7 +37,7 @@ struct RateSegment {
     TDateTime last = 0;
     const RatePeriod* period = nullptr;
     double months = 0;
-    double interest = 0; // this segment's share of the running total
+    long double interest = 0; // the running total after this segment minus the total before it
 };
 
 // The debt day that every boundary carries: the debt date's day, 31 taken as 30.

@@ -28,6 +28,7 @@ QStringList Heading(bool late, const QString& text)
                 (late ? "     GECİKME FAİZİ" : "       TECİL FAİZİ") + "            AÇIKLAMA"};
 }
 const QStringList kLate = Heading(true, ""), kDeferral = Heading(false, "");
+const QString k1000 = "1.000,00";
 
 QString Line(const QString& datesAndRate, const QString& amount, const QString& interest)
 {
@@ -160,6 +161,27 @@ TEST_F(LateInterestTab, AnAmountThatIsNoNumberEndsTheRunKeepingWhatItWrote)
     ASSERT_EQ(TestDialogs().Texts().size(), 2);
     EXPECT_TRUE(TestDialogs().Texts().at(1).contains("'12,3,4'"))
         << TestDialogs().Texts().at(1).toStdString();
+
+    // The same for the cumulative total, which is read after the amount.
+    Type("Edit373", "1000");
+    Type("Edit375", "1,2,3");
+    Click("SpeedButton48");
+    EXPECT_EQ(Report(), before + kLate + kDeferral);
+    EXPECT_EQ(Text("Edit373"), "1.000,00");
+    Type("Edit375", "47,50");
+    Click("SpeedButton48");
+    const QStringList written = Report();
+    Type("Edit373", "2500");
+    Type("Edit375", "1,2,3");
+    Click("SpeedButton49"); // report open: the amount is rewritten, no line is added
+    EXPECT_EQ(Text("Edit373"), "2.500,00");
+    EXPECT_EQ(Report(), written);
+    EXPECT_EQ(written, before + kLate + kDeferral + kDeferral +
+                           QStringList{Line("15.01.2010  20.03.2010 1,583", k1000, "47,50")} +
+                           Closing("47,50", "95,00"));
+    ASSERT_EQ(TestDialogs().Texts().size(), 4);
+    EXPECT_TRUE(TestDialogs().Texts().at(3).contains("'1,2,3' geçerli bir sayı değil"))
+        << TestDialogs().Texts().at(3).toStdString();
 }
 
 struct RunCase {
@@ -170,7 +192,6 @@ struct RunCase {
     QStringList lines; // after the heading block
 };
 
-const QString k1000 = "1.000,00";
 // clang-format off
 const RunCase kRunCases[] = {
     {"DeferralFromFirstPeriodDebtDay31", "SpeedButton48", {1993, 1, 31}, {1997, 5, 31}, "1000", "",
@@ -190,6 +211,22 @@ const RunCase kRunCases[] = {
      QStringList{Line("15.06.2099  15.12.2099 1,583", k1000, "95,00")} + Closing("95,00", "95,00")},
     {"EmptyAmountChargesNothing", "SpeedButton47", {2019, 10, 20}, {2019, 11, 20}, "", "",
      QStringList{Line("20.10.2019  20.11.2019      ", "0,00", "0,00")} + Cumulative("0,00")},
+    {"LateDebtDay30KeepsTheJanuary2002Boundary", "SpeedButton44", {2001, 11, 30}, {2002, 4, 30}, "1000", "",
+     QStringList{Line("30.11.2001  30.01.2002   10 ", k1000, "200,00"), Line("30.01.2002  30.04.2002    7 ", k1000, "210,00")} +
+         Closing("410,00", "410,00")},
+    {"LateDebtOnTheFebruaryBoundary", "SpeedButton44", {2002, 2, 28}, {2002, 5, 28}, "1000", "",
+     QStringList{Line("28.02.2002  28.05.2002    7 ", k1000, "210,00")} + Closing("210,00", "210,00")},
+    {"LateSameDayOnABoundary", "SpeedButton44", {2019, 8, 10}, {2019, 8, 10}, "1000", "",
+     QStringList{Line("10.08.2019  10.08.2019  2,5 ", k1000, "0,00")} + Closing("0,00", "0,00")},
+    {"LateTotalKeptAsDoubleRoundsTheHalfCentDown", "SpeedButton44", {2019, 10, 15}, {2019, 11, 15}, "1000,25", "",
+     QStringList{Line("15.10.2019  15.11.2019  2,0 ", "1.000,25", "20,00")} + Closing("20,00", "20,00")},
+    {"DeferralDay31ClosedAt2099", "SpeedButton48", {2099, 10, 31}, {2100, 3, 31}, "1000", "",
+     QStringList{Line("31.10.2099  30.12.2099 1,583", k1000, "31,67")} + Closing("31,67", "31,67")},
+    {"DeferralMonth13Carried", "SpeedButton48", {2000, 11, 5}, {2001, 3, 5}, "1000", "",
+     QStringList{Line("05.11.2000  05.01.2001    4 ", k1000, "80,00"), Line("05.01.2001  05.03.2001    3 ", k1000, "60,00")} +
+         Closing("140,00", "140,00")},
+    {"DeferralSummaryFromTheFirstPeriod", "SpeedButton49", {1993, 1, 31}, {1997, 5, 31}, "1.000", "",
+     QStringList{Line("31.01.1993  31.05.1997      ", k1000, "4.900,00")} + Cumulative("4.900,00")},
     {"LongFieldsPushTheLineRight", "SpeedButton47", {2019, 10, 20}, {2019, 11, 20}, "12345678901234",
      "Vergi dairesi borcu ödemesi",
      QStringList{"20.10.2019  20.11.2019      12.345.678.901.234,00" + R18("246.913.578.024,68") +
@@ -212,6 +249,75 @@ TEST_P(LateInterestRuns, WholeReport)
 
 INSTANTIATE_TEST_SUITE_P(EdgeCases, LateInterestRuns, ::testing::ValuesIn(kRunCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(LateInterestTab, SidesTakeTurnsAndResetStartsOver)
+{
+    Type("Edit372", "Merkez");
+    Type("Edit373", "1234,56");
+    Type("Edit374", "Vade farkı");
+    Dates({1996, 1, 31}, {1998, 7, 31});
+    Click("SpeedButton44");
+    Dates({1995, 11, 29}, {1996, 3, 15});
+    Click("SpeedButton49");
+    Dates({2002, 2, 28}, {2002, 5, 28});
+    Click("SpeedButton44");
+    EXPECT_TRUE(Checked("CheckBox2"));
+    EXPECT_FALSE(Checked("CheckBox3"));
+    EXPECT_EQ(Text("Edit375"), "6.530,82");
+
+    auto line = [](const QString& datesAndRate, const QString& interest) {
+        return datesAndRate + R18("1.234,56") + R18(interest) + "  " + R18("Vade farkı");
+    };
+    const QStringList expected =
+        Heading(true, "Merkez") +
+        QStringList{line("31.01.1996  28.02.1996   10 ", "123,46"), line("28.02.1996  30.07.1998   15 ", "5.555,52"),
+                    line("30.07.1998  31.07.1998   12 ", "148,15")} +
+        Closing("5.827,12", "5.827,12") + Heading(false, "Merkez") +
+        QStringList{line("29.11.1995  15.03.1996      ", "444,44")} + Cumulative("6.271,56") +
+        Heading(true, "Merkez") + QStringList{line("28.02.2002  28.05.2002    7 ", "259,26")} +
+        Closing("259,26", "6.530,82");
+    EXPECT_EQ(Report(), expected);
+
+    Click("SpeedButton45");
+    Type("Edit373", "1000");
+    Dates({2000, 11, 5}, {2001, 3, 5});
+    Click("SpeedButton49");
+    EXPECT_EQ(Report(), kDeferral + QStringList{Line("05.11.2000  05.03.2001      ", k1000, "140,00")} +
+                            Cumulative("140,00"));
+}
+
+TEST_F(LateInterestTab, AStoppedRunStillOpensItsSectionAndClosesTheOther)
+{
+    Type("Edit373", "1000");
+    Dates({2005, 1, 10}, {2007, 6, 15});
+    Click("SpeedButton49");
+    const QStringList deferral = QStringList{Line("10.01.2005  15.06.2007      ", k1000, "690,00")};
+    Type("Edit373", "2500");
+    Dates({2007, 6, 16}, {2007, 6, 15});
+    Click("SpeedButton44");
+    EXPECT_EQ(Text("Edit373"), "2.500,00");
+    EXPECT_FALSE(Checked("CheckBox2") || Checked("CheckBox3"));
+    Click("SpeedButton47");
+    Dates({2005, 1, 10}, {2007, 6, 15});
+    Type("Edit373", "1000");
+    Click("SpeedButton49");
+    EXPECT_EQ(Report(), kDeferral + deferral + Cumulative("690,00") + kLate + kLate + kDeferral + deferral +
+                            Cumulative("1.380,00"));
+
+    // On an open late report a stopped detailed run leaves the amount as typed, a summary run does not.
+    Dates({2019, 10, 20}, {2019, 11, 20});
+    Click("SpeedButton47");
+    const QStringList open = Report();
+    Type("Edit373", "2500");
+    Dates({2019, 11, 21}, {2019, 11, 20});
+    Click("SpeedButton44");
+    EXPECT_EQ(Text("Edit373"), "2500");
+    Click("SpeedButton47");
+    EXPECT_EQ(Text("Edit373"), "2.500,00");
+    EXPECT_EQ(Report(), open);
+    EXPECT_EQ(Text("Edit375"), "1.400,00");
+    EXPECT_TRUE(TestDialogs().shown.empty());
+}
 
 TEST_F(LateInterestTab, AnAmountLongerThanWhatCanBeTypedIsWrittenWhole)
 {

@@ -75,7 +75,7 @@ TEST_P(RatePeriodWalk, SegmentsAndTotal)
                                    EncodeDate(c.end.y, c.end.m, c.end.d) + time, 1000, *c.table,
                                    [&](const RateSegment& s) {
                                        seen.push_back({Text(s.first), Text(s.last), s.period->rateColumn,
-                                                       static_cast<int>(s.months), s.interest});
+                                                       static_cast<int>(s.months), static_cast<double>(s.interest)});
                                    });
     ASSERT_EQ(seen.size(), c.segments.size());
     for (size_t i = 0; i < seen.size(); ++i) {
