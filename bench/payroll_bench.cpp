@@ -11,14 +11,9 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-PayrollRates designRates()
+long double designRate(const char* edit)
 {
-    return ReadPayrollRates([](const QString& name) {
-        for (const PayrollRateEdit& e : PayrollRateEdits())
-            if (name == e.name)
-                return QString(e.designText);
-        return QString();
-    });
+    return ReadPayrollRate(edit, PayrollRateEditNamed(edit).designText);
 }
 
 QString gross(int row)
@@ -46,7 +41,7 @@ void BM_RecalculatePayrollTexts(benchmark::State& state)
         std::vector<PayrollRow> grid = typed;
         state.ResumeTiming();
         PayrollRecalcResult result =
-            RecalculatePayroll(grid, 1, static_cast<int>(grid.size()) - 1, [] { return designRates(); });
+            RecalculatePayroll(grid, 1, static_cast<int>(grid.size()) - 1, designRate);
         benchmark::DoNotOptimize(result.totals);
     }
     state.SetComplexityN(state.range(0));

@@ -33,23 +33,17 @@ const std::vector<PayrollRateEdit>& PayrollRateEdits()
     return edits;
 }
 
-PayrollRates ReadPayrollRates(const std::function<QString(const QString& name)>& text)
+const PayrollRateEdit& PayrollRateEditNamed(const char* name)
 {
-    auto rate = [&](const char* name) {
-        for (const PayrollRateEdit& e : PayrollRateEdits())
-            if (qstrcmp(e.name, name) == 0)
-                return ReadPayrollAmount(text(name), e.label);
-        return 0.0L;
-    };
-    PayrollRates r;
-    r.ceiling = rate("Edit387");
-    r.sgkWorker = rate("Edit379");
-    r.sgkEmployer = rate("Edit380");
-    r.unemploymentWorker = rate("Edit381");
-    r.unemploymentEmployer = rate("Edit382");
-    r.incomeTax = rate("Edit384");
-    r.stampTax = rate("Edit385");
-    return r;
+    for (const PayrollRateEdit& e : PayrollRateEdits())
+        if (qstrcmp(e.name, name) == 0)
+            return e;
+    return PayrollRateEdits().front();
+}
+
+long double ReadPayrollRate(const char* edit, const QString& text)
+{
+    return ReadPayrollAmount(text, PayrollRateEditNamed(edit).label);
 }
 
 long double ReadPayrollAmount(const QString& text, const QString& what)
@@ -73,7 +67,7 @@ long double readCell(const PayrollRow& row, int col)
 }
 }  // namespace
 
-bool ComputePayrollRow(PayrollRow& row, const PayrollRatesReader& rates)
+bool ComputePayrollRow(PayrollRow& row, const PayrollRateReader& rate)
 {
     if (!row[2].isEmpty() || !row[3].isEmpty()) {
         row[2] = FormatPayrollMoney(readCell(row, 2));
@@ -87,22 +81,26 @@ bool ComputePayrollRow(PayrollRow& row, const PayrollRatesReader& rates)
         row[4] = "30";
     const long double D = readCell(row, 4);
 
-    const PayrollRates r = rates();
-    const long double B = G < r.ceiling ? G : r.ceiling;
-    // Contributions are on the ceiling-capped base, prorated by the days.
-    auto contribution = [&](long double rate) { return D * (B / 30) * rate / 100; };
-    row[5] = FormatPayrollMoney(contribution(r.sgkWorker));
-    row[6] = FormatPayrollMoney(contribution(r.sgkEmployer));
-    row[7] = FormatPayrollMoney(contribution(r.unemploymentWorker));
-    row[8] = FormatPayrollMoney(contribution(r.unemploymentEmployer));
-    row[9] = FormatPayrollMoney(
-        contribution(r.sgkWorker + r.sgkEmployer + r.unemploymentWorker + r.unemploymentEmployer));
+    const long double C = rate("Edit387");
+    const long double B = G < C ? G : C;
+    // Contributions are on the ceiling-capped base, prorated by the days; each rate is read as its
+    // cell is reached.
+    auto contribution = [&](long double r) { return D * (B / 30) * r / 100; };
+    const long double sgkWorker = rate("Edit379");
+    row[5] = FormatPayrollMoney(contribution(sgkWorker));
+    const long double sgkEmployer = rate("Edit380");
+    row[6] = FormatPayrollMoney(contribution(sgkEmployer));
+    const long double unemploymentWorker = rate("Edit381");
+    row[7] = FormatPayrollMoney(contribution(unemploymentWorker));
+    const long double unemploymentEmployer = rate("Edit382");
+    row[8] = FormatPayrollMoney(contribution(unemploymentEmployer));
+    row[9] = FormatPayrollMoney(contribution(sgkWorker + sgkEmployer + unemploymentWorker + unemploymentEmployer));
 
     const long double E = G / 30 * D;
-    const long double T = E - contribution(r.sgkWorker + r.unemploymentWorker);
+    const long double T = E - contribution(sgkWorker + unemploymentWorker);
     row[10] = FormatPayrollMoney(T);
-    row[11] = FormatPayrollMoney(r.incomeTax * T / 100);
-    row[12] = FormatPayrollMoney(E * r.stampTax / 100);
+    row[11] = FormatPayrollMoney(rate("Edit384") * T / 100);
+    row[12] = FormatPayrollMoney(E * rate("Edit385") / 100);
 
     const long double K = readCell(row, 5) + readCell(row, 7) + readCell(row, 11) + readCell(row, 12);
     row[13] = FormatPayrollMoney(K);
@@ -142,16 +140,19 @@ bool readable(const PayrollRow& row, int from, int to)
 }  // namespace
 
 PayrollRecalcResult RecalculatePayroll(std::vector<PayrollRow>& grid, int first, int last,
-                                       const PayrollRatesReader& rates)
+                                       const PayrollRateReader& rate)
 {
     PayrollRecalcResult result;
     last = std::min(last, static_cast<int>(grid.size()) - 1);
-    // The edits do not change during the pass: read them once, when a row first needs them.
-    std::optional<PayrollRates> cached;
-    PayrollRatesReader once = [&]() -> PayrollRates {
-        if (!cached)
-            cached = rates();
-        return *cached;
+    // The edits do not change during the pass: read each once, when a row first needs it.
+    std::vector<std::pair<const char*, long double>> cached;
+    PayrollRateReader once = [&](const char* edit) {
+        for (const auto& [name, value] : cached)
+            if (qstrcmp(name, edit) == 0)
+                return value;
+        const long double value = rate(edit);
+        cached.emplace_back(edit, value);
+        return value;
     };
 
     // Row by row, each computed row re-totalled the grid, and an unreadable cell anywhere in the

@@ -19,15 +19,6 @@ using PayrollRow = std::array<QString, kPayrollColumns>;
 // Column headings of the grid (column 0 has none).
 const QStringList& PayrollHeadings();
 
-struct PayrollRates {
-    long double sgkWorker = 0;       // %
-    long double sgkEmployer = 0;     // %
-    long double unemploymentWorker = 0;
-    long double unemploymentEmployer = 0;
-    long double incomeTax = 0;       // %, one flat rate
-    long double stampTax = 0;        // %
-    long double ceiling = 0;         // SGK ceiling, monthly
-};
 // The rate edits above the grid, in the order shown. Design texts are written with the Turkish separators.
 struct PayrollRateEdit {
     const char* name;
@@ -36,13 +27,14 @@ struct PayrollRateEdit {
     int maxLength;
 };
 const std::vector<PayrollRateEdit>& PayrollRateEdits();
-// Reads the rates from the edits' texts, looked up by object name; an unreadable text raises
-// EConvertError naming the edit's label.
-PayrollRates ReadPayrollRates(const std::function<QString(const QString& name)>& text);
+// The rate edit of that object name ("Edit379" ...); the first one for an unknown name.
+const PayrollRateEdit& PayrollRateEditNamed(const char* name);
 
-// Rates are read only when a row has something to compute, as a bad rate text must not stop rows
-// that need none.
-using PayrollRatesReader = std::function<PayrollRates()>;
+// A rate edit's value, asked for by object name at the step of the row computation that uses it: an
+// unreadable rate stops the row there, with the cells of the steps before it written.
+using PayrollRateReader = std::function<long double(const char* edit)>;
+// Reads a rate edit's text; an unreadable text raises EConvertError naming the edit's label.
+long double ReadPayrollRate(const char* edit, const QString& text);
 
 // Reads an amount text; a text that is still no number after cleaning raises EConvertError naming
 // what was read ("Brüt" column, "SGK Tavan" edit).
@@ -51,7 +43,7 @@ QString FormatPayrollMoney(long double value);  // "#,##0.00"
 
 // Computes one row in place. Returns false when the gross is not positive (only the gross and net
 // texts are tidied then). On a conversion error the cells written before it stay written.
-bool ComputePayrollRow(PayrollRow& row, const PayrollRatesReader& rates);
+bool ComputePayrollRow(PayrollRow& row, const PayrollRateReader& rate);
 
 // Sums of columns 2 to 14 over rows 1.. up to the first row whose number cell is empty; grid[0] is
 // the heading row.
@@ -73,7 +65,7 @@ struct PayrollRecalcResult {
     int errorRow = -1;
 };
 PayrollRecalcResult RecalculatePayroll(std::vector<PayrollRow>& grid, int first, int last,
-                                       const PayrollRatesReader& rates);
+                                       const PayrollRateReader& rate);
 
 // Gross from net in closed form for a full month of 30 days.
 struct GrossFromNetInputs {

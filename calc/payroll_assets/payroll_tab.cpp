@@ -66,13 +66,6 @@ QString localized(const QString& turkishText)
     return text;
 }
 
-QString rateLabel(const char* name)
-{
-    for (const PayrollRateEdit& e : PayrollRateEdits())
-        if (qstrcmp(e.name, name) == 0)
-            return e.label;
-    return name;
-}
 }  // namespace
 
 void InstallPayrollTab(TForm1& form)
@@ -277,9 +270,9 @@ QString PayrollCalculator::rateText(const char* name) const
     return edit ? edit->text() : QString();
 }
 
-PayrollRates PayrollCalculator::readRates() const
+long double PayrollCalculator::readRate(const char* name) const
 {
-    return ReadPayrollRates([this](const QString& name) { return rateText(name.toLatin1().constData()); });
+    return ReadPayrollRate(name, rateText(name));
 }
 
 PayrollRow PayrollCalculator::readRow(int row) const
@@ -327,7 +320,7 @@ void PayrollCalculator::StringGrid5Click()
     PayrollRow row = readRow(r);
     bool computed = false;
     try {
-        computed = ComputePayrollRow(row, [this] { return readRates(); });
+        computed = ComputePayrollRow(row, [this](const char* name) { return readRate(name); });
     } catch (...) {
         writeRow(r, row);
         throw;
@@ -398,18 +391,20 @@ void PayrollCalculator::StringGrid5DrawCell(QPainter& painter, int col, int row,
 
 void PayrollCalculator::SpeedButton50Click()
 {
+    // Rows 1 to RowCount-2: the last row is the one awaiting input.
     std::vector<PayrollRow> grid = readGrid();
-    const int last = grid_->RowCount() - 1;
-    PayrollRecalcResult result = RecalculatePayroll(grid, 1, last, [this] { return readRates(); });
+    const int last = grid_->RowCount() - 2;
+    PayrollRecalcResult result =
+        RecalculatePayroll(grid, 1, last, [this](const char* name) { return readRate(name); });
     {
-        // The pass already computed the rows the selection passes over.
+        // The selection walks down from row 1 as each row is computed; the pass computed them already.
         QSignalBlocker block(grid_);
         for (int r = 1; r <= last; ++r)
             writeRow(r, grid[r]);
         if (result.totals)
             writeTotals(*result.totals);
-        // The selection ends on the last row, or stays on the row that could not be computed.
-        grid_->SetRow(result.error ? result.errorRow : std::max(last, 1));
+        // It ends below the last computed row, or stays on the row that could not be computed.
+        grid_->SetRow(result.error ? result.errorRow : std::max(last + 1, 1));
     }
     if (result.error)
         std::rethrow_exception(result.error);
@@ -457,7 +452,7 @@ void PayrollCalculator::SpeedButton52Click()
     auto value = [](const QString& text, const QString& what) {
         return static_cast<double>(ReadPayrollAmount(text, what));
     };
-    auto rate = [&](const char* name) { return value(rateText(name), rateLabel(name)); };
+    auto rate = [&](const char* name) { return static_cast<double>(readRate(name)); };
     GrossFromNetInputs in;
     in.sgkWorker = rate("Edit379");
     in.unemploymentWorker = rate("Edit381");

@@ -61,7 +61,7 @@ private:
                            std::function<void()> handler);
     void FormCreate();
 
-    PayrollRates readRates() const;
+    long double readRate(const char* name) const;
     std::vector<PayrollRow> readGrid() const;
     PayrollRow readRow(int row) const;
     void writeRow(int row, const PayrollRow& cells);

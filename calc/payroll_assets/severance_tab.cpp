@@ -48,9 +48,9 @@ SeveranceNoticePayCalculator::SeveranceNoticePayCalculator(TForm1& form) : QObje
     Edit416 = MakeEdit(panel, "Edit416", {.maxLength = 2, .filter = amountFilter});
     Edit417 = MakeEdit(panel, "Edit417", {.maxLength = 15, .rightAligned = true, .filter = amountFilter});
     Edit424 = MakeEdit(panel, "Edit424", {.maxLength = 21, .rightAligned = true, .filter = amountFilter});
-    Edit424->setText("2731,85");
+    Edit424->setText(LocalizedDesignAmount("2731,85"));
     Edit423 = MakeEdit(panel, "Edit423", {.filter = KeyFilter::Edit379KeyPress});
-    Edit423->setText("0,75");
+    Edit423->setText(LocalizedDesignAmount("0,75"));
     Edit420 = MakeEdit(panel, "Edit420", {.rightAligned = true, .readOnly = true});
     Edit421 = MakeEdit(panel, "Edit421", {.rightAligned = true, .readOnly = true});
     CheckBox5 = new QCheckBox(panel);

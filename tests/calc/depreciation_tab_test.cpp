@@ -4,15 +4,21 @@
 #include "base/date_time_picker.h"
 
 #include "app/settings_archive.h"
+#include "base/color.h"
 #include "base/rich_edit.h"
+#include "depreciation_lines.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -35,6 +41,127 @@ protected:
             Find<QLineEdit>(RevaluationYearTable[i].rateEdit)->setText(rates[i]);
     }
 };
+
+using namespace depreciation_lines;
+
+struct ScheduleCase {
+    const char* name;
+    int method;  // item of the method box
+    const char* cost;
+    const char* life;
+    QDate entry;
+    QDate sale;
+    bool fromCost;
+    std::vector<std::pair<int, const char*>> ticks;  // year, rate text
+    QStringList rows;                               // everything below the heading
+};
+
+std::vector<ScheduleCase> ScheduleCases()
+{
+    return {
+        {"AcceleratedRevaluedTwiceSoldMidLife", 1, "50000", "5", {2011, 3, 15}, {2013, 6, 30}, false,
+         {{2012, "20"}, {2013, "10"}},
+         // 2012: 60.000 after 20 %, depreciation increase 4.000, 2 x (60.000 - 24.000) / 5;
+         // 2013: 66.000 after 10 %, increase 3.840, 2 x (66.000 - 42.240) / 5
+         FirstRow("2011", "50.000,00", "20.000,00") +
+             Row("2012", {"50.000,00", "10.000,00", "60.000,00", "6.000,00"},
+                 {"20.000,00", "4.000,00", "38.400,00", "14.400,00"}) +
+             Row("2013", {"60.000,00", "6.000,00", "66.000,00", "2.160,00"},
+                 {"38.400,00", "3.840,00", "51.744,00", "9.504,00"}) +
+             Closing("2013", "9.504,00", "51.744,00", "8.160,00", "66.000,00")},
+        {"ProRataFromOctoberOnTheCost", 2, "9.000", "3", {2020, 10, 1}, {2049, 12, 31}, true, {},
+         // 3 of 12 months first, then whole years, the last year the remaining 9 of 12 months
+         FirstRow("2020", "9.000,00", "750,00") +
+             Row("2021", {"9.000,00", "0,00", "9.000,00", "0,00"}, {"750,00", "0,00", "3.750,00", "3.000,00"}) +
+             Row("2022", {"9.000,00", "0,00", "9.000,00", "0,00"}, {"3.750,00", "0,00", "6.750,00", "3.000,00"}) +
+             Row("2023", {"9.000,00", "0,00", "9.000,00", "0,00"}, {"6.750,00", "0,00", "9.000,00", "2.250,00"}) +
+             Closing("2023", "2.250,00", "9.000,00", "0,00", "9.000,00")},
+        {"ProRataRevaluedInItsLastYear", 2, "24000", "2", {2012, 7, 1}, {2049, 12, 31}, false,
+         {{2013, "10"}, {2014, "10"}},
+         // the last year takes the remaining book value 29.040 - (19.800 + 1.980)
+         FirstRow("2012", "24.000,00", "6.000,00") +
+             Row("2013", {"24.000,00", "2.400,00", "26.400,00", "1.800,00"},
+                 {"6.000,00", "600,00", "19.800,00", "13.200,00"}) +
+             Row("2014", {"26.400,00", "2.640,00", "29.040,00", "660,00"},
+                 {"19.800,00", "1.980,00", "29.040,00", "7.260,00"}) +
+             Closing("2014", "7.260,00", "29.040,00", "2.460,00", "29.040,00")},
+        {"ProRataLifeOneFromJuly", 2, "10000", "1", {2009, 7, 1}, {2049, 12, 31}, false, {},
+         FirstRow("2009", "10.000,00", "5.000,00") +
+             Row("2010", {"10.000,00", "0,00", "10.000,00", "0,00"}, {"5.000,00", "0,00", "10.000,00", "5.000,00"}) +
+             Closing("2010", "5.000,00", "10.000,00", "0,00", "10.000,00")},
+        {"SaleYearBeforeEntryRunsTheWholeLife", 0, "1000", "2", {2009, 1, 1}, {2005, 1, 1}, false, {},
+         FirstRow("2009", "1.000,00", "500,00") +
+             Row("2010", {"1.000,00", "0,00", "1.000,00", "0,00"}, {"500,00", "0,00", "1.000,00", "500,00"}) +
+             Closing("2010", "500,00", "1.000,00", "0,00", "1.000,00")},
+        {"TickedYearWithoutRateOnTheCost", 0, "8000", "4", {1995, 1, 1}, {1998, 12, 31}, true,
+         {{1996, "50"}, {1997, ""}, {1998, "25"}},
+         // a ticked year with no rate adds nothing, yet it is the latest revaluation the next years show
+         FirstRow("1995", "8.000,00", "2.000,00") +
+             Row("1996", {"8.000,00", "4.000,00", "12.000,00", "4.000,00"}, {"2.000,00", "0,00", "4.000,00", "2.000,00"}) +
+             Row("1997", {"12.000,00", "0,00", "12.000,00", "0,00"}, {"4.000,00", "0,00", "6.000,00", "2.000,00"}) +
+             Row("1998", {"12.000,00", "3.000,00", "15.000,00", "3.000,00"}, {"6.000,00", "0,00", "8.000,00", "2.000,00"}) +
+             Closing("1998", "2.000,00", "8.000,00", "7.000,00", "15.000,00")},
+        {"SoldInTheEntryYearAfterAJulyEntry", 2, "1.200", "4", {2010, 7, 20}, {2010, 12, 31}, false, {{2010, "30"}},
+         FirstRow("2010", "1.200,00", "150,00") + QStringList{FundLine("0,00")}},
+    };
+}
+
+class DepreciationTabSchedule : public MainWindowTest, public ::testing::WithParamInterface<ScheduleCase> {};
+
+TEST_P(DepreciationTabSchedule, WritesTheWholeSchedule)
+{
+    const ScheduleCase& c = GetParam();
+    Find<QLineEdit>("Edit422")->setText("Torna Tezgahı");
+    Find<QLineEdit>("Edit425")->setText(c.cost);
+    Find<QLineEdit>("Edit426")->setText(c.life);
+    Find<QComboBox>("ComboBox1")->setCurrentIndex(c.method);
+    Find<QCheckBox>("CheckBox6")->setChecked(c.fromCost);
+    Find<TDateTimePicker>("DateTimePicker68")->SetDate(FromQDate(c.entry));
+    Find<TDateTimePicker>("DateTimePicker69")->SetDate(FromQDate(c.sale));
+    for (const auto& [year, rate] : c.ticks) {
+        Find<QListWidget>("CheckListBox1")->item(year - 1990)->setCheckState(Qt::Checked);
+        Find<QLineEdit>(RevaluationYearTable[year - 1990].rateEdit)->setText(rate);
+    }
+    Find<QPushButton>("SpeedButton64")->click();
+    EXPECT_EQ(Find<TRichEdit>("RichEdit15")->Lines(), Heading("Torna Tezgahı") + c.rows);
+    EXPECT_TRUE(TestDialogs().shown.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DepreciationTabSchedule, ::testing::ValuesIn(ScheduleCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DepreciationTab, LinkedEditsFollowFocus)
+{
+    auto focus = [](QLineEdit* edit, QEvent::Type type) {
+        QFocusEvent event(type, Qt::TabFocusReason);
+        QApplication::sendEvent(edit, &event);
+    };
+    auto base = [](QLineEdit* edit) { return edit->palette().color(QPalette::Base); };
+    QLineEdit* life = Edit("Edit426");
+    QLineEdit* rate = Edit("Edit427");
+    focus(life, QEvent::FocusIn);
+    EXPECT_EQ(base(life), ColorFromTColor(clYellow));
+    life->setText("8");
+    focus(life, QEvent::FocusOut);
+    EXPECT_EQ(rate->text(), "12,5");
+    EXPECT_EQ(base(life), ColorFromTColor(clWhite));
+
+    focus(rate, QEvent::FocusIn);
+    EXPECT_EQ(base(rate), ColorFromTColor(clYellow));
+    for (const auto& [rateText, lifeText] :
+         std::vector<std::pair<QString, QString>>{{"3", "33"}, {"100", "1"}, {"12,5", "8"}, {"0", "8"}, {"", ""}}) {
+        rate->setText(rateText);
+        focus(rate, QEvent::FocusOut);
+        EXPECT_EQ(life->text(), lifeText) << rateText.toStdString();
+    }
+    EXPECT_EQ(base(rate), ColorFromTColor(clWhite));
+
+    life->setText("5");
+    rate->setText("2,5,0");
+    focus(rate, QEvent::FocusOut);
+    EXPECT_EQ(life->text(), "5");
+    EXPECT_EQ(TestDialogs().shown.size(), 1u);
+}
 
 TEST_F(DepreciationTab, ComputesFromTheWidgetsAndAppends)
 {

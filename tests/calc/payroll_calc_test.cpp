@@ -8,18 +8,10 @@
 #include <random>
 
 namespace {
-// The tab's design rates with the ceiling 7.809,90.
-PayrollRates designRates()
+// The tab's design rates, the ceiling 7.809,90 among them.
+long double designRate(const char* edit)
 {
-    PayrollRates r;
-    r.sgkWorker = 14;
-    r.sgkEmployer = 20.5;
-    r.unemploymentWorker = 1;
-    r.unemploymentEmployer = 2;
-    r.incomeTax = 15;
-    r.stampTax = 0.759L;
-    r.ceiling = 7809.90L;
-    return r;
+    return ReadPayrollRate(edit, PayrollRateEditNamed(edit).designText);
 }
 
 PayrollRow makeRow(int number, const QString& gross, const QString& days, const QString& net = QString())
@@ -36,7 +28,7 @@ PayrollRow makeRow(int number, const QString& gross, const QString& days, const 
 class PayrollCalcTest : public ::testing::Test {
 protected:
     void SetUp() override { SetFormatSettings(TFormatSettings::Turkish()); }
-    PayrollRatesReader rates = [] { return designRates(); };
+    PayrollRateReader rates = designRate;
 };
 
 struct WorkedRow {
@@ -82,7 +74,7 @@ TEST_F(PayrollCalcTest, DaysOutsideOneToThirtyBecomeThirty)
 
 TEST_F(PayrollCalcTest, NoPositiveGrossOnlyTidiesGrossAndNet)
 {
-    PayrollRatesReader untouchable = []() -> PayrollRates { throw EConvertError("rates read"); };
+    PayrollRateReader untouchable = [](const char*) -> long double { throw EConvertError("rates read"); };
     PayrollRow row = makeRow(1, "", "45", "12,5");
     row[5] = "old";
     EXPECT_FALSE(ComputePayrollRow(row, untouchable));
@@ -134,7 +126,7 @@ TEST_F(PayrollCalcTest, TotalsStopAtTheFirstRowWithoutANumber)
 }
 
 // The quadratic way the grid was recalculated: every computed row re-totals the whole grid.
-PayrollRecalcResult recalcRowByRow(std::vector<PayrollRow>& grid, const PayrollRatesReader& rates)
+PayrollRecalcResult recalcRowByRow(std::vector<PayrollRow>& grid, const PayrollRateReader& rates)
 {
     PayrollRecalcResult result;
     for (int r = 1; r < static_cast<int>(grid.size()); ++r) {

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace {
 class PayrollTabTest : public MainWindowTest {
@@ -46,6 +47,24 @@ protected:
         for (int r = 0; r < grid->RowCount(); ++r)
             texts << rowTexts(r).join('|');
         return texts;
+    }
+    QStringList totalTexts()
+    {
+        QStringList texts;
+        for (const char* name : {"JustaEdit2", "JustaEdit25", "JustaEdit26", "JustaEdit28", "JustaEdit29",
+                                 "JustaEdit30", "JustaEdit31", "JustaEdit27", "JustaEdit32", "JustaEdit33",
+                                 "JustaEdit34", "JustaEdit35", "JustaEdit36"})
+            texts << text(name);
+        return texts;
+    }
+    // Edit379 to Edit385 without Edit383, then Edit387: the design rates and another set.
+    const QStringList design = {"14", "20,50", "1", "2", "15", "0,759", "7.809,90"};
+    const QStringList other = {"15", "15,5", "1", "2", "20", "0,759", "9.000,00"};
+    void setRates(const QStringList& texts)
+    {
+        const char* names[] = {"Edit379", "Edit380", "Edit381", "Edit382", "Edit384", "Edit385", "Edit387"};
+        for (int i = 0; i < texts.size(); ++i)
+            Find<QLineEdit>(names[i])->setText(texts[i]);
     }
     void click(const char* button) { Find<QPushButton>(button)->click(); }
     QString text(const char* edit) { return Find<QLineEdit>(edit)->text(); }
@@ -110,46 +129,197 @@ TEST_F(PayrollTabTest, LeavingTheCellEditorForAnotherControlComputesTheRow)
     EXPECT_EQ(text("JustaEdit36"), "3.675,00");
 }
 
-TEST_F(PayrollTabTest, RecalculateComputesEveryRowAndTotalsNumberedRows)
+TEST_F(PayrollTabTest, RecalculateComputesTheRowsAboveTheLastAndTotalsNumberedRows)
 {
     fillRow(1, "Ayşe", "3000", "31");
     fillRow(2, "Mehmet", "10000", "15");
     fillRow(3, "Numarasız", "5000", "30");
     grid->SetCells(0, 3, QString());
     fillRow(4, "Zeynep", "5000", "30");
+    fillRow(5, "", "", "");
     click("BitBtn8");
     EXPECT_EQ(grid->Cells(4, 1), "30");
     EXPECT_EQ(grid->Cells(14, 2), "5.878,61");
     EXPECT_FALSE(grid->Cells(14, 4).isEmpty());
     EXPECT_EQ(text("JustaEdit2"), "13.000,00");
     EXPECT_EQ(text("JustaEdit35"), "2.141,10");
-    EXPECT_EQ(grid->Row(), 4);
+    EXPECT_EQ(grid->Row(), 5);
 }
 
-TEST_F(PayrollTabTest, UnreadableRateIsReportedByName)
+TEST_F(PayrollTabTest, RecalculateLeavesTheLastRowAwaitingInput)
+{
+    fillRow(1, "Ayşe", "3000", "");
+    fillRow(2, "", "5000", "");
+    click("BitBtn8");
+    EXPECT_EQ(grid->Cells(3, 1), "2.144,73");
+    EXPECT_EQ(rowTexts(2).mid(2, 13), QStringList({"5000"}) + QStringList(12, QString()));
+    // The last row is numbered, so the totals read it as it stands.
+    EXPECT_EQ(totalTexts().mid(0, 4), QStringList({"8.000,00", "2.144,73", "30", "420,00"}));
+    EXPECT_EQ(grid->Row(), 2);
+
+    // A grid of one data row has nothing above its last row.
+    TestDialogs().answers = {DialogService::AnswerYes};
+    click("BitBtn14");
+    {
+        QSignalBlocker quiet(grid);
+        fillRow(1, "Ayşe", "3000", "");
+    }
+    click("BitBtn8");
+    EXPECT_EQ(grid->Cells(3, 1), "");
+    EXPECT_EQ(text("JustaEdit2"), "");
+}
+
+TEST_F(PayrollTabTest, UnreadableRateStopsTheRowAtTheStepThatReadsIt)
+{
+    const struct {
+        const char* edit;
+        const char* label;
+        int firstUnwritten;  // the cells before it are computed
+    } cases[] = {
+        {"Edit387", "SGK Tavan", 5},           {"Edit379", "SGK İşçi", 5},
+        {"Edit380", "SGK İşveren", 6},         {"Edit381", "İşsizlik İşçi", 7},
+        {"Edit382", "İşsizlik İşveren", 8},    {"Edit384", "Gelir Vergisi Oranı", 11},
+        {"Edit385", "Damga Vergisi Oranı", 12}, {"Edit386", nullptr, 15},
+        {"Edit383", nullptr, 15},
+    };
+    const QStringList computed = {"3.000,00", "2.144,73", "30", "420,00", "615,00", "30,00", "60,00", "1.125,00",
+                                  "2.550,00", "382,50", "22,77", "855,27", "3.675,00"};
+    for (const auto& c : cases) {
+        TestDialogs().Reset();
+        auto* edit = Find<QLineEdit>(c.edit);
+        const QString kept = edit->text();
+        edit->setText("1,5,0");
+        fillRow(1, "Ayşe", "3000", "", "");
+        for (int col = 5; col <= 14; ++col)
+            grid->SetCells(col, 1, QString());
+        grid->SetCol(grid->Col() == 3 ? 4 : 3);
+        // Before the failing step the gross and net are tidied and the days filled in.
+        QStringList expected = computed.mid(0, c.firstUnwritten - 2) + QStringList(15 - c.firstUnwritten, QString());
+        if (c.firstUnwritten < 15)
+            expected[1] = "0,00";
+        EXPECT_EQ(rowTexts(1).mid(2, 13), expected) << c.edit;
+        const QStringList errors =
+            c.label ? QStringList{QString("\"1,5,0\" geçerli bir sayı değil (%1).").arg(c.label)} : QStringList();
+        EXPECT_EQ(TestDialogs().Texts(), errors) << c.edit;
+        edit->setText(kept);
+    }
+}
+
+TEST_F(PayrollTabTest, RowsAtTheFloorTheCeilingAndOtherRates)
+{
+    const struct {
+        const QStringList* rates;
+        const char* gross;
+        const char* days;
+        QStringList shown;  // columns 3 to 14
+    } cases[] = {
+        {&design, "1.201,50", "1",
+         {"28,63", "1", "5,61", "8,21", "0,40", "0,80", "15,02", "34,04", "5,11", "0,30", "11,42", "49,06"}},
+        {&design, "7.809,90", "29",
+         {"5.397,26", "29", "1.056,94", "1.547,66", "75,50", "150,99", "2.831,09", "6.417,13", "962,57", "57,30",
+          "2.152,31", "9.248,22"}},
+        {&design, "7.809,90", "17",
+         {"3.163,90", "17", "619,59", "907,25", "44,26", "88,51", "1.659,60", "3.761,77", "564,27", "33,59",
+          "1.261,71", "5.421,37"}},
+        {&design, "7809,9", "1",
+         {"186,11", "1", "36,45", "53,37", "2,60", "5,21", "97,62", "221,28", "33,19", "1,98", "74,22", "318,91"}},
+        {&other, "4.321,09", "17",
+         {"1.626,88", "17", "367,29", "379,54", "24,49", "48,97", "820,29", "2.056,84", "411,37", "18,59",
+          "821,74", "2.877,13"}},
+        // Above that ceiling: contributions on 26 days of 9000, taxes on the earned 10699.
+        {&other, "12345", "26",
+         {"7.479,59", "26", "1.170,00", "1.209,00", "78,00", "156,00", "2.613,00", "9.451,00", "1.890,20",
+          "81,21", "3.219,41", "12.064,00"}},
+    };
+    for (const auto& c : cases) {
+        setRates(*c.rates);
+        fillRow(1, "Ayşe", c.gross, c.days);
+        grid->SetCol(grid->Col() == 3 ? 4 : 3);
+        EXPECT_EQ(rowTexts(1).mid(3, 12), c.shown) << c.gross << " " << c.days;
+        EXPECT_EQ(text("JustaEdit36"), c.shown.last()) << c.gross << " " << c.days;
+    }
+}
+
+TEST_F(PayrollTabTest, InsertedRowIsComputedAndADeletedRowLeavesTheTotals)
 {
     fillRow(1, "Ayşe", "3000", "30");
-    Find<QLineEdit>("Edit384")->setText("1,5,0");
+    fillRow(2, "Mehmet", "10000", "15");
+    fillRow(3, "", "", "");
+    grid->SetRow(2);
+    Find<QAction>("MenuItem7")->trigger();
+    grid->SetCells(1, 2, "Ali");
+    grid->SetCells(2, 2, "1.201,50");
+    grid->SetCells(4, 2, "1");
     click("BitBtn8");
-    EXPECT_EQ(TestDialogs().Texts(), QStringList{"\"1,5,0\" geçerli bir sayı değil (Gelir Vergisi Oranı)."});
-    EXPECT_EQ(grid->Cells(2, 1), "3.000,00");
-    EXPECT_EQ(grid->Cells(5, 1), "");
+    EXPECT_EQ(rowTexts(2).mid(0, 5), QStringList({"2", "Ali", "1.201,50", "28,63", "1"}));
+    EXPECT_EQ(grid->Cells(14, 3), "5.878,61");
+    EXPECT_EQ(totalTexts(), QStringList({"14.201,50", "5.887,53", "46", "972,30", "1.423,72", "69,45", "138,90",
+                                         "2.604,38", "6.998,30", "1.049,75", "61,02", "2.152,52", "9.602,67"}));
+
+    grid->SetRow(1);
+    TestDialogs().answers = {DialogService::AnswerYes};
+    Find<QAction>("MenuItem8")->trigger();
+    click("BitBtn8");
+    EXPECT_EQ(grid->RowCount(), 4);
+    EXPECT_EQ((QStringList{grid->Cells(0, 1), grid->Cells(1, 1), grid->Cells(0, 2), grid->Cells(1, 2)}),
+              (QStringList{"1", "Ali", "2", "Mehmet"}));
+    EXPECT_EQ(totalTexts(), QStringList({"11.201,50", "3.742,80", "16", "552,30", "808,72", "39,45", "78,90",
+                                         "1.479,38", "4.448,30", "667,25", "38,25", "1.297,25", "5.927,67"}));
 }
 
 TEST_F(PayrollTabTest, GrossFromNet)
 {
     const struct {
+        const QStringList* rates;
+        const char* dailyDeduction;
         const char* net;
         const char* gross;
         const char* recomputedNet;
-    } cases[] = {{"2.144,73", "3.000,00", "2.144,73"}, {"8000", "10.678,60", "7.999,99"}};
+        const char* cost;
+    } cases[] = {
+        {&design, "0", "2.144,73", "3.000,00", "2.144,73", "3.675,00"},
+        {&design, "0", "8000", "10.678,60", "7.999,99", "12.435,83"},
+        {&design, "0", "5.000,00", "6.993,89", "5.000,01", "8.567,52"},
+        // The row computation does not take the daily deduction off the tax base: 30 x 10 x 15 % less.
+        {&design, "10", "1000", "1.335,83", "954,99", "1.636,40"},
+        {&other, "0", "4000", "6.020,38", "4.000,01", "7.073,95"},
+        // Above that ceiling's net of 5.979,69.
+        {&other, "0", "9000", "12.811,55", "9.000,00", "14.386,55"},
+    };
     for (const auto& c : cases) {
+        setRates(*c.rates);
+        Find<QLineEdit>("Edit383")->setText(c.dailyDeduction);
         fillRow(1, "Ayşe", "", "30", c.net);
         grid->SetRow(1);
         click("SpeedButton52");
-        EXPECT_EQ(grid->Cells(2, 1).toStdString(), c.gross);
-        EXPECT_EQ(grid->Cells(3, 1).toStdString(), c.recomputedNet);
+        EXPECT_EQ(grid->Cells(2, 1).toStdString(), c.gross) << c.net;
+        EXPECT_EQ(grid->Cells(3, 1).toStdString(), c.recomputedNet) << c.net;
+        EXPECT_EQ(grid->Cells(14, 1).toStdString(), c.cost) << c.net;
     }
+}
+
+TEST_F(PayrollTabTest, GrossFromNetWithoutANetOrANetShare)
+{
+    fillRow(1, "Ayşe", "3000", "30");
+    fillRow(2, "Mehmet", "", "30");
+    fillRow(3, "", "", "");
+    click("BitBtn8");
+    const QStringList totals = totalTexts();
+
+    // No net: the gross becomes 0,00 and nothing else is computed.
+    grid->SetRow(2);
+    click("SpeedButton52");
+    EXPECT_EQ(rowTexts(2).mid(2, 4), QStringList({"0,00", "0,00", "30", ""}));
+    EXPECT_EQ(totalTexts(), totals);
+    EXPECT_TRUE(TestDialogs().Texts().isEmpty());
+
+    // An income tax of 100 % leaves nothing of a gross above the ceiling.
+    Find<QLineEdit>("Edit384")->setText("100");
+    Find<QLineEdit>("Edit385")->setText("0");
+    grid->SetCells(3, 2, "5000");
+    click("SpeedButton52");
+    EXPECT_EQ(TestDialogs().Texts().size(), 1);
+    EXPECT_EQ(rowTexts(2).mid(2, 2), QStringList({"0,00", "5000"}));
 }
 
 TEST_F(PayrollTabTest, TypingGroupsWholeAmountsAndFiltersKeys)

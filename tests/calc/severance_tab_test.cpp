@@ -247,6 +247,129 @@ TEST_F(SeveranceTab, BothWhenTheOneYearRuleStopsTheSeverance)
     EXPECT_EQ(Text("Edit420"), "");
 }
 
+TEST_F(SeveranceTab, BothWithEmptyCompanyAndDescriptionLineByLine)
+{
+    Text("Edit414", "Ayşe Kaya");
+    Text("Edit435", "");
+    Text("Edit418", "");
+    Text("Edit419", "77");
+    Text("Edit415", "2000");
+    Text("Edit416", "4");
+    Text("Edit417", "12,5");
+    Dates({2010, 3, 15}, {2013, 9, 20});  // 1.285 days
+    Click("SpeedButton63");
+    // 2.000 + 666,67 + 375 = 3.041,67 is capped at 2.731,85; notice pay 56 days' wage = 3.733,33
+    const QStringList expected{
+        " ",
+        " ",
+        "KIDEM TAZMİNATI HESAPLAMASI",
+        "ADI SOYADI           : Ayşe Kaya",
+        " ",
+        "SİCİL NO             : 77",
+        " ",
+        "GİRİŞ TARİHİ         : 15.03.2010",
+        " ",
+        "ÇIKIŞ TARİHİ         : 20.09.2013",
+        " ",
+        "BRÜT ÜCRETİ          : 2.000,00 TL",
+        " ",
+        "İKRAMİYE PAYI        : 666,67 TL (4 Adet yıllık ikramiye üzerinden.)",
+        " ",
+        "YEMEK BEDELİ         : 375,00 TL (12,50 TL Günlük yemek bedeli üzerinden.)",
+        "KIDEM TAZMİNATINA      ",
+        "ESAS TUTAR           : 2.731,85 TL",
+        "KIDEM TAZMİNATINA      ",
+        "ESAS GÜN             : 1.285,00 Gün.",
+        "HESAPLANAN KIDEM       ",
+        "TAZMİNATI TUTARI     : 9.617,61 TL",
+        " ",
+        "DAMGA VERGİSİ        : 72,13 TL",
+        "HESAPLANAN NET KIDEM   ",
+        "TAZMİNATI TUTARI     : 9.545,48 TL",
+        " ",
+        "Yukarıda yazılı kıdem tazminatını nakten aldım.",
+        " ",
+        "                           Ayşe Kaya   (İmza)",
+        " ",
+        " ",
+        " ",
+        "İHBAR TAZMİNATI HESAPLAMASI",
+        "ADI SOYADI           : Ayşe Kaya",
+        " ",
+        "SİCİL NO             : 77",
+        " ",
+        "GİRİŞ TARİHİ         : 15.03.2010",
+        " ",
+        "ÇIKIŞ TARİHİ         : 20.09.2013",
+        " ",
+        "BRÜT ÜCRETİ          : 2.000,00 TL",
+        "İHBAR TAZMİNATINA      ",
+        "ESAS TUTAR           : 3.733,33 (56 Günlük Ücret.)",
+        "GELİR VERGİSİ         ",
+        "KESİNTİSİ            : 560,00 TL",
+        " ",
+        "DAMGA VERGİSİ        : 28,34 TL",
+        "HESAPLANAN NET İHBAR   ",
+        "TAZMİNATI TUTARI     : 3.145,00 TL",
+        " ",
+        "Yukarıda yazılı ihbar tazminatını nakten aldım.",
+        " ",
+        "                           Ayşe Kaya   (İmza)",
+        " ",
+        " ",
+        " ",
+        "Kıdem Tazminatı ve İhbar Tazminatı karşılığı yapılan toplam ödeme tutarı :12.690,48 TL",
+    };
+    const QStringList report = Report();
+    ASSERT_EQ(report.size(), expected.size() + 11 + 21);
+    EXPECT_EQ(report.mid(0, expected.size()), expected);
+    EXPECT_EQ(report.mid(expected.size()), Blanks(11) + Deed("", "Ayşe Kaya", "77", "15.03.2010", "20.09.2013"));
+    EXPECT_EQ(Text("Edit420"), "9.545,48");
+    EXPECT_EQ(Text("Edit421"), "3.145,00");
+    EXPECT_TRUE(Find<QCheckBox>("CheckBox5")->isChecked());
+
+    Click("SpeedButton63");  // a second run replaces the first
+    EXPECT_EQ(Report(), report);
+}
+
+TEST_F(SeveranceTab, LeapDayEntryCompletesItsYearOn28February)
+{
+    Text("Edit415", "1800");
+    Dates({2012, 2, 29}, {2013, 2, 27});
+    Click("SpeedButton59");
+    EXPECT_EQ(TestDialogs().shown.size(), 1u);
+    EXPECT_EQ(Text("Edit420"), "");
+
+    Dates({2012, 2, 29}, {2013, 2, 28});
+    Click("SpeedButton59");
+    EXPECT_EQ(TestDialogs().shown.size(), 1u);
+    EXPECT_EQ(Report(), SeveranceStatement("29.02.2012", "28.02.2013",
+                                           {"1.800,00", "0,00", "", "0,00", "0,00", "1.800,00", "365,00",
+                                            "1.800,00", "13,50", "1.786,50"}));
+}
+
+TEST_F(SeveranceTab, NoticeBandsAtTheTabsDates)
+{
+    Text("Edit415", "3000");
+    Text("Edit384", "0");
+    Text("Edit385", "0");
+    const struct {
+        QDate exit;
+        const char* base;
+    } cases[] = {{{2013, 7, 2}, "1.400,00 (14 Günlük Ücret.)"},  // 182 days
+                 {{2013, 7, 3}, "2.800,00 (28 Günlük Ücret.)"},  // 183
+                 {{2014, 7, 2}, "2.800,00 (28 Günlük Ücret.)"},  // 547
+                 {{2014, 7, 3}, "4.200,00 (42 Günlük Ücret.)"},  // 548
+                 {{2015, 12, 31}, "4.200,00 (42 Günlük Ücret.)"},  // 1.094
+                 {{2016, 1, 1}, "5.600,00 (56 Günlük Ücret.)"}};  // 1.095
+    for (const auto& c : cases) {
+        Dates({2013, 1, 1}, c.exit);
+        Click("SpeedButton62");
+        EXPECT_EQ(Report().size(), 25);
+        EXPECT_EQ(Report()[13], QString("ESAS TUTAR           : ") + c.base) << c.exit.toString().toStdString();
+    }
+}
+
 TEST_F(SeveranceTab, DeedAloneReplacesTheTextAndLeavesEmptyFieldsEmpty)
 {
     Text("Edit415", "3000");

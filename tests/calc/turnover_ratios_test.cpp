@@ -110,6 +110,23 @@ TEST_F(TurnoverTab, EmptyAmountsGiveZeroDaysAndAnEndBeforeTheStartNegativeOnes)
     EXPECT_EQ(Report(), ExpectedReport("", "31.12.2014 - 01.01.2014", {"-73", "0", "0", "0", "0"}));
 }
 
+TEST_F(TurnoverTab, QuarterWithHalvesRoundedToEven)
+{
+    Find<QLineEdit>("Edit398")->setText("Deneme Ltd. 2015/1");
+    Find<TDateTimePicker>("DateTimePicker64")->SetDate(EncodeDate(2015, 1, 1));
+    Find<TDateTimePicker>("DateTimePicker65")->SetDate(EncodeDate(2015, 3, 31));  // 89 days
+    SetAmounts({"1.250,50", "749,50", "4.000",  // ratio 4: 22,25
+                "", "200", "50",                // ratio 0,5: 178
+                "300", "100", "80",             // ratio 0,4: 222,5 goes to the even 222
+                "10", "10", "89",               // ratio 8,9: 10
+                "1", "", "1"});                 // ratio 2: 44,5 goes to the even 44
+    Compute();
+    EXPECT_EQ(Report(),
+              ExpectedReport("Deneme Ltd. 2015/1", "01.01.2015 - 31.03.2015", {"22", "178", "222", "10", "44"}));
+    EXPECT_EQ(Amounts()[0], "1.250,50");
+    EXPECT_EQ(Amounts()[3], "0,00");
+}
+
 TEST_F(TurnoverTab, DivisionByZeroLeavesThePaneEmpty)
 {
     SetAmounts({"100", "300", "1000", "", "", "250"});
