@@ -5,8 +5,13 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 class GridDelegate : public QStyledItemDelegate {
@@ -84,10 +89,60 @@ bool isTypedCharacter(const QKeyEvent* event)
 }
 }  // namespace
 
+// The fixed rows are hidden among the cells and drawn here instead, so that they do not scroll away;
+// each section draws the fixed cells of its column as the grid draws any cell.
+class TStringGrid::FixedRowsHeader : public QHeaderView {
+public:
+    explicit FixedRowsHeader(TStringGrid* grid) : QHeaderView(Qt::Horizontal, grid), grid_(grid)
+    {
+        setSectionsClickable(false);
+        setHighlightSections(false);
+        setSectionResizeMode(QHeaderView::Fixed);
+    }
+
+    QSize sizeHint() const override
+    {
+        QSize size = QHeaderView::sizeHint();
+        size.setHeight(grid_->FixedRows() * grid_->verticalHeader()->defaultSectionSize());
+        return size;
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QHeaderView::paintEvent(event);
+        // Beyond the last column the grid shows its own background, as below the last row.
+        const int end = count() > 0 ? sectionViewportPosition(count() - 1) + sectionSize(count() - 1) : 0;
+        if (end < viewport()->width()) {
+            QPainter painter(viewport());
+            painter.fillRect(QRect(end, 0, viewport()->width() - end, viewport()->height()), grid_->palette().base());
+        }
+    }
+
+    void paintSection(QPainter* painter, const QRect& rect, int col) const override
+    {
+        const int height = grid_->verticalHeader()->defaultSectionSize();
+        for (int row = 0; row < grid_->FixedRows(); ++row) {
+            painter->save();
+            grid_->paintFixedCell(*painter, col, row, QRect(rect.left(), rect.top() + row * height, rect.width(), height));
+            painter->restore();
+        }
+    }
+
+private:
+    TStringGrid* grid_;
+};
+
 TStringGrid::TStringGrid(QWidget* parent) : QTableWidget(parent)
 {
-    horizontalHeader()->hide();
+    header_ = new FixedRowsHeader(this);
+    setHorizontalHeader(header_);
     verticalHeader()->hide();
+    viewport()->setMouseTracking(true);
+    connect(model(), &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& topLeft) {
+        if (topLeft.row() < fixedRows_)
+            header_->viewport()->update();
+    });
     setColumnCount(5);
     setRowCount(5);
     setItemDelegate(new GridDelegate(this));
@@ -141,9 +196,11 @@ void TStringGrid::SetRowCount(int rows)
     int old = rowCount();
     setRowCount(rows);
     if (rows > old)
-        for (int r = old; r < rows; ++r)
+        for (int r = old; r < rows; ++r) {
+            setRowHidden(r, r < fixedRows_);
             for (int c = 0; c < columnCount(); ++c)
                 itemAt(c, r, true);
+        }
 }
 
 void TStringGrid::SetColCount(int cols)
@@ -188,6 +245,8 @@ int TStringGrid::ColWidth(int col) const
 void TStringGrid::SetDefaultRowHeight(int height)
 {
     verticalHeader()->setDefaultSectionSize(height);
+    header_->updateGeometry();
+    updateGeometries();
 }
 
 void TStringGrid::SetEditing(bool editing)
@@ -196,8 +255,163 @@ void TStringGrid::SetEditing(bool editing)
     refreshFixed();
 }
 
+void TStringGrid::SetSizing(bool rows, bool cols)
+{
+    rowSizing_ = rows;
+    header_->setSectionResizeMode(cols ? QHeaderView::Interactive : QHeaderView::Fixed);
+}
+
+void TStringGrid::MoveRow(int from, int to)
+{
+    const int rows = rowCount();
+    if (from == to || from < 0 || to < 0 || from >= rows || to >= rows)
+        return;
+    const int cols = columnCount();
+    QStringList moved;
+    for (int c = 0; c < cols; ++c)
+        moved << Cells(c, from);
+    const int step = from < to ? 1 : -1;
+    for (int r = from; r != to; r += step)
+        for (int c = 0; c < cols; ++c)
+            SetCells(c, r, Cells(c, r + step));
+    for (int c = 0; c < cols; ++c)
+        SetCells(c, to, moved[c]);
+
+    const int current = currentRow();
+    int follow = current;
+    if (current == from)
+        follow = to;
+    else if (from > to && current >= to && current < from)
+        ++follow;
+    else if (from < to && current > from && current <= to)
+        --follow;
+    if (follow != current) {
+        // The selection follows its cells; no other cell was chosen.
+        QSignalBlocker block(this);
+        setCurrentCell(follow, currentColumn());
+    }
+}
+
+bool TStringGrid::isFixed(const QModelIndex& index) const
+{
+    return index.row() < fixedRows_ || index.column() < fixedCols_;
+}
+
+void TStringGrid::paintFixedCell(QPainter& painter, int col, int row, const QRect& cell)
+{
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = cell;
+    option.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver);
+    itemDelegate()->paint(&painter, option, model()->index(row, col));
+    if (showGrid()) {
+        painter.setClipping(false);
+        painter.setPen(QColor::fromRgba(static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this))));
+        painter.drawLine(cell.topRight(), cell.bottomRight());
+        painter.drawLine(cell.bottomLeft(), cell.bottomRight());
+    }
+}
+
+int TStringGrid::rowBorderAt(const QPoint& pos) const
+{
+    const int col = columnAt(pos.x());
+    if (!rowSizing_ || col < 0 || col >= fixedCols_)
+        return -1;
+    for (int row : {rowAt(pos.y() - 3), rowAt(pos.y() + 3)})
+        if (row >= fixedRows_ && std::abs(pos.y() - (rowViewportPosition(row) + rowHeight(row))) <= 3)
+            return row;
+    return -1;
+}
+
+QModelIndex TStringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex current = currentIndex();
+    const QModelIndex next = QTableWidget::moveCursor(action, modifiers);
+    if (!next.isValid() || !isFixed(next))
+        return next;
+    int row = next.row(), col = next.column();
+    if (action == MovePrevious && current.isValid() && col < fixedCols_) {
+        // Shift+Tab from the first cell of a row goes to the end of the row above.
+        row = current.row() - 1;
+        col = columnCount() - 1;
+        if (row < fixedRows_)
+            return current;
+    }
+    row = std::max(row, fixedRows_);
+    col = std::max(col, fixedCols_);
+    if (row >= rowCount() || col >= columnCount())
+        return current;
+    return model()->index(row, col);
+}
+
+void TStringGrid::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+        if (const int row = rowBorderAt(pos); row >= 0) {
+            drag_ = Drag::RowSize;
+            dragRow_ = row;
+            return;
+        }
+    }
+    const QModelIndex index = indexAt(pos);
+    if (index.isValid() && isFixed(index)) {
+        if (rowMoving_ && event->button() == Qt::LeftButton) {
+            drag_ = Drag::RowMove;
+            dragRow_ = index.row();
+        }
+        return;
+    }
+    QTableWidget::mousePressEvent(event);
+}
+
+void TStringGrid::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (drag_ == Drag::RowSize) {
+        setRowHeight(dragRow_, std::max(1, pos.y() - rowViewportPosition(dragRow_)));
+        return;
+    }
+    if (drag_ == Drag::RowMove)
+        return;
+    if (event->buttons() == Qt::NoButton) {
+        if (rowBorderAt(pos) >= 0)
+            viewport()->setCursor(Qt::SplitVCursor);
+        else
+            viewport()->unsetCursor();
+    } else if (const QModelIndex index = indexAt(pos); index.isValid() && isFixed(index)) {
+        return;  // a drag over the fixed cells selects nothing
+    }
+    QTableWidget::mouseMoveEvent(event);
+}
+
+void TStringGrid::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (drag_ != Drag::None) {
+        const int to = rowAt(event->position().toPoint().y());
+        if (drag_ == Drag::RowMove && to >= fixedRows_)
+            MoveRow(dragRow_, to);
+        drag_ = Drag::None;
+        return;
+    }
+    QTableWidget::mouseReleaseEvent(event);
+}
+
+void TStringGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QPoint pos = event->position().toPoint();
+    if (const QModelIndex index = indexAt(pos); rowBorderAt(pos) >= 0 || (index.isValid() && isFixed(index)))
+        return;
+    QTableWidget::mouseDoubleClickEvent(event);
+}
+
 void TStringGrid::refreshFixed()
 {
+    for (int r = 0; r < rowCount(); ++r)
+        setRowHidden(r, r < fixedRows_);
+    header_->setVisible(fixedRows_ > 0);
+    header_->updateGeometry();
+    updateGeometries();
     for (int r = 0; r < rowCount(); ++r)
         for (int c = 0; c < columnCount(); ++c) {
             QTableWidgetItem* it = itemAt(c, r, true);

@@ -8,7 +8,8 @@
 class QPainter;
 
 // The class library's string grid over QTableWidget: Cells(col, row) with row 0 the fixed heading row
-// and column 0 the fixed row-number column, both part of the cell model as in the original.
+// and column 0 the fixed row-number column, both part of the cell model as in the original. The fixed
+// rows stay in view above the scrolled rows, and no fixed cell ever becomes the current cell.
 class TStringGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -34,6 +35,13 @@ public:
     int FixedRows() const { return fixedRows_; }
     int FixedCols() const { return fixedCols_; }
     void SetEditing(bool editing);  // goEditing
+    // goRowSizing, goColSizing: the borders of the fixed cells can be dragged. goRowMoving: a row is
+    // dragged by its fixed cell to another place.
+    void SetSizing(bool rows, bool cols);
+    void SetRowMoving(bool on) { rowMoving_ = on; }
+    // Moves the cells of row `from` to position `to`, shifting the rows between; the current row
+    // stays with its cells.
+    void MoveRow(int from, int to);
 
     // Custom cell drawing: called after the default drawing of each cell; the painter is clipped to
     // the cell. Arguments: painter, col, row, cell rectangle, is fixed, is selected.
@@ -65,6 +73,12 @@ signals:
     void Exited();                        // focus left the grid
 
 protected:
+    // Fixed cells are never current: the cursor keys and the mouse stop at the first movable cell.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
@@ -72,6 +86,18 @@ protected:
 private:
     void refreshFixed();
     QTableWidgetItem* itemAt(int col, int row, bool create);
+    bool isFixed(const QModelIndex& index) const;
+    void paintFixedCell(QPainter& painter, int col, int row, const QRect& cell);
+    int rowBorderAt(const QPoint& pos) const;  // row whose lower border in the fixed column is at pos
+
+    class FixedRowsHeader;
+    FixedRowsHeader* header_ = nullptr;  // draws the fixed rows above the scrolled cells
+    bool rowSizing_ = false;
+    bool rowMoving_ = false;
+    enum class Drag { None, RowSize, RowMove };
+    Drag drag_ = Drag::None;
+    int dragRow_ = -1;
+    int dragOffset_ = 0;
 
     int fixedRows_ = 1;
     int fixedCols_ = 1;

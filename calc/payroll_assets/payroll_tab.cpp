@@ -172,6 +172,10 @@ void PayrollCalculator::build()
     grid_->SetDefaultRowHeight(20);
     grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
     grid_->setTabKeyNavigation(true);
+    // Rows and columns are sized, rows moved, by their fixed cells. Columns are not moved: every
+    // computation finds its figures by column.
+    grid_->SetSizing(true, true);
+    grid_->SetRowMoving(true);
     grid_->SetOnDrawCell([this](QPainter& painter, int col, int row, const QRect& rect, bool, bool) {
         StringGrid5DrawCell(painter, col, row, rect);
     });
