@@ -3,6 +3,7 @@
 #include "app/documents.h"
 #include "app/report_components.h"
 #include "app/settings_archive.h"
+#include "base/date_time_picker.h"
 #include "base/dialogs.h"
 #include "base/format_settings.h"
 #include "base/rich_edit.h"
@@ -76,6 +77,8 @@ void TForm1::FormCreate()
 {
     // dates are typed and shown day first with dots whatever the system locale says
     FormatSettings().ShortDateFormat = "dd.mm.yyyy";
+    for (TDateTimePicker* picker : findChildren<TDateTimePicker*>())
+        picker->ApplyShortDateFormat();
     for (const auto& hook : formCreateHooks_)
         Guarded(hook);
     // the stored values replace the defaults the calculators have just set

@@ -49,6 +49,17 @@ long double StrToWholeAmount(const QString& text)
     return amountFrom(text, false);
 }
 
+QString LocalizedDesignAmount(const QString& turkishText)
+{
+    QString text;
+    text.reserve(turkishText.size());
+    for (QChar ch : turkishText)
+        text += ch == u',' ? FormatSettings().DecimalSeparator
+              : ch == u'.' ? FormatSettings().ThousandSeparator
+                           : ch;
+    return text;
+}
+
 QString PadLeft(int width, const QString& text)
 {
     return text.size() >= width ? text : QString(width - text.size(), ' ') + text;

@@ -14,6 +14,10 @@ long double StrToAmount(const QString& text);
 // The same without the decimal separator.
 long double StrToWholeAmount(const QString& text);
 
+// A design value written in Turkish form ("2731,85", "1.201,50") with the locale's separators, so that it
+// reads as the same amount whatever the system locale.
+QString LocalizedDesignAmount(const QString& turkishText);
+
 // Blanks before (PadLeft) or after (PadRight) the text up to the width; never cuts.
 QString PadLeft(int width, const QString& text);
 QString PadRight(int width, const QString& text);

@@ -25,7 +25,7 @@ QString QtDateFormat(const TFormatSettings& settings)
     return out;
 }
 
-}  // namespace
+} // namespace
 
 TDateTimePicker::TDateTimePicker(QWidget* parent) : QDateTimeEdit(parent)
 {

@@ -11,12 +11,12 @@ class TDateTimePicker : public QDateTimeEdit {
 public:
     explicit TDateTimePicker(QWidget* parent = nullptr);
 
-    TDateTime DateTime() const;          // date and time of day
-    TDateTime Date() const { return DateTime(); }  // as the class library reads it: with the time
+    TDateTime DateTime() const;                   // date and time of day
+    TDateTime Date() const { return DateTime(); } // as the class library reads it: with the time
     void SetDateTime(TDateTime value);
-    void SetDate(TDateTime date);        // keeps the time of day; the fraction of date is ignored
-    TDateTime Time() const;              // the time of day alone
-    void SetTime(TDateTime time);        // keeps the date
+    void SetDate(TDateTime date); // keeps the time of day; the fraction of date is ignored
+    TDateTime Time() const;       // the time of day alone
+    void SetTime(TDateTime time); // keeps the date
 
     // Shows dates in the short date format of FormatSettings() (called at construction).
     void ApplyShortDateFormat();

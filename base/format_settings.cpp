@@ -45,8 +45,10 @@ TFormatSettings TFormatSettings::FromSystemLocale()
     // Derive the short date format from the locale's numeric date pattern, in the class library's letters.
     QString qt = locale.dateFormat(QLocale::ShortFormat);
     QChar sep = '/';
+    // Only a real separator of numeric dates; a locale whose short form spells the month ("d MMM yyyy")
+    // keeps "/".
     for (QChar c : qt) {
-        if (!c.isLetter() && c != '\'') {
+        if (c == '.' || c == '/' || c == '-') {
             sep = c;
             break;
         }

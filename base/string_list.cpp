@@ -1,12 +1,13 @@
 #include "base/string_list.h"
 
+#include "base/atomic_file.h"
+
 #include "base/code_page.h"
 #include "base/error_texts.h"
 #include "base/exceptions.h"
 #include "base/stream.h"
 #include "base/strings.h"
 
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -305,11 +306,7 @@ void TStringList::LoadFromFile(const QString& fileName)
 void TStringList::SaveToFile(const QString& fileName) const
 {
     // Written beside the old file and then put in its place, so a failed save loses nothing.
-    QSaveFile f(fileName);
-    f.setDirectWriteFallback(true);
-    const QByteArray bytes = ToCp1254(Text());
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        throw EInOutError(ErrorTexts::FileWrite(fileName));
+    WriteFileAtomically(fileName, ToCp1254(Text()));
 }
 
 void TStringList::LoadFromStream(TStream& stream)

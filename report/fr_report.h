@@ -22,6 +22,7 @@ class TfrReport : public QObject {
 public:
     explicit TfrReport(QObject* owner = nullptr);
     ~TfrReport() override;
+    bool Terminated = false;  // cancel of building or printing, polled by their loops
 
     QString Title;
 

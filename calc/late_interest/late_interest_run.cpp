@@ -18,8 +18,8 @@ QString DateText(TDateTime value)
 QString ReportLine(const QString& first, const QString& last, const QString& rate, const QString& amount,
                    const QString& interest, const QString& description)
 {
-    return PadRight(10, first) + "  " + PadRight(10, last) + rate + PadLeft(18, amount) + PadLeft(18, interest) +
-           "  " + PadLeft(18, description);
+    return PadRight(10, first) + "  " + PadRight(10, last) + rate + PadLeft(18, amount) +
+           PadLeft(18, interest) + "  " + PadLeft(18, description);
 }
 
 QString TotalLine(const QString& caption, const QString& value)
@@ -43,14 +43,15 @@ QStringList HeadingBlock(InterestSide side, const QString& headingText)
     };
 }
 
-}  // namespace
+} // namespace
 
 QString AmountText(long double value)
 {
     return FloatToStrF(value, ffNumber, 28, 2);
 }
 
-void RunLateInterest(InterestSide side, RunForm form, const LateInterestInputs& inputs, LateInterestReport& report)
+void RunLateInterest(InterestSide side, RunForm form, const LateInterestInputs& inputs,
+                     LateInterestReport& report)
 {
     const bool late = side == InterestSide::LatePayment;
     bool& ownOpen = late ? report.latePaymentOpen : report.deferralOpen;
@@ -74,11 +75,12 @@ void RunLateInterest(InterestSide side, RunForm form, const LateInterestInputs& 
         return;
 
     const RatePeriodTable& table = late ? LatePaymentRatePeriods : DeferralRatePeriods;
-    const double total = WalkRatePeriods(inputs.debtDate, inputs.processDate, amount, table, [&](const RateSegment& s) {
-        if (form == RunForm::Detailed)
-            report.newLines << ReportLine(DateText(s.first), DateText(s.last), s.period->rateColumn, report.amountText,
-                                          AmountText(s.interest), inputs.description);
-    });
+    const double total =
+        WalkRatePeriods(inputs.debtDate, inputs.processDate, amount, table, [&](const RateSegment& s) {
+            if (form == RunForm::Detailed)
+                report.newLines << ReportLine(DateText(s.first), DateText(s.last), s.period->rateColumn,
+                                              report.amountText, AmountText(s.interest), inputs.description);
+        });
 
     ownOpen = true;
     report.cumulativeText = AmountText(total + cumulative);

@@ -16,8 +16,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QValidator>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <QValidator>
 
 namespace {
 
@@ -65,7 +66,10 @@ QPushButton* MakeButton(const char* name, const QString& caption, QWidget* paren
 class TypingLimit : public QValidator {
 public:
     TypingLimit(int length, QObject* parent) : QValidator(parent), length_(length) {}
-    State validate(QString& input, int&) const override { return input.size() > length_ ? Invalid : Acceptable; }
+    State validate(QString& input, int&) const override
+    {
+        return input.size() > length_ ? Invalid : Acceptable;
+    }
 
 private:
     int length_;
@@ -80,7 +84,7 @@ QCheckBox* MakeFlag(const char* name, const QString& caption, QWidget* parent)
     return box;
 }
 
-}  // namespace
+} // namespace
 
 LatePaymentInterestCalculator::LatePaymentInterestCalculator(TForm1& form) : QObject(form.TabSheet12)
 {
@@ -173,13 +177,15 @@ void LatePaymentInterestCalculator::BuildWidgets(TForm1& form)
     strip->addLayout(commands);
     auto* print = new QPushButton("YAZDIR", inputs);
     print->setObjectName("SpeedButton4");
-    print->setEnabled(false);  // printing arrives with the report engine
+    print->setEnabled(false); // printing arrives with the report engine
     auto* reset = new QPushButton("SIFIRLA", inputs);
     reset->setObjectName("SpeedButton45");
-    auto* help = new QPushButton("?", inputs);
+    // A glyph without a caption.
+    auto* help = new QPushButton(inputs);
     help->setObjectName("tfXPButton13");
     help->setFlat(true);
-    help->setFont(MakeFont("Tahoma", -16, 2));
+    help->setIcon(help->style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+    help->setIconSize(QSize(20, 20));
     help->setToolTip("Yardım");
     for (QPushButton* b : {print, reset, help}) {
         b->setFixedHeight(23);
@@ -242,9 +248,10 @@ void LatePaymentInterestCalculator::SpeedButton49Click()
 
 void LatePaymentInterestCalculator::Run(InterestSide side, RunForm form)
 {
-    const LateInterestInputs inputs{DateTimePicker63->DateTime(), DateTimePicker62->DateTime(), Edit372->text(),
-                                    Edit374->text()};
-    LateInterestReport report{Edit373->text(), Edit375->text(), CheckBox2->isChecked(), CheckBox3->isChecked(), {}};
+    const LateInterestInputs inputs{DateTimePicker63->DateTime(), DateTimePicker62->DateTime(),
+                                    Edit372->text(), Edit374->text()};
+    LateInterestReport report{
+        Edit373->text(), Edit375->text(), CheckBox2->isChecked(), CheckBox3->isChecked(), {}};
     // What the run did before a conversion error stays, as its lines and texts would on paper.
     auto writeBack = [&] {
         Edit373->setText(report.amountText);

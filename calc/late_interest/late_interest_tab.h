@@ -17,19 +17,19 @@ class LatePaymentInterestCalculator : public QObject {
 public:
     explicit LatePaymentInterestCalculator(TForm1& form);
 
-    void SpeedButton44Click();  // late-payment interest, detailed
-    void SpeedButton47Click();  // late-payment interest, summary
-    void SpeedButton48Click();  // deferral interest, detailed
-    void SpeedButton49Click();  // deferral interest, summary
-    void SpeedButton45Click();  // reset
-    void tfXPButton13Click();   // help
+    void SpeedButton44Click(); // late-payment interest, detailed
+    void SpeedButton47Click(); // late-payment interest, summary
+    void SpeedButton48Click(); // deferral interest, detailed
+    void SpeedButton49Click(); // deferral interest, summary
+    void SpeedButton45Click(); // reset
+    void tfXPButton13Click();  // help
 
 private:
     void BuildWidgets(TForm1& form);
     void Run(InterestSide side, RunForm form);
 
-    TDateTimePicker* DateTimePicker62 = nullptr;  // process date
-    TDateTimePicker* DateTimePicker63 = nullptr;  // debt date
+    TDateTimePicker* DateTimePicker62 = nullptr; // process date
+    TDateTimePicker* DateTimePicker63 = nullptr; // debt date
     QLineEdit* Edit372 = nullptr;
     QLineEdit* Edit373 = nullptr;
     QLineEdit* Edit374 = nullptr;

@@ -5,6 +5,7 @@
 
 namespace {
 
+// clang-format off
 constexpr RatePeriod kLatePayment[] = {
     {0, 0, 0, 7, 1, "    7 "},
     {1993, 12, 30, 9, 1, "    9 "},
@@ -43,6 +44,7 @@ constexpr RatePeriod kDeferral[] = {
     {2006, 4, 28, 2, 1, "    2 "},
     {2009, 11, 20, 19, 12, " 1,583"},
 };
+// clang-format on
 
 // Day d of the given month; where February has no day d (29 or 30) the 28th.
 TDateTime BoundaryIn(int year, int month, int debtDay)
@@ -59,7 +61,7 @@ double WholeDays(TDateTime t)
     return std::floor(t);
 }
 
-}  // namespace
+} // namespace
 
 const RatePeriodTable LatePaymentRatePeriods{kLatePayment, 2099, 12};
 const RatePeriodTable DeferralRatePeriods{kDeferral, 2099, 12};
@@ -96,8 +98,8 @@ bool DebtDateAfter(TDateTime debtDate, TDateTime endDate)
     return WholeDays(debtDate) > WholeDays(endDate);
 }
 
-double WalkRatePeriods(TDateTime debtDate, TDateTime endDate, long double amount, const RatePeriodTable& table,
-                       const std::function<void(const RateSegment&)>& onSegment)
+double WalkRatePeriods(TDateTime debtDate, TDateTime endDate, long double amount,
+                       const RatePeriodTable& table, const std::function<void(const RateSegment&)>& onSegment)
 {
     const double debt = WholeDays(debtDate);
     const double end = WholeDays(endDate);
@@ -123,12 +125,14 @@ double WalkRatePeriods(TDateTime debtDate, TDateTime endDate, long double amount
 
         const RatePeriod& period = table.periods[k];
         const double months = MonthsBetween(first, last);
-        // Formed in extended precision in this order; the running total is kept as a double.
-        const long double interest = months * period.rateNumerator / period.rateDenominator * amount / 100;
+        // Formed in extended precision in this order, then kept as a double like the running total;
+        // the sum and the share shown are taken in extended precision before the double is stored.
+        const double interest = static_cast<double>(months * period.rateNumerator / period.rateDenominator *
+                                                    amount / 100);
         const double before = total;
-        total = static_cast<double>(total + interest);
+        total = static_cast<double>(static_cast<long double>(total) + interest);
         if (onSegment)
-            onSegment(RateSegment{first, last, &period, months, total - before});
+            onSegment(RateSegment{first, last, &period, months, static_cast<long double>(total) - before});
     }
     return total;
 }

@@ -12,17 +12,17 @@
 // The rate is numerator / denominator percent; the two are kept apart because some deferral rates
 // (6.5, 9.5, 19/12) are charged as a product and a division, and the figures depend on that order.
 struct RatePeriod {
-    int changeYear = 0;  // 0 for the first period, which has no opening change
+    int changeYear = 0; // 0 for the first period, which has no opening change
     int changeMonth = 0;
     int changeDay = 0;
     long double rateNumerator = 0;
     long double rateDenominator = 1;
-    const char* rateColumn = "";  // six characters, comma as decimal mark whatever the locale
+    const char* rateColumn = ""; // six characters, comma as decimal mark whatever the locale
 };
 
 struct RatePeriodTable {
-    std::span<const RatePeriod> periods;  // the first period, then one per rate change in order
-    int closingYear = 2099;               // day d of this month closes the last period
+    std::span<const RatePeriod> periods; // the first period, then one per rate change in order
+    int closingYear = 2099;              // day d of this month closes the last period
     int closingMonth = 12;
 };
 
@@ -33,11 +33,11 @@ extern const RatePeriodTable DeferralRatePeriods;
 
 // The part of a debt's run that lies in one rate period.
 struct RateSegment {
-    TDateTime first = 0;  // whole days
+    TDateTime first = 0; // whole days
     TDateTime last = 0;
     const RatePeriod* period = nullptr;
     double months = 0;
-    double interest = 0;  // this segment's share of the running total
+    long double interest = 0; // the running total after this segment minus the total before it
 };
 
 // The debt day that every boundary carries: the debt date's day, 31 taken as 30.
@@ -53,5 +53,6 @@ bool DebtDateAfter(TDateTime debtDate, TDateTime endDate);
 // charges each at its monthly rate on the amount and returns the running total. onSegment, when set,
 // is told of each segment right after it is charged. Times of day play no part: a boundary on the
 // debt date's or the end date's day counts as lying before it.
-double WalkRatePeriods(TDateTime debtDate, TDateTime endDate, long double amount, const RatePeriodTable& table,
+double WalkRatePeriods(TDateTime debtDate, TDateTime endDate, long double amount,
+                       const RatePeriodTable& table,
                        const std::function<void(const RateSegment&)>& onSegment = {});

@@ -2,16 +2,18 @@
 
 #include "app/shell_routines.h"
 #include "base/color.h"
+#include "base/date_time_picker.h"
 #include "base/dialogs.h"
 #include "base/fonts.h"
 #include "base/numbers.h"
 #include "base/rich_edit.h"
 
-#include <QDateEdit>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <cmath>
 
 namespace {
 
@@ -90,24 +92,17 @@ TRichEdit* MakeReportPane(QWidget* parent, const QString& name)
     return pane;
 }
 
-QWidget* MakeDatePicker(QWidget* parent, const QString& name, const QDate& designDate)
+TDateTimePicker* MakeDatePicker(QWidget* parent, const QString& name, const QDate& designDate)
 {
-    auto* picker = new QDateEdit(designDate, parent);
+    auto* picker = new TDateTimePicker(parent);
     picker->setObjectName(name);
-    picker->setDisplayFormat("dd.MM.yyyy");
-    picker->setCalendarPopup(true);
-    picker->setMinimumDate(QDate(100, 1, 1));
+    picker->SetDateTime(FromQDate(designDate) + 0.9592653935);
     return picker;
 }
 
-TDateTime PickerDate(const QWidget* picker)
+TDateTime PickerDate(const TDateTimePicker* picker)
 {
-    return FromQDate(static_cast<const QDateEdit*>(picker)->date());
-}
-
-void SetPickerDate(QWidget* picker, const QDate& date)
-{
-    static_cast<QDateEdit*>(picker)->setDate(date);
+    return std::floor(picker->Date());
 }
 
 long double ReformatAmount(QLineEdit* edit)

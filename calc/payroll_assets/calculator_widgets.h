@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
+class TDateTimePicker;
 class TRichEdit;
 
 // Widgets of the severance, depreciation and turnover tabs, built as the form data described them.
@@ -35,10 +36,10 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& tex
 // A read-only report pane in "Courier New", 11 pixels, with a vertical scroll bar.
 TRichEdit* MakeReportPane(QWidget* parent, const QString& name);
 
-// Date pickers: the date part is what these tabs read, as whole days.
-QWidget* MakeDatePicker(QWidget* parent, const QString& name, const QDate& designDate);
-TDateTime PickerDate(const QWidget* picker);
-void SetPickerDate(QWidget* picker, const QDate& date);
+// A date picker with its design date and the time of day the form data gives every picker.
+TDateTimePicker* MakeDatePicker(QWidget* parent, const QString& name, const QDate& designDate);
+// The picker's date as whole days: these tabs count days between dates, never hours.
+TDateTime PickerDate(const TDateTimePicker* picker);
 
 // The edit's text read as an amount and written back as "#,##0.00"; returns the value of the new text.
 long double ReformatAmount(QLineEdit* edit);

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "calc/payroll_assets/calculator_widgets.h"
 #include "calc/payroll_assets/turnover_ratios.h"
+#include "base/date_time_picker.h"
 #include "base/rich_edit.h"
 
 #include <QGridLayout>

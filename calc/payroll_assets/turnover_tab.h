@@ -6,6 +6,7 @@
 
 class QLineEdit;
 class QWidget;
+class TDateTimePicker;
 class TForm1;
 class TRichEdit;
 
@@ -20,8 +21,8 @@ public:
     void tfXPButton10Click();   // help
 
     std::array<QLineEdit*, 15> AmountEdits{};  // Edit399 .. Edit413, three per group
-    QWidget* DateTimePicker64 = nullptr;
-    QWidget* DateTimePicker65 = nullptr;
+    TDateTimePicker* DateTimePicker64 = nullptr;
+    TDateTimePicker* DateTimePicker65 = nullptr;
     QLineEdit* Edit398 = nullptr;
     TRichEdit* RichEdit13 = nullptr;
 };

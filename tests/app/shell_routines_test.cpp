@@ -43,6 +43,9 @@ TEST_F(StrToAmountTest, FollowsTheLocaleSeparators)
     SetFormatSettings(english);
     EXPECT_DOUBLE_EQ(static_cast<double>(StrToAmount("1,234.50")), 1234.5);
     EXPECT_THROW(StrToAmount("1.2.3"), EConvertError);
+    // design values read as the same amounts under any locale
+    EXPECT_EQ(LocalizedDesignAmount("1.201,50"), "1,201.50");
+    EXPECT_DOUBLE_EQ(static_cast<double>(StrToAmount(LocalizedDesignAmount("2731,85"))), 2731.85);
 }
 
 TEST_F(StrToAmountTest, WholeAmountDropsTheDecimalSeparator)

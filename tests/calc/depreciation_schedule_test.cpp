@@ -1,80 +1,11 @@
 #include "calc/payroll_assets/depreciation_schedule.h"
 #include "test_support.h"
 
+#include "depreciation_lines.h"
+
 namespace {
 
-QString Dashes(int n)
-{
-    return QString(n, '-');
-}
-
-QString Blanks(int n)
-{
-    return QString(n, ' ');
-}
-
-// Year column 15 wide to the left, amount columns 18 wide to the right, nothing cut.
-QStringList Row(const QString& year, const QStringList& a, const QStringList& b)
-{
-    auto line = [](const QString& first, const QStringList& cols) {
-        QString s = first.leftJustified(15);
-        for (const QString& c : cols)
-            s += c.rightJustified(18);
-        return s;
-    };
-    return {line(year, a), line(" ", b), Dashes(93)};
-}
-
-QStringList Heading(const QString& name)
-{
-    return {"",
-            name,
-            "",
-            "HES.YIL        SABİT KIYMET DEĞERİ/ YENİDEN DEĞ.ART./      S.K.DEĞERL./ YENİDEN DEĞ.FONU/",
-            "               BİRİKMİŞ AMORTİSMAN    AMORT.DEĞ.ART.   B.AMORT.TOPLAMI DÖNEM AMORTİSMANI",
-            " "};
-}
-
-QString FundLine(const QString& fund)
-{
-    return Blanks(15) + "    Yeniden Değerleme Fonu Toplamı : " + fund;
-}
-
-QStringList Closing(const QString& year, const QString& depreciation, const QString& accumulated,
-                    const QString& fund, const QString& value)
-{
-    const QString end = Dashes(39) + "../../...." + Dashes(44);
-    return {FundLine(fund),
-            " ",
-            " ",
-            Dashes(30) + year + " Yılı Amortisman Kaydı" + Dashes(37),
-            " ",
-            "---------------------------------------31/12/" + year + Dashes(44),
-            "730/740/750/760/770 GİDER HESPLARI        " + depreciation,
-            Blanks(25) + "257 BİRİKMİŞ AMORTİSMANLAR HESABI        " + depreciation,
-            end,
-            " ",
-            " ",
-            " ",
-            Dashes(30) + year + " Yılı Satış Kaydı" + Dashes(42),
-            " ",
-            Dashes(39) + "31/12/" + year + Dashes(44),
-            "120 ALICILAR HESABI (Cari Hesap)          (Fatura Toplam Bedeli)",
-            "257 BİRİKMİŞ AMORTİSMANLAR HESABI         " + accumulated,
-            "522 M.D.V. YENİDEN DEĞERLEME ARTIŞLARI H. " + fund,
-            Blanks(25) + "250/251/252/253/254/255 SABİT KIYMETLER  " + value,
-            Blanks(25) + "391 HESAPLANAN KDV HESABI                (Faturadaki KDV Toplamı)",
-            Blanks(25) + "679 OLAĞANDIŞI GELİR VE KARLAR HESABI    (Fiş Toplamı Alacak Giriş",
-            Blanks(67) + "Gerektiriyorsa)",
-            "689 OLAĞANDIŞI GİDER VE ZARARLAR HESABI    (Fiş Toplamı Borç Giriş Gerektiriyorsa)",
-            end,
-            " "};
-}
-
-QStringList FirstRow(const QString& year, const QString& cost, const QString& depreciation)
-{
-    return Row(year, {cost, "0", cost, "0"}, {"0", "0", depreciation, depreciation});
-}
+using namespace depreciation_lines;
 
 DepreciationInput Asset(DepreciationMethod method, long double cost, long double life, int entryYear = 2009,
                         int entryMonth = 1, int saleYear = 2049)
@@ -150,6 +81,25 @@ TEST(DepreciationSchedule, AcceleratedTakesTheRemainderInTheLastYear)
         Row("2012", {"10.000,00", "0,00", "10.000,00", "0,00"}, {"8.750,00", "0,00", "10.000,00", "1.250,00"}) +
         Closing("2012", "1.250,00", "10.000,00", "0,00", "10.000,00");
     EXPECT_EQ(DepreciationScheduleLines(Asset(DepreciationMethod::Accelerated, 10000, 4)), expected);
+}
+
+TEST(DepreciationSchedule, AcceleratedRevaluedInItsLastYear)
+{
+    DepreciationInput in = Asset(DepreciationMethod::Accelerated, 9000, 3, 2010);
+    Tick(in, 2012, 10);
+    // 2012 is the last year: the remaining book value 9.900 - (8.000 + 800)
+    const QStringList head =
+        Heading("Kamyon") + FirstRow("2010", "9.000,00", "6.000,00") +
+        Row("2011", {"9.000,00", "0,00", "9.000,00", "0,00"}, {"6.000,00", "0,00", "8.000,00", "2.000,00"});
+    EXPECT_EQ(DepreciationScheduleLines(in),
+              head +
+                  Row("2012", {"9.000,00", "900,00", "9.900,00", "100,00"}, {"8.000,00", "800,00", "9.900,00", "1.100,00"}) +
+                  Closing("2012", "1.100,00", "9.900,00", "100,00", "9.900,00"));
+    in.fromInitialCost = true;  // the cost less what is booked: 9.000 - 8.000
+    EXPECT_EQ(DepreciationScheduleLines(in),
+              head +
+                  Row("2012", {"9.000,00", "900,00", "9.900,00", "900,00"}, {"8.000,00", "0,00", "9.000,00", "1.000,00"}) +
+                  Closing("2012", "1.000,00", "9.000,00", "900,00", "9.900,00"));
 }
 
 TEST(DepreciationSchedule, ProRataFromJanuaryIsNormal)

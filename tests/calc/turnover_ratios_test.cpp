@@ -1,7 +1,7 @@
-#include "calc/payroll_assets/calculator_widgets.h"
 #include "calc/payroll_assets/turnover_ratios.h"
 #include "test_support.h"
 
+#include "base/date_time_picker.h"
 #include "base/exceptions.h"
 #include "base/rich_edit.h"
 
@@ -103,11 +103,28 @@ TEST_F(TurnoverTab, EmptyAmountsGiveZeroDaysAndAnEndBeforeTheStartNegativeOnes)
     EXPECT_EQ(Amounts(), QStringList(15, "0,00"));
     EXPECT_EQ(Report(), ExpectedReport("", "01.01.2014 - 31.12.2014", QStringList(5, "0")));
 
-    SetPickerDate(Find<QWidget>("DateTimePicker64"), QDate(2014, 12, 31));
-    SetPickerDate(Find<QWidget>("DateTimePicker65"), QDate(2014, 1, 1));
+    Find<TDateTimePicker>("DateTimePicker64")->SetDate(EncodeDate(2014, 12, 31));
+    Find<TDateTimePicker>("DateTimePicker65")->SetDate(EncodeDate(2014, 1, 1));
     SetAmounts({"100", "300", "1000"});
     Compute();
     EXPECT_EQ(Report(), ExpectedReport("", "31.12.2014 - 01.01.2014", {"-73", "0", "0", "0", "0"}));
+}
+
+TEST_F(TurnoverTab, QuarterWithHalvesRoundedToEven)
+{
+    Find<QLineEdit>("Edit398")->setText("Deneme Ltd. 2015/1");
+    Find<TDateTimePicker>("DateTimePicker64")->SetDate(EncodeDate(2015, 1, 1));
+    Find<TDateTimePicker>("DateTimePicker65")->SetDate(EncodeDate(2015, 3, 31));  // 89 days
+    SetAmounts({"1.250,50", "749,50", "4.000",  // ratio 4: 22,25
+                "", "200", "50",                // ratio 0,5: 178
+                "300", "100", "80",             // ratio 0,4: 222,5 goes to the even 222
+                "10", "10", "89",               // ratio 8,9: 10
+                "1", "", "1"});                 // ratio 2: 44,5 goes to the even 44
+    Compute();
+    EXPECT_EQ(Report(),
+              ExpectedReport("Deneme Ltd. 2015/1", "01.01.2015 - 31.03.2015", {"22", "178", "222", "10", "44"}));
+    EXPECT_EQ(Amounts()[0], "1.250,50");
+    EXPECT_EQ(Amounts()[3], "0,00");
 }
 
 TEST_F(TurnoverTab, DivisionByZeroLeavesThePaneEmpty)
@@ -132,14 +149,14 @@ TEST_F(TurnoverTab, BadAmountStopsAfterTheEditsBeforeIt)
 TEST_F(TurnoverTab, ResetEmptiesAmountsAndReportButKeepsPeriodAndHeading)
 {
     Find<QLineEdit>("Edit398")->setText("Firma");
-    SetPickerDate(Find<QWidget>("DateTimePicker64"), QDate(2013, 1, 1));
+    Find<TDateTimePicker>("DateTimePicker64")->SetDate(EncodeDate(2013, 1, 1));
     SetAmounts({"100", "300", "1000"});
     Compute();
     Find<QPushButton>("SpeedButton57")->click();
     EXPECT_EQ(Amounts(), QStringList(15, ""));
     EXPECT_EQ(Report(), QStringList());
     EXPECT_EQ(Find<QLineEdit>("Edit398")->text(), "Firma");
-    EXPECT_EQ(ToQDate(PickerDate(Find<QWidget>("DateTimePicker64"))), QDate(2013, 1, 1));
+    EXPECT_EQ(ToQDate(Find<TDateTimePicker>("DateTimePicker64")->Date()), QDate(2013, 1, 1));
 }
 
 }  // namespace

@@ -1,0 +1,228 @@
+#include "report/fr_prdlg.h"
+
+#include "base/dialogs.h"
+#include "base/numbers.h"
+#include "base/printer.h"
+#include "report/fr_ctrls.h"
+#include "report/fr_glyphs.h"
+#include "report/fr_prntr.h"
+#include "report/fr_strings.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace {
+QPixmap PrinterPicture(const QImage& image)
+{
+    // olive shows through
+    QImage img = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if ((img.pixel(x, y) & 0xFFFFFF) == 0x808000)
+                img.setPixel(x, y, 0);
+    return QPixmap::fromImage(img);
+}
+
+// Each printer name is drawn with the printer picture before it.
+class PrinterItemDelegate : public QStyledItemDelegate {
+public:
+    PrinterItemDelegate(const QPixmap& picture, QObject* parent) : QStyledItemDelegate(parent), picture_(picture) {}
+
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QRect r = option.rect;
+        const bool selected = option.state & QStyle::State_Selected;
+        p->fillRect(r, option.palette.brush(selected ? QPalette::Highlight : QPalette::Base));
+        p->drawPixmap(QRect(r.left() + 2, r.top(), 18, 16), picture_);
+        p->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        p->drawText(QRect(r.left() + 24, r.top() + 1, r.width() - 24, r.height() - 1),
+                    Qt::AlignLeft | Qt::AlignVCenter, index.data().toString());
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width() + 24, 16};
+    }
+
+private:
+    QPixmap picture_;
+};
+}  // namespace
+
+TfrPrintForm::TfrPrintForm(QWidget* parent) : TfrPrintForm(frPrinterObject(), parent) {}
+
+TfrPrintForm::TfrPrintForm(TfrPrinter& printer, QWidget* parent) : QDialog(parent), printer_(printer)
+{
+    setObjectName("frPrintForm");
+    setFixedSize(365, 230);
+    setFont(frWindowFont());
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowContextHelpButtonHint);
+
+    GroupBox1 = new QGroupBox(this);
+    GroupBox1->setObjectName("GroupBox1");
+    GroupBox1->setGeometry(8, 8, 349, 49);
+    CB1 = new QComboBox(GroupBox1);
+    CB1->setObjectName("CB1");
+    CB1->setGeometry(8, 17, 245, 22);
+    PropButton = new QPushButton(GroupBox1);
+    PropButton->setObjectName("PropButton");
+    PropButton->setGeometry(264, 15, 75, 25);
+
+    E1 = new QLineEdit("1", this);
+    E1->setObjectName("E1");
+    E1->setGeometry(64, 72, 61, 21);
+    Label1 = new QLabel(this);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(8, 76, 56, 16);
+    Label1->setBuddy(E1);
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName("Panel1");
+    Panel1->setGeometry(106, 74, 17, 17);
+    frSpeedButton1 = new TfrSpeedButton(Panel1);
+    frSpeedButton1->setObjectName("frSpeedButton1");
+    frSpeedButton1->setGeometry(0, 0, 17, 8);
+    frSpeedButton1->SetSpacing(0);
+    frSpeedButton1->SetGlyph(frGlyphImage(TfrGlyph::SpinUp));
+    frSpeedButton2 = new TfrSpeedButton(Panel1);
+    frSpeedButton2->setObjectName("frSpeedButton2");
+    frSpeedButton2->setGeometry(0, 9, 17, 8);
+    frSpeedButton2->SetGlyph(frGlyphImage(TfrGlyph::SpinDown));
+
+    GroupBox2 = new QGroupBox(this);
+    GroupBox2->setObjectName("GroupBox2");
+    GroupBox2->setGeometry(8, 104, 253, 117);
+    RB1 = new QRadioButton(GroupBox2);
+    RB1->setObjectName("RB1");
+    RB1->setGeometry(8, 20, 150, 17);
+    RB1->setChecked(true);
+    RB2 = new QRadioButton(GroupBox2);
+    RB2->setObjectName("RB2");
+    RB2->setGeometry(8, 40, 150, 17);
+    RB3 = new QRadioButton(GroupBox2);
+    RB3->setObjectName("RB3");
+    RB3->setGeometry(8, 60, 78, 17);
+    E2 = new QLineEdit(GroupBox2);
+    E2->setObjectName("E2");
+    E2->setGeometry(88, 58, 155, 21);
+    Label2 = new QLabel(GroupBox2);
+    Label2->setObjectName("Label2");
+    Label2->setGeometry(8, 82, 237, 29);
+    Label2->setWordWrap(true);
+
+    Button1 = new QPushButton(this);
+    Button1->setObjectName("Button1");
+    Button1->setGeometry(276, 108, 75, 25);
+    Button1->setDefault(true);
+    Button2 = new QPushButton(this);
+    Button2->setObjectName("Button2");
+    Button2->setGeometry(276, 136, 75, 25);
+
+    Image1 = frGlyphImage(TfrGlyph::PrinterItem);
+    CB1->setItemDelegate(new PrinterItemDelegate(PrinterPicture(Image1), CB1));
+
+    ConnectGuarded(CB1, &QComboBox::activated, this, [this] { CB1Click(); });
+    ConnectGuarded(PropButton, &QPushButton::clicked, this, [this] { PropButtonClick(); });
+    ConnectGuarded(frSpeedButton1, &TfrSpeedButton::clicked, this, [this] { frSpeedButton1Click(); });
+    ConnectGuarded(frSpeedButton2, &TfrSpeedButton::clicked, this, [this] { frSpeedButton2Click(); });
+    ConnectGuarded(RB3, &QRadioButton::clicked, this, [this] { E2->setFocus(); });
+    ConnectGuarded(Button1, &QPushButton::clicked, this, [this] { accept(); });
+    ConnectGuarded(Button2, &QPushButton::clicked, this, [this] { reject(); });
+    E2->installEventFilter(this);
+
+    FormCreate();
+}
+
+void TfrPrintForm::FormCreate()
+{
+    // the virtual printer, the list's last entry, is not offered
+    const QStringList names = printer_.Printers.mid(0, printer_.VirtualPrinterIndex);
+    const QPixmap picture = PrinterPicture(Image1);
+    for (const QString& name : names)
+        CB1->addItem(QIcon(picture), name);
+    OldIndex = SystemPrinterIndex();
+    oldObjectIndex_ = printer_.PrinterIndex;
+    CB1->setCurrentIndex(OldIndex);
+
+    setWindowTitle(frLoadStr(53040));
+    GroupBox1->setTitle(frLoadStr(53041));
+    PropButton->setText(frLoadStr(53042));
+    Label1->setText(frLoadStr(53043));
+    GroupBox2->setTitle(frLoadStr(53044));
+    RB1->setText(frLoadStr(53045));
+    RB2->setText(frLoadStr(53046));
+    RB3->setText(frLoadStr(53047));
+    Label2->setText(frLoadStr(53048));
+    Button1->setText(frLoadStr(frRes_OK));
+    Button2->setText(frLoadStr(frRes_Cancel));
+}
+
+int TfrPrintForm::SystemPrinterIndex() const
+{
+    if (!printer_.IsVirtual())
+        return printer_.PrinterIndex;
+    return printer_.Printer() != nullptr ? printer_.Printer()->PrinterIndex() : -1;
+}
+
+void TfrPrintForm::CB1Click()
+{
+    if (CB1->currentIndex() < 0)
+        return;
+    printerTouched_ = true;
+    printer_.SetPrinterIndex(CB1->currentIndex());
+}
+
+void TfrPrintForm::PropButtonClick()
+{
+    TPrinter* system = printer_.Printer();
+    if (system == nullptr || system->Printers().isEmpty())
+        return;
+    QPrintDialog dialog(&system->Device(), this);
+    dialog.exec();
+    // the user may have picked another printer there
+    const int index = static_cast<int>(system->Printers().indexOf(system->Device().printerName()));
+    if (index >= 0 && index != system->PrinterIndex()) {
+        printerTouched_ = true;
+        system->SetPrinterIndex(index);
+    }
+    CB1->setCurrentIndex(system->PrinterIndex());
+}
+
+void TfrPrintForm::frSpeedButton1Click()
+{
+    E1->setText(IntToStr(StrToInt(E1->text()) + 1));
+}
+
+void TfrPrintForm::frSpeedButton2Click()
+{
+    E1->setText(IntToStr(std::max(StrToInt(E1->text()) - 1, 1)));
+}
+
+void TfrPrintForm::done(int result)
+{
+    if (result != QDialog::Accepted && printerTouched_) {
+        printer_.SetPrinterIndex(oldObjectIndex_);
+        if (TPrinter* system = printer_.Printer(); system != nullptr && OldIndex >= 0)
+            system->SetPrinterIndex(OldIndex);
+        printerTouched_ = false;
+    }
+    QDialog::done(result);
+}
+
+bool TfrPrintForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == E2 && event->type() == QEvent::MouseButtonPress)
+        RB3->setChecked(true);
+    return QDialog::eventFilter(watched, event);
+}

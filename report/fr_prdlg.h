@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class TfrPrinter;
+class TfrSpeedButton;
+
+// The print dialog: printer, copies and pages. The printer picked in the list is applied to the
+// printer object at once and put back unless the dialog closes with OK.
+class TfrPrintForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrPrintForm(QWidget* parent = nullptr);
+    // For a printer object other than the engine's own (tests).
+    TfrPrintForm(TfrPrinter& printer, QWidget* parent = nullptr);
+
+    QGroupBox* GroupBox1;
+    QComboBox* CB1;
+    QPushButton* PropButton;
+    QLabel* Label1;
+    QLineEdit* E1;
+    QWidget* Panel1;
+    TfrSpeedButton* frSpeedButton1;
+    TfrSpeedButton* frSpeedButton2;
+    QGroupBox* GroupBox2;
+    QRadioButton* RB1;
+    QRadioButton* RB2;
+    QRadioButton* RB3;
+    QLineEdit* E2;
+    QLabel* Label2;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    QImage Image1;
+    int OldIndex = -1;  // the system printer's index when the dialog opened
+
+    // The system printer's index now (the one chosen, after OK).
+    int SystemPrinterIndex() const;
+
+    void CB1Click();
+    void PropButtonClick();
+    void frSpeedButton1Click();
+    void frSpeedButton2Click();
+
+    void done(int result) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+
+    TfrPrinter& printer_;
+    int oldObjectIndex_ = 0;  // the printer object's own choice (it may be the virtual printer)
+    bool printerTouched_ = false;
+};

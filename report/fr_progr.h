@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class TfrReport;
+
+// The progress window of building and printing. The caller's work starts once the window is on screen
+// and runs inside its modal loop; the work writes its progress into Label1, lets waiting events through
+// between pages so that Cancel is seen, and closes the window with OK when it ends.
+class TfrProgressForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrProgressForm(QWidget* parent = nullptr);
+
+    QLabel* Label1;
+    QPushButton* Button1;
+    TfrReport* WorkReport = nullptr;
+    std::function<void(TfrProgressForm* sender)> OnShownWork;
+    QString ProgressPrefix;
+
+    // Shows the window modally and runs the work in it; the modal result: 1 done, 2 cancelled.
+    int RunModal(TfrReport* report);
+    // Cancel (the button and the Esc key): the report's Terminated flag and the modal result Cancel.
+    void Button1Click();
+    // The work's end.
+    void Finish() { done(1); }
+
+    void reject() override;
+
+protected:
+    void customEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool running_ = false;
+};
+
+// The one progress window of the program, made on first use and freed with the application.
+TfrProgressForm& frGetProgressForm();

@@ -1,0 +1,415 @@
+#include "report/fr_ctrls.h"
+#include "report/fr_glyphs.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcut>
+
+#include <gtest/gtest.h>
+
+namespace {
+QImage Strip(int w, int h, QColor fill = Qt::red)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(fill);
+    img.setPixel(0, h - 1, QColor(128, 128, 0).rgb());
+    return img;
+}
+
+void Press(QWidget* w, Qt::MouseButton button = Qt::LeftButton, QPoint at = {5, 5},
+           QEvent::Type type = QEvent::MouseButtonPress)
+{
+    QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, button, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+void Release(QWidget* w, QPoint at = {5, 5})
+{
+    QMouseEvent e(QEvent::MouseButtonRelease, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton,
+                  Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+void ClickOn(QWidget* w)
+{
+    Press(w);
+    Release(w);
+}
+
+void Enter(QWidget* w)
+{
+    QEnterEvent e(QPointF(5, 5), QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)));
+    QApplication::sendEvent(w, &e);
+}
+
+void Leave(QWidget* w)
+{
+    QEvent e(QEvent::Leave);
+    QApplication::sendEvent(w, &e);
+}
+}  // namespace
+
+TEST(SpeedButtonGlyph, StripWidthSetsTheNumberOfImages)
+{
+    struct Case {
+        int w, h, expected;
+    };
+    for (const Case c : {Case{64, 16, 4}, Case{80, 16, 1}, Case{32, 16, 2}, Case{16, 16, 1}}) {
+        TfrSpeedButton b;
+        b.SetNumGlyphs(3);
+        b.SetGlyph(Strip(c.w, c.h));
+        EXPECT_EQ(b.NumGlyphs(), c.expected) << c.w << "x" << c.h;
+    }
+    TfrSpeedButton odd;
+    odd.SetNumGlyphs(3);
+    odd.SetGlyph(Strip(50, 16));  // no whole multiple: the count stays
+    EXPECT_EQ(odd.NumGlyphs(), 3);
+    EXPECT_EQ(odd.ButtonGlyph().GlyphSize(), QSize(16, 16));
+    odd.SetNumGlyphs(9);
+    EXPECT_EQ(odd.NumGlyphs(), 4);
+    odd.SetNumGlyphs(0);  // would divide by zero
+    EXPECT_EQ(odd.NumGlyphs(), 1);
+}
+
+TEST(SpeedButtonGlyph, TransparentColourIsTheBottomLeftPixel)
+{
+    TButtonGlyph g;
+    EXPECT_EQ(g.TransparentColor(), QColor(128, 128, 0));
+    QImage img = Strip(16, 16);
+    img.setPixel(0, 15, qRgb(0, 255, 255));
+    g.SetGlyph(img);
+    EXPECT_EQ(g.TransparentColor(), QColor(0, 255, 255));
+    const QImage up = g.StateImage(bsUp, QPalette()).toImage();
+    EXPECT_EQ(qAlpha(up.pixel(0, 15)), 0);
+    EXPECT_EQ(up.pixel(3, 3), qRgb(255, 0, 0));
+}
+
+TEST(SpeedButtonGlyph, StateImagesFromTheStrip)
+{
+    QPalette pal;
+    pal.setColor(QPalette::Button, QColor(192, 192, 192));
+    pal.setColor(QPalette::Light, Qt::white);
+    pal.setColor(QPalette::Dark, QColor(128, 128, 128));
+    TButtonGlyph g;
+    // up red, disabled white and gray halves, down blue; the strip has no exclusive image
+    QImage strip(48, 16, QImage::Format_RGB32);
+    strip.fill(QColor(128, 128, 0));
+    for (int y = 2; y < 14; ++y)
+        for (int x = 2; x < 14; ++x) {
+            strip.setPixel(x, y, qRgb(255, 0, 0));
+            strip.setPixel(16 + x, y, x < 8 ? qRgb(255, 255, 255) : qRgb(128, 128, 128));
+            strip.setPixel(32 + x, y, qRgb(0, 0, 255));
+        }
+    g.SetGlyph(strip);
+    ASSERT_EQ(g.NumGlyphs(), 3);
+    EXPECT_EQ(g.StateImage(bsDown, pal).toImage().pixel(5, 5), qRgb(0, 0, 255));
+    EXPECT_EQ(g.StateImage(bsExclusive, pal).toImage().pixel(5, 5), qRgb(255, 0, 0));
+    const QImage disabled = g.StateImage(bsDisabled, pal).toImage();
+    EXPECT_EQ(disabled.pixel(4, 5), qRgb(255, 255, 255));  // white becomes the highlight
+    EXPECT_EQ(disabled.pixel(10, 5), qRgb(128, 128, 128));  // gray the shadow
+    EXPECT_EQ(qAlpha(disabled.pixel(0, 0)), 0);            // background: button face, masked
+    const QImage inactive = g.StateImage(bsInactive, pal).toImage();
+    EXPECT_EQ(inactive.pixel(5, 5), qRgb(76, 76, 76));  // 255 * 77 / 256
+    EXPECT_EQ(qAlpha(inactive.pixel(0, 0)), 0);
+}
+
+TEST(SpeedButtonGlyph, DisabledImageOfALoneGlyphIsEmbossed)
+{
+    QPalette pal;
+    pal.setColor(QPalette::Button, QColor(192, 192, 192));
+    pal.setColor(QPalette::Light, Qt::white);
+    pal.setColor(QPalette::Dark, QColor(128, 128, 128));
+    QImage img(16, 16, QImage::Format_RGB32);
+    img.fill(QColor(128, 128, 0));
+    img.setPixel(5, 5, qRgb(0, 0, 0));
+    TButtonGlyph g;
+    g.SetGlyph(img);
+    const QImage d = g.StateImage(bsDisabled, pal).toImage();
+    EXPECT_EQ(d.pixel(5, 5), qRgb(128, 128, 128));  // shadow in place
+    EXPECT_EQ(d.pixel(6, 6), qRgb(255, 255, 255));  // highlight one pixel right and down
+    EXPECT_EQ(qAlpha(d.pixel(7, 7)), 0);
+}
+
+TEST(SpeedButtonGlyph, GrayValue)
+{
+    EXPECT_EQ(frGrayPixel(qRgb(255, 0, 0)), qRgb(76, 76, 76));
+    EXPECT_EQ(frGrayPixel(qRgb(0, 255, 0)), qRgb(149, 149, 149));
+    EXPECT_EQ(frGrayPixel(qRgb(0, 0, 255)), qRgb(28, 28, 28));
+    EXPECT_EQ(frGrayPixel(qRgb(255, 255, 255)), qRgb(255, 255, 255));
+}
+
+TEST(SpeedButtonGlyph, SharedListsPerSizeAreGivenBackWithTheLastImage)
+{
+    {
+        TButtonGlyph a;
+        TButtonGlyph b;
+        TButtonGlyph c;
+        a.SetGlyph(Strip(16, 16));
+        b.SetGlyph(Strip(16, 16));
+        c.SetGlyph(Strip(8, 8));
+        a.StateImage(bsUp, QPalette());
+        b.StateImage(bsUp, QPalette());
+        b.StateImage(bsInactive, QPalette());
+        c.StateImage(bsUp, QPalette());
+        TGlyphCache* cache = frGlyphCache();
+        ASSERT_NE(cache, nullptr);
+        TGlyphList* list16 = cache->GetList(QSize(16, 16));
+        EXPECT_EQ(list16->Count(), 3);
+        b.SetGlyph(Strip(16, 16));  // a new bitmap throws its images away
+        EXPECT_EQ(list16->Count(), 1);
+        EXPECT_FALSE(b.HasStateImage(bsUp));
+    }
+    EXPECT_EQ(frGlyphCache(), nullptr);
+}
+
+TEST(SpeedButtonGlyph, ListReusesFreedSlots)
+{
+    TGlyphList list(QSize(4, 4));
+    EXPECT_EQ(list.Add(QPixmap(4, 4)), 0);
+    EXPECT_EQ(list.Add(QPixmap(4, 4)), 1);
+    EXPECT_EQ(list.Add(QPixmap(4, 4)), 2);
+    list.Delete(1);
+    list.Delete(1);  // twice changes nothing
+    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Add(QPixmap(4, 4)), 1);
+    EXPECT_EQ(list.Count(), 3);
+}
+
+TEST(SpeedButtonLayout, GlyphAndCaptionPlacement)
+{
+    using L = TfrButtonLayout;
+    struct Case {
+        const char* name;
+        QRect client;
+        QSize glyph, text;
+        L layout;
+        int margin, spacing;
+        QPoint glyphAt, textAt;
+    };
+    const Case cases[] = {
+        {"glyph alone centred", QRect(0, 0, 22, 22), {16, 16}, {0, 0}, L::blGlyphLeft, -1, 4, {3, 3}, {19, 11}},
+        {"block centred", QRect(0, 0, 81, 29), {16, 16}, {30, 13}, L::blGlyphLeft, -1, 4, {16, 7}, {36, 8}},
+        {"thirds", QRect(0, 0, 81, 29), {16, 16}, {30, 13}, L::blGlyphLeft, -1, -1, {11, 7}, {38, 8}},
+        {"caption centred in the rest", QRect(0, 0, 81, 29), {16, 16}, {30, 13}, L::blGlyphLeft, 3, -1, {3, 7},
+         {35, 8}},
+        {"glyph right", QRect(0, 0, 81, 29), {16, 16}, {30, 13}, L::blGlyphRight, 2, 4, {63, 7}, {29, 8}},
+        {"glyph top", QRect(0, 0, 40, 50), {16, 16}, {20, 13}, L::blGlyphTop, -1, 4, {12, 9}, {10, 29}},
+        {"glyph bottom", QRect(0, 0, 40, 50), {16, 16}, {20, 13}, L::blGlyphBottom, 5, 2, {12, 29}, {10, 14}},
+        {"client offset", QRect(2, 2, 18, 18), {16, 16}, {0, 0}, L::blGlyphLeft, -1, 4, {3, 3}, {19, 11}},
+    };
+    for (const Case& c : cases) {
+        const TfrButtonLayoutResult r =
+            frCalcButtonLayout(c.client, c.glyph, c.text, c.layout, c.margin, c.spacing);
+        EXPECT_EQ(r.GlyphPos, c.glyphAt) << c.name;
+        EXPECT_EQ(r.TextBounds.topLeft(), c.textAt) << c.name;
+    }
+}
+
+TEST(SpeedButton, LoneGroupButtonStaysDownUnlessAllUpIsAllowed)
+{
+    QWidget parent;
+    auto* b = new TfrSpeedButton(&parent);
+    b->SetGroupIndex(1);
+    int clicks = 0;
+    QObject::connect(b, &TfrSpeedButton::clicked, [&] { ++clicks; });
+    ClickOn(b);
+    EXPECT_TRUE(b->Down());
+    EXPECT_EQ(b->State(), bsExclusive);
+    ClickOn(b);
+    EXPECT_TRUE(b->Down());
+    EXPECT_EQ(b->State(), bsExclusive);
+    b->SetAllowAllUp(true);
+    ClickOn(b);
+    EXPECT_FALSE(b->Down());
+    EXPECT_EQ(b->State(), bsUp);
+    EXPECT_EQ(clicks, 3);
+}
+
+TEST(SpeedButton, GroupMembersReleaseEachOther)
+{
+    QWidget parent;
+    auto* a = new TfrSpeedButton(&parent);
+    auto* b = new TfrSpeedButton(&parent);
+    auto* other = new TfrSpeedButton(&parent);
+    a->SetGroupIndex(1);
+    b->SetGroupIndex(1);
+    other->SetGroupIndex(2);
+    other->SetDown(true);
+    a->SetDown(true);
+    b->SetAllowAllUp(true);  // told to the group
+    EXPECT_TRUE(a->AllowAllUp());
+    b->SetDown(true);
+    EXPECT_FALSE(a->Down());
+    EXPECT_EQ(a->State(), bsUp);
+    EXPECT_TRUE(other->Down());
+
+    TfrSpeedButton single;
+    single.SetDown(true);  // without a group a button never stays down
+    EXPECT_FALSE(single.Down());
+}
+
+TEST(SpeedButton, PressDragAndRelease)
+{
+    QWidget parent;
+    auto* b = new TfrSpeedButton(&parent);
+    int clicks = 0;
+    QObject::connect(b, &TfrSpeedButton::clicked, [&] { ++clicks; });
+    Press(b);
+    EXPECT_EQ(b->State(), bsDown);
+    QMouseEvent away(QEvent::MouseMove, QPointF(50, 50), b->mapToGlobal(QPointF(50, 50)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(b, &away);
+    EXPECT_EQ(b->State(), bsUp);
+    Release(b, {50, 50});  // released away: no click
+    EXPECT_EQ(clicks, 0);
+    Press(b, Qt::RightButton);
+    EXPECT_EQ(b->State(), bsUp);
+    b->setEnabled(false);
+    Press(b);
+    Release(b);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(b->State(), bsDisabled);
+}
+
+TEST(SpeedButton, DoubleClickOnADownButton)
+{
+    QWidget parent;
+    auto* b = new TfrSpeedButton(&parent);
+    b->SetGroupIndex(3);
+    int doubles = 0;
+    QObject::connect(b, &TfrSpeedButton::doubleClicked, [&] { ++doubles; });
+    Press(b, Qt::LeftButton, {5, 5}, QEvent::MouseButtonDblClick);
+    Release(b);
+    EXPECT_EQ(doubles, 0);  // it went down with this click
+    Press(b, Qt::LeftButton, {5, 5}, QEvent::MouseButtonDblClick);
+    EXPECT_EQ(doubles, 1);
+}
+
+TEST(SpeedButton, FlatButtonIsGrayUntilTheMouseEnters)
+{
+    QWidget parent;
+    parent.setAttribute(Qt::WA_DontShowOnScreen);
+    auto* b = new TfrTBButton(&parent);
+    QImage img(16, 16, QImage::Format_RGB32);
+    img.fill(qRgb(255, 0, 0));
+    img.setPixel(0, 15, qRgb(128, 128, 0));
+    b->SetGlyph(img);
+    parent.show();
+    int entered = 0;
+    int left = 0;
+    QObject::connect(b, &TfrSpeedButton::mouseEntered, [&] { ++entered; });
+    QObject::connect(b, &TfrSpeedButton::mouseLeft, [&] { ++left; });
+
+    EXPECT_EQ(b->DrawnState(), bsInactive);
+    EXPECT_EQ(b->grab().toImage().pixel(11, 11), qRgb(76, 76, 76));
+    Enter(b);
+    EXPECT_TRUE(b->MouseInControl());
+    EXPECT_EQ(b->DrawnState(), bsUp);
+    EXPECT_EQ(b->grab().toImage().pixel(11, 11), qRgb(255, 0, 0));
+    Enter(b);  // already inside
+    Leave(b);
+    EXPECT_EQ(b->DrawnState(), bsInactive);
+    EXPECT_EQ(entered, 1);
+    EXPECT_EQ(left, 1);
+
+    b->SetGrayedInactive(false);
+    EXPECT_EQ(b->grab().toImage().pixel(11, 11), qRgb(255, 0, 0));
+}
+
+TEST(SpeedButton, DisabledCaptionIsEngraved)
+{
+    QWidget parent;
+    parent.setAttribute(Qt::WA_DontShowOnScreen);
+    auto* b = new TfrSpeedButton(&parent);
+    b->resize(60, 22);
+    b->SetCaption("MMM");
+    QPalette pal = b->palette();
+    pal.setColor(QPalette::Button, QColor(192, 192, 192));
+    b->setPalette(pal);
+    b->setEnabled(false);
+    parent.show();
+    const QImage img = b->grab().toImage();
+    bool white = false;
+    bool gray = false;
+    for (int y = 4; y < 18; ++y)
+        for (int x = 4; x < 56; ++x) {
+            white = white || img.pixel(x, y) == qRgb(255, 255, 255);
+            gray = gray || img.pixel(x, y) == qRgb(128, 128, 128);
+        }
+    EXPECT_TRUE(white);
+    EXPECT_TRUE(gray);
+}
+
+TEST(SpeedButton, AcceleratorClicksAnEnabledButton)
+{
+    QWidget parent;
+    parent.setAttribute(Qt::WA_DontShowOnScreen);
+    auto* b = new TfrSpeedButton(&parent);
+    b->SetCaption("&Yazdır");
+    parent.show();
+    int clicks = 0;
+    QObject::connect(b, &TfrSpeedButton::clicked, [&] { ++clicks; });
+    auto* accel = b->findChild<QShortcut*>();
+    ASSERT_NE(accel, nullptr);
+    EXPECT_EQ(accel->key(), QKeySequence(Qt::ALT | Qt::Key_Y));
+    emit accel->activated();
+    b->setEnabled(false);
+    emit accel->activated();
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(ToolbarSeparator, EtchedLineAcrossTheMiddle)
+{
+    QWidget outer;
+    frSetWidgetAlign(&outer, TfrAlign::alLeft);
+    auto* column = new QWidget(&outer);
+    auto* row = new QWidget;
+    auto* inColumn = new TfrTBSeparator(column);
+    auto* inRow = new TfrTBSeparator(row);
+    EXPECT_EQ(inColumn->Align(), TfrAlign::alTop);
+    EXPECT_EQ(inRow->Align(), TfrAlign::alLeft);
+    auto* button = new TfrTBButton(column);
+    EXPECT_EQ(button->Align(), TfrAlign::alTop);
+    EXPECT_TRUE(button->Flat());
+
+    QPalette pal;
+    pal.setColor(QPalette::Button, QColor(192, 192, 192));
+    pal.setColor(QPalette::Dark, QColor(128, 128, 128));
+    pal.setColor(QPalette::Light, QColor(255, 255, 255));
+    inRow->setPalette(pal);
+    inRow->resize(8, 20);
+    QImage v = inRow->grab().toImage();
+    EXPECT_EQ(v.pixel(3, 2), qRgb(128, 128, 128));
+    EXPECT_EQ(v.pixel(4, 17), qRgb(255, 255, 255));
+    EXPECT_EQ(v.pixel(3, 18), qRgb(192, 192, 192));  // stops before height - 2
+    EXPECT_EQ(v.pixel(3, 1), qRgb(192, 192, 192));
+
+    inRow->SetAlign(TfrAlign::alTop);
+    inRow->resize(20, 8);
+    QImage h = inRow->grab().toImage();
+    EXPECT_EQ(h.pixel(2, 3), qRgb(128, 128, 128));
+    EXPECT_EQ(h.pixel(17, 4), qRgb(255, 255, 255));
+
+    inRow->SetDrawBevel(false);
+    h = inRow->grab().toImage();
+    EXPECT_EQ(h.pixel(5, 3), qRgb(192, 192, 192));
+    delete row;
+}
+
+TEST(ButtonGlyphs, EveryPictureShowsThroughAtItsCorner)
+{
+    for (TfrGlyph g : {TfrGlyph::Zoom, TfrGlyph::Open, TfrGlyph::Save, TfrGlyph::Print, TfrGlyph::Find,
+                       TfrGlyph::Help, TfrGlyph::Exit, TfrGlyph::PageUp, TfrGlyph::PageDown, TfrGlyph::SpinUp,
+                       TfrGlyph::SpinDown, TfrGlyph::PrinterItem}) {
+        const QImage img = frGlyphImage(g);
+        ASSERT_FALSE(img.isNull());
+        EXPECT_EQ(img.pixel(0, img.height() - 1), qRgb(128, 128, 0));
+        int ink = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                ink += img.pixel(x, y) != qRgb(128, 128, 0);
+        EXPECT_GT(ink, 3) << static_cast<int>(g);
+    }
+    EXPECT_EQ(frGlyphImage(TfrGlyph::PrinterItem).size(), QSize(18, 16));
+}

@@ -1,0 +1,553 @@
+#include "report/fr_view_form.h"
+
+#include "base/exceptions.h"
+#include "report/fr_ctrls.h"
+#include "report/fr_prdlg.h"
+#include "report/fr_prntr.h"
+#include "report/fr_srch.h"
+#include "test_support.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+struct FakeText {
+    int x, y;
+    QString text;
+};
+
+// Prepared pages that draw a few texts, A4 in report units, and keep count of what the window did.
+class FakePages : public TfrPreviewPages {
+public:
+    explicit FakePages(std::vector<std::vector<FakeText>> pages, bool* destroyed = nullptr)
+        : texts_(std::move(pages)), visible_(texts_.size()), live_(texts_.size()), destroyed_(destroyed)
+    {
+        info_.PageWidth = 752;
+        info_.PageHeight = 1071;
+        info_.OffsetX = 18;
+        info_.OffsetY = 18;
+        info_.PrintableWidth = 716;
+        info_.PrintableHeight = 1035;
+    }
+    ~FakePages() override
+    {
+        if (destroyed_ != nullptr)
+            *destroyed_ = true;
+    }
+    int Count() const override { return static_cast<int>(texts_.size()); }
+    const TfrPrinterInfo& PageInfo(int) const override { return info_; }
+    bool ApplyMargins(int) const override { return false; }
+    void SetVisible(int index, bool visible) override { visible_[static_cast<size_t>(index)] = visible; }
+    void Draw(int index, TCanvas& canvas, const TRect& rect) override
+    {
+        const auto i = static_cast<size_t>(index);
+        live_[i] = visible_[i];
+        if (!visible_[i])
+            return;
+        drawnInto.push_back(rect);
+        const double kx = rect.Width() / double(info_.PageWidth);
+        const double ky = rect.Height() / double(info_.PageHeight);
+        canvas.SetFont(TFont{"Arial", 10}, 13);
+        for (const FakeText& t : texts_[i])
+            canvas.TextOut(rect.Left + int(t.x * kx), rect.Top + int(t.y * ky), t.text);
+    }
+    int Live() const { return static_cast<int>(std::count(live_.begin(), live_.end(), true)); }
+
+    std::vector<TRect> drawnInto;
+
+private:
+    TfrPrinterInfo info_;
+    std::vector<std::vector<FakeText>> texts_;
+    std::vector<bool> visible_;
+    std::vector<bool> live_;
+    bool* destroyed_;
+};
+
+std::unique_ptr<FakePages> ThreePages(bool* destroyed = nullptr)
+{
+    return std::make_unique<FakePages>(
+        std::vector<std::vector<FakeText>>{{{40, 100, "Ara toplam 10,00"}, {40, 300, "Genel toplam"}},
+                                           {{40, 200, "Sayfa 2"}},
+                                           {{40, 500, "TOPLAM 20,00"}}},
+        destroyed);
+}
+
+// A report as the preview sees it, recording what it was asked.
+class FakeReport : public TfrPreviewReport {
+public:
+    int PreviewButtons() const override { return buttons; }
+    int InitialZoom() const override { return zoom; }
+    bool ModalPreview() const override { return modal; }
+    bool DesignState() const override { return false; }
+    bool FromTemplate() const override { return fromTemplate; }
+    std::unique_ptr<TfrPreviewPages> TakePreparedPages() override
+    {
+        return pages ? std::move(pages) : std::make_unique<FakePages>(std::vector<std::vector<FakeText>>{});
+    }
+    void ReturnPreparedPages(std::unique_ptr<TfrPreviewPages> p) override { pages = std::move(p); }
+    void PrepareReport() override
+    {
+        calls << "prepare";
+        pages = ThreePages();
+    }
+    bool ChangePrinter(int oldIndex, int newIndex) override
+    {
+        calls << QString("change %1 %2").arg(oldIndex).arg(newIndex);
+        return changeAnswer;
+    }
+    void PrintPreparedReport(const QString& pageList, int copies) override
+    {
+        calls << QString("print '%1' %2 pages %3").arg(pageList).arg(copies).arg(pages ? pages->Count() : -1);
+    }
+    void LoadPreparedReport(const QString& fileName) override
+    {
+        if (fileName.contains("bozuk"))
+            throw EStreamError("Dosya okunamadı");
+        pages = std::make_unique<FakePages>(std::vector<std::vector<FakeText>>{{}, {}});
+    }
+    void SavePreparedReport(const QString& fileName) override
+    {
+        calls << QString("save %1 pages %2").arg(fileName).arg(pages ? pages->Count() : -1);
+        if (fileName.contains("salt"))
+            throw EStreamError("Dosya yazılamadı");
+    }
+
+    std::unique_ptr<TfrPreviewPages> pages = ThreePages();
+    int buttons = 0x7F;
+    int zoom = 0;
+    bool modal = false;
+    bool fromTemplate = true;
+    bool changeAnswer = true;
+    QStringList calls;
+};
+
+void Key(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QKeyEvent e(QEvent::KeyPress, key, mods);
+    QApplication::sendEvent(w, &e);
+}
+
+// Runs `f` on the modal dialog once it is up.
+void WhenModal(std::function<void(QWidget*)> f)
+{
+    QTimer::singleShot(0, [f] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        f(modal);
+    });
+}
+
+class PreviewFormTest : public WorkingFolderTest {
+protected:
+    void SetUp() override
+    {
+        WorkingFolderTest::SetUp();
+        frRememberedScale = 1.0;
+        frRememberedZoom = 0;
+        TestDialogs().Reset();
+    }
+    void TearDown() override
+    {
+        delete form;
+        WorkingFolderTest::TearDown();
+    }
+
+    // A shown window whose page box is 1000 x 600.
+    TfrPreviewForm* Show()
+    {
+        form = new TfrPreviewForm;
+        form->ShowReport(&report);
+        form->setWindowState(Qt::WindowNoState);
+        form->resize(1016, 667);
+        EXPECT_EQ(form->PageBox->size(), QSize(1000, 600));
+        return form;
+    }
+
+    FakeReport report;
+    QPointer<TfrPreviewForm> form;
+};
+}  // namespace
+
+TEST_F(PreviewFormTest, ShowsTheReportsPagesAndTakesThem)
+{
+    report.buttons = frPbZoom | frPbPrint | frPbExit;
+    Show();
+    EXPECT_EQ(report.pages, nullptr);
+    EXPECT_EQ(form->Label1->text(), "Page 1/3");
+    EXPECT_EQ(form->ZoomBtnXP->text(), "100%");
+    EXPECT_EQ(form->ZoomBtn->Caption(), "100%");
+    EXPECT_FALSE(form->ZoomBtn->isHidden());
+    EXPECT_TRUE(form->LoadBtn->isHidden());
+    EXPECT_TRUE(form->FindBtn->isHidden());
+    EXPECT_FALSE(form->frTBSeparator1->isHidden());
+    EXPECT_TRUE(form->frTBSeparator3->isHidden());
+    EXPECT_FALSE(form->N5->isVisible());
+    EXPECT_EQ(form->N1->text(), "&Page width");
+    EXPECT_EQ(form->ExitBtn->toolTip(), "Close preview");
+    // one page per row, centred; the box scrolls over three pages
+    EXPECT_EQ(form->R.at(0), (TRect{124, 10, 876, 1081}));
+    EXPECT_EQ(form->R.at(2), (TRect{124, 2172, 876, 3243}));
+    EXPECT_EQ(form->VScrollBar->maximum(), 3243 - 600 + 10);
+    EXPECT_FALSE(form->HScrollBar->isEnabled());
+    for (const char* name : {"ScrollBox1", "VScrollBar", "HScrollBar", "PgUp", "ZoomBtnXP", "ExitBtnXP", "PageBox"})
+        EXPECT_NE(form->findChild<QWidget*>(name), nullptr) << name;
+}
+
+TEST_F(PreviewFormTest, ClosingDropsThePages)
+{
+    bool destroyed = false;
+    report.pages = ThreePages(&destroyed);
+    Show();
+    form->ExitBtnXP->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form.isNull());
+    EXPECT_TRUE(destroyed);
+    EXPECT_EQ(report.pages, nullptr);
+}
+
+TEST_F(PreviewFormTest, ModalPreviewReturnsToTheCallerOnClose)
+{
+    report.modal = true;
+    form = new TfrPreviewForm;
+    WhenModal([](QWidget* w) { w->findChild<QPushButton*>("ExitBtnXP")->click(); });
+    form->ShowReport(&report);  // returns once closed
+    EXPECT_TRUE(form.isNull());
+    EXPECT_EQ(report.pages, nullptr);
+}
+
+TEST_F(PreviewFormTest, ZoomItemsAndTheRememberedZoom)
+{
+    Show();
+    form->N3Click(form->N3);  // two pages
+    EXPECT_EQ(form->ZoomMode, 3);
+    EXPECT_EQ(form->R.at(1).Top, form->R.at(0).Top);
+    EXPECT_EQ(form->R.at(1).Left, 505);
+    EXPECT_EQ(form->ZoomBtnXP->text(), "64%");
+    EXPECT_EQ(frRememberedZoom, 3);
+
+    QAction* half = nullptr;
+    for (QAction* a : form->ProcMenu->actions())
+        if (a->data().toInt() == 50)
+            half = a;
+    ASSERT_NE(half, nullptr);
+    half->trigger();
+    EXPECT_EQ(form->ZoomMode, 0);
+    EXPECT_DOUBLE_EQ(frRememberedScale, 0.5);
+    EXPECT_EQ(form->ZoomBtnXP->text(), "50%");
+
+    // the next window opens with it, its item checked
+    report.pages = ThreePages();
+    delete form;
+    Show();
+    EXPECT_DOUBLE_EQ(form->Scale, 0.5);
+    for (QAction* a : form->ProcMenu->actions()) {
+        if (a->data().toInt() == 50) {
+            EXPECT_TRUE(a->isChecked());
+        }
+    }
+
+    report.zoom = 2;  // the report's own zoom: whole page
+    report.pages = ThreePages();
+    delete form;
+    Show();
+    EXPECT_EQ(form->ZoomMode, 2);
+    EXPECT_EQ(form->ZoomBtnXP->text(), "54%");
+    EXPECT_TRUE(form->N2->isChecked());
+}
+
+TEST_F(PreviewFormTest, ScrollingFollowsThePages)
+{
+    Show();
+    form->VScrollBar->setValue(1100);
+    EXPECT_EQ(form->ShownPage, 2);
+    EXPECT_EQ(form->Label1->text(), "Page 2/3");
+    form->VScrollBar->setValue(2155);  // in the gap between pages: the page stays
+    EXPECT_EQ(form->ShownPage, 2);
+    form->PgUpClick();
+    EXPECT_EQ(form->VScrollBar->value(), 0);
+    form->PgUpClick();
+    EXPECT_EQ(form->ShownPage, 1);
+
+    Key(form->PageBox, Qt::Key_Down);
+    EXPECT_EQ(form->VScrollBar->value(), 10);
+    Key(form->PageBox, Qt::Key_PageDown);
+    EXPECT_EQ(form->VScrollBar->value(), 210);
+    Key(form->PageBox, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(form->ShownPage, 2);
+    EXPECT_EQ(form->VScrollBar->value(), 1081);
+    Key(form->PageBox, Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(form->VScrollBar->value(), 0);
+    Key(form->PageBox, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(form->Label1->text(), "Page 3/3");
+
+    QWheelEvent wheel(QPointF(5, 5), form->PageBox->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    const int before = form->VScrollBar->value();
+    QApplication::sendEvent(form->PageBox, &wheel);
+    EXPECT_EQ(form->VScrollBar->value(), before - 10);
+}
+
+TEST_F(PreviewFormTest, CtrlEndShowsTheLastPageWhenAllFit)
+{
+    frRememberedScale = 0.1;
+    Show();
+    EXPECT_FALSE(form->VScrollBar->isEnabled());
+    Key(form->PageBox, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(form->Label1->text(), "Page 3/3");
+}
+
+TEST_F(PreviewFormTest, DraggingPans)
+{
+    frRememberedScale = 2.0;
+    Show();
+    auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent e(type, QPointF(at), form->PageBox->mapToGlobal(QPointF(at)), Qt::LeftButton, buttons,
+                      Qt::NoModifier);
+        QApplication::sendEvent(form->PageBox, &e);
+    };
+    form->HScrollBar->setValue(100);
+    form->VScrollBar->setValue(100);
+    send(QEvent::MouseButtonPress, {300, 300}, Qt::LeftButton);
+    send(QEvent::MouseMove, {280, 250}, Qt::LeftButton);
+    EXPECT_EQ(form->HScrollBar->value(), 120);
+    EXPECT_EQ(form->VScrollBar->value(), 150);
+    send(QEvent::MouseButtonRelease, {280, 250}, Qt::NoButton);
+    send(QEvent::MouseMove, {0, 0}, Qt::NoButton);
+    EXPECT_EQ(form->VScrollBar->value(), 150);
+}
+
+TEST_F(PreviewFormTest, PaintsSheetsOnGrayWithTheContentInThePrintableArea)
+{
+    Show();
+    auto* pages = dynamic_cast<FakePages*>(form->EMFPages.get());
+    ASSERT_NE(pages, nullptr);
+    pages->drawnInto.clear();
+    const QImage img = form->PageBox->grab().toImage();
+    EXPECT_EQ(img.pixel(50, 50), qRgb(128, 128, 128));
+    EXPECT_EQ(img.pixel(124, 50), qRgb(0, 0, 0));       // the sheet's edge
+    EXPECT_EQ(img.pixel(130, 50), qRgb(255, 255, 255));  // its paper
+    EXPECT_EQ(img.pixel(876, 50), qRgb(0, 0, 0));       // the shadow line
+    ASSERT_EQ(pages->drawnInto.size(), 1U);  // the others lie below the box
+    EXPECT_EQ(pages->drawnInto[0], (TRect{142, 28, 858, 1063}));
+    EXPECT_EQ(pages->Live(), 1);
+}
+
+TEST_F(PreviewFormTest, FindGoesOnWithF3AcrossPages)
+{
+    Show();
+    auto find = [&](const QString& text, bool caseSensitive, bool fromFirst) {
+        WhenModal([=](QWidget* w) {
+            auto* dlg = qobject_cast<TfrPreviewSearchForm*>(w);
+            ASSERT_NE(dlg, nullptr);
+            EXPECT_EQ(dlg->windowTitle(), "Find text");
+            dlg->Edit1->setText(text);
+            dlg->CB1->setChecked(caseSensitive);
+            (fromFirst ? dlg->RB1 : dlg->RB2)->setChecked(true);
+            dlg->Button1->click();
+        });
+        Key(form->PageBox, Qt::Key_F, Qt::ControlModifier);
+    };
+    auto f3 = [&] { Key(form->PageBox, Qt::Key_F3); };
+
+    find("toplam", false, true);
+    ASSERT_TRUE(form->Found);
+    EXPECT_EQ(form->ShownPage, 1);
+    EXPECT_NEAR(form->FoundRect.Top, 100, 1);
+    EXPECT_EQ(form->VScrollBar->value(), form->FoundRect.Top + 10 - 10);
+    f3();
+    EXPECT_EQ(form->ShownPage, 1);
+    EXPECT_NEAR(form->FoundRect.Top, 300, 1);
+    f3();
+    EXPECT_EQ(form->ShownPage, 3);
+    EXPECT_NEAR(form->FoundRect.Top, 500, 1);
+    EXPECT_EQ(form->Label1->text(), "Page 3/3");
+    const int at = form->VScrollBar->value();
+    f3();  // nothing more: no message, the view stays
+    EXPECT_FALSE(form->Found);
+    EXPECT_EQ(form->VScrollBar->value(), at);
+    EXPECT_TRUE(TestDialogs().shown.empty());
+    f3();  // from the top of the current page again
+    EXPECT_TRUE(form->Found);
+    EXPECT_EQ(form->ShownPage, 3);
+
+    find("toplam", true, true);  // capitals do not match now
+    EXPECT_NEAR(form->FoundRect.Top, 100, 1);
+    f3();
+    EXPECT_NEAR(form->FoundRect.Top, 300, 1);
+    f3();
+    EXPECT_FALSE(form->Found);
+
+    form->PgUpClick();
+    form->PgUpClick();
+    form->PgDownClick();  // page 2
+    find("toplam", false, false);
+    EXPECT_EQ(form->ShownPage, 3);
+}
+
+TEST_F(PreviewFormTest, SaveGivesThePagesToTheReportForTheWrite)
+{
+    Show();
+    TestDialogs().fileNames = QStringList{Path("rapor.txt"), Path("salt/rapor")};
+    Key(form->PageBox, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(report.calls, QStringList{"save " + Path("rapor.frp") + " pages 3"});
+    EXPECT_NE(form->EMFPages, nullptr);
+    EXPECT_EQ(report.pages, nullptr);
+
+    form->SaveBtnXP->click();  // a write that fails keeps the pages in the window
+    EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosya yazılamadı"});
+    ASSERT_NE(form->EMFPages, nullptr);
+    EXPECT_EQ(form->EMFPages->Count(), 3);
+    EXPECT_EQ(TestDialogs().shown.at(0).kind, "save");
+}
+
+TEST_F(PreviewFormTest, OpenShowsTheFilesPagesAndABadFileKeepsTheShownOnes)
+{
+    Show();
+    form->ShownPage = 3;
+    TestDialogs().fileNames = QStringList{Path("bozuk.frp"), Path("iki.frp")};
+    form->LoadBtnXP->click();
+    EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosya okunamadı"});
+    ASSERT_NE(form->EMFPages, nullptr);
+    EXPECT_EQ(form->EMFPages->Count(), 3);
+    EXPECT_TRUE(form->PaintReady);
+
+    Key(form->PageBox, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(form->EMFPages->Count(), 2);
+    EXPECT_EQ(form->Label1->text(), "Page 1/2");
+    EXPECT_EQ(report.pages, nullptr);
+}
+
+namespace {
+// Two stand-in printers in the engine's printer object for the length of a test.
+class FakePrinters {
+public:
+    FakePrinters() : saved_(frPrinterObject().Printers), index_(frPrinterObject().PrinterIndex),
+                     virtual_(frPrinterObject().VirtualPrinterIndex)
+    {
+        frPrinterObject().Printers = QStringList{"Lazer", "Mürekkep", QString()};
+        frPrinterObject().VirtualPrinterIndex = 2;
+        frPrinterObject().PrinterIndex = 0;
+    }
+    ~FakePrinters()
+    {
+        frPrinterObject().Printers = saved_;
+        frPrinterObject().PrinterIndex = index_;
+        frPrinterObject().VirtualPrinterIndex = virtual_;
+    }
+
+private:
+    QStringList saved_;
+    int index_;
+    int virtual_;
+};
+
+void AnswerPrintDialog(std::function<void(TfrPrintForm*)> fill)
+{
+    WhenModal([fill](QWidget* w) {
+        auto* dlg = qobject_cast<TfrPrintForm*>(w);
+        ASSERT_NE(dlg, nullptr);
+        fill(dlg);
+    });
+}
+}  // namespace
+
+TEST_F(PreviewFormTest, PrintSendsThePagesChosenInTheDialog)
+{
+    FakePrinters printers;
+    Show();
+    EXPECT_TRUE(form->PrintBtn->isEnabled());
+    struct Case {
+        const char* name;
+        std::function<void(TfrPrintForm*)> fill;
+        QStringList calls;
+    };
+    const Case cases[] = {
+        {"all", [](TfrPrintForm* d) { d->Button1->click(); }, {"print '' 1 pages 3"}},
+        {"current page and copies",
+         [](TfrPrintForm* d) {
+             d->RB2->setChecked(true);
+             d->E1->setText("2");
+             d->Button1->click();
+         },
+         {"print '2' 2 pages 3"}},
+        {"numbers",
+         [](TfrPrintForm* d) {
+             d->RB3->setChecked(true);
+             d->E2->setText("1,3");
+             d->Button1->click();
+         },
+         {"print '1,3' 1 pages 3"}},
+        {"cancel", [](TfrPrintForm* d) { d->Button2->click(); }, {}},
+        {"copies that are no number",
+         [](TfrPrintForm* d) {
+             d->E1->setText("iki");
+             d->Button1->click();
+         },
+         {}},
+        {"a page list that is no list",
+         [](TfrPrintForm* d) {
+             d->RB3->setChecked(true);
+             d->E2->setText("1,,3");
+             d->Button1->click();
+         },
+         {}},
+        {"another printer rebuilds the pages",
+         [](TfrPrintForm* d) {
+             d->CB1->setCurrentIndex(1);
+             emit d->CB1->activated(1);
+             d->Button1->click();
+         },
+         {"change 0 1", "prepare", "print '' 1 pages 3"}},
+    };
+    for (const Case& c : cases) {
+        report.calls.clear();
+        frPrinterObject().PrinterIndex = 0;
+        form->ShownPage = 2;
+        form->VScrollBar->setValue(1100);
+        AnswerPrintDialog(c.fill);
+        form->PrintBtnXP->click();
+        EXPECT_EQ(report.calls, c.calls) << c.name;
+        ASSERT_NE(form->EMFPages, nullptr) << c.name;
+        EXPECT_EQ(report.pages, nullptr) << c.name;
+    }
+    EXPECT_EQ(TestDialogs().shown.size(), 2U);  // the two conversion errors
+
+    report.calls.clear();
+    report.changeAnswer = false;  // an invalid printer: nothing printed
+    frPrinterObject().PrinterIndex = 0;
+    AnswerPrintDialog([](TfrPrintForm* d) {
+        d->CB1->setCurrentIndex(1);
+        emit d->CB1->activated(1);
+        d->Button1->click();
+    });
+    Key(form->PageBox, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(report.calls, QStringList{"change 0 1"});
+}
+
+TEST_F(PreviewFormTest, NoPrinterNoPrinting)
+{
+    const int saved = frPrinterObject().VirtualPrinterIndex;
+    const QStringList names = frPrinterObject().Printers;
+    frPrinterObject().Printers = QStringList{QString()};
+    frPrinterObject().VirtualPrinterIndex = 0;
+    Show();
+    EXPECT_FALSE(form->PrintBtn->isEnabled());
+    EXPECT_FALSE(form->PrintBtnXP->isEnabled());
+    form->PrintBtnClick();
+    EXPECT_TRUE(report.calls.isEmpty());
+    frPrinterObject().VirtualPrinterIndex = saved;
+    frPrinterObject().Printers = names;
+}
