@@ -22,7 +22,6 @@ class TfrReport : public QObject {
 public:
     explicit TfrReport(QObject* owner = nullptr);
     ~TfrReport() override;
-    bool Terminated = false;  // cancel of building or printing, polled by their loops
 
     QString Title;
 
@@ -59,7 +58,7 @@ public:
     uint16_t KeepDefaultPrinter = 0;  // stored in the template; non-zero is set
     uint16_t PrepareTwice = 0;
     bool OutputRun = false;
-    bool Terminated = false;
+    bool Terminated = false;  // cancel of building or printing, polled by their loops
     bool FromTemplate = false;
     TfrPage* FormingPage = nullptr;
 
