@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QStandardPaths>
@@ -202,5 +203,10 @@ QString PayrollWorkbookPath(const QDateTime& when)
         if (folder.isEmpty() || !QDir(folder).exists())
             folder = QDir::tempPath();
     }
-    return QDir(folder).filePath(when.toString("'Ücret Bordrosu' yyyy-MM-dd HH.mm.ss'.xlsx'"));
+    // A workbook written earlier may still be open: a new one never takes its name.
+    const QString stem = QDir(folder).filePath(when.toString("'Ücret Bordrosu' yyyy-MM-dd HH.mm.ss"));
+    QString path = stem + ".xlsx";
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = QString("%1 (%2).xlsx").arg(stem).arg(n);
+    return path;
 }

@@ -25,5 +25,6 @@ struct PayrollExportTarget {
 };
 PayrollExportTarget& PayrollExport();
 
-// "Ücret Bordrosu 2024-05-31 14.05.09.xlsx" in the export folder.
+// "Ücret Bordrosu 2024-05-31 14.05.09.xlsx" in the export folder, or "... (2).xlsx" and on when
+// that file exists.
 QString PayrollWorkbookPath(const QDateTime& when);

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -343,6 +345,56 @@ TEST_F(PayrollTabTest, TypingGroupsWholeAmountsAndFiltersKeys)
     EXPECT_EQ(grid->Cells(5, 3), "");
 }
 
+TEST_F(PayrollTabTest, ArrowKeysComputeTheRowBeingLeft)
+{
+    fillRow(3, "", "", "");
+    grid->SetCells(0, 2, "2");
+    grid->setCurrentCell(2, 2);
+    type("3000");
+    auto pressInEditor = [this](int key) {
+        grid->SetEditorMode(true);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        auto* editor = grid->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(editor, &press);
+    };
+    pressInEditor(Qt::Key_Up);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Cells(3, 2), "2.144,73");
+
+    // Up from the first row stays there; the row is computed all the same.
+    grid->SetCells(2, 1, "10000");
+    grid->SetCells(4, 1, "15");
+    pressInEditor(Qt::Key_Up);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(grid->Cells(14, 1), "5.878,61");
+    EXPECT_EQ(text("JustaEdit36"), "9.553,61");
+
+    grid->SetCells(2, 1, "3000");
+    pressInEditor(Qt::Key_Down);
+    EXPECT_EQ(grid->Row(), 2);
+    EXPECT_EQ(grid->Cells(14, 1), "1.837,50");
+}
+
+TEST_F(PayrollTabTest, CellColours)
+{
+    fillRow(1, "Ayşe", "3000", "30");
+    fillRow(2, "", "", "");
+    grid->resize(900, 200);
+    const QImage image = grid->grab().toImage();
+    auto at = [&](int col, int row) {
+        const QRect cell = grid->visualRect(grid->model()->index(row, col));
+        return image.pixelColor(grid->viewport()->geometry().topLeft() + cell.bottomRight() - QPoint(3, 3));
+    };
+    EXPECT_EQ(at(2, 1), QColor(0xF9, 0xFF, 0xE1));  // odd rows
+    EXPECT_EQ(at(2, 2), QColor(0xDF, 0xEB, 0xFF));  // even rows
+    EXPECT_EQ(at(0, 1), QColor(0xA6, 0xCA, 0xF0));  // the fixed column
+    const QHeaderView* headings = grid->horizontalHeader();
+    EXPECT_EQ(image.pixelColor(headings->geometry().topLeft() + QPoint(headings->sectionViewportPosition(5) + 3, 3)),
+              QColor(0xA6, 0xCA, 0xF0));
+}
+
 TEST_F(PayrollTabTest, KeyInANamedLastRowAppendsARow)
 {
     grid->SetCells(1, 1, "A");
@@ -358,13 +410,21 @@ TEST_F(PayrollTabTest, KeyInANamedLastRowAppendsARow)
 TEST_F(PayrollTabTest, EditEnterAndExitTexts)
 {
     auto* edit383 = Find<QLineEdit>("Edit383");
-    edit383->setText("1234");
     QFocusEvent out(QEvent::FocusOut);
-    QApplication::sendEvent(edit383, &out);
-    EXPECT_EQ(edit383->text(), "1,234");
     QFocusEvent in(QEvent::FocusIn);
-    QApplication::sendEvent(edit383, &in);
-    EXPECT_EQ(edit383->text(), "1234");
+    const struct {
+        const char* typed;
+        const char* left;
+        const char* entered;
+    } cases[] = {{"1234", "1,234", "1234"}, {"1234567", "1,234,567", "1234567"}, {"123", "123", "123"},
+                 {"12,5", "12,5", "125"}, {"", "", ""}};
+    for (const auto& c : cases) {
+        edit383->setText(c.typed);
+        QApplication::sendEvent(edit383, &out);
+        EXPECT_EQ(edit383->text(), c.left);
+        QApplication::sendEvent(edit383, &in);
+        EXPECT_EQ(edit383->text(), c.entered);
+    }
 
     auto* edit387 = Find<QLineEdit>("Edit387");
     QApplication::sendEvent(edit387, &in);
@@ -553,6 +613,39 @@ TEST_F(PayrollTabTest, ExcelWritesAndOpensTheWorkbook)
     EXPECT_EQ(sheet.Formula("N8"), "SUM(N4:N6)");
     EXPECT_EQ(sheet.Number("N8"), 3675);
     EXPECT_TRUE(TestDialogs().Texts().isEmpty());
+}
+
+TEST_F(PayrollTabTest, ExcelComputesRowOneOnlyWhenAnotherRowWasCurrent)
+{
+    {
+        QSignalBlocker typedOnly(grid);
+        fillRow(1, "Ayşe", "3000", "30");
+        fillRow(2, "Mehmet", "10000", "15");
+        fillRow(3, "", "", "");
+        grid->SetRow(1);
+    }
+    RecordingOpener opener(Path(""), true);
+    click("SpeedButton17");
+    ASSERT_EQ(opener.opened.size(), 1);
+    XlsxSheet sheet = ReadXlsxSheet(opener.opened[0]);
+    EXPECT_EQ(sheet.Number("B4"), 3000);
+    EXPECT_FALSE(sheet.Has("C4"));
+
+    grid->blockSignals(true);
+    grid->SetRow(2);
+    grid->blockSignals(false);
+    click("SpeedButton17");
+    ASSERT_EQ(opener.opened.size(), 2);
+    sheet = ReadXlsxSheet(opener.opened[1]);
+    EXPECT_EQ(grid->Row(), 1);
+    EXPECT_EQ(sheet.Number("C4"), 2144.73);
+    EXPECT_EQ(sheet.Number("N4"), 3675);
+    EXPECT_EQ(sheet.Number("B5"), 10000);
+    EXPECT_FALSE(sheet.Has("C5"));
+    EXPECT_EQ(sheet.Formula("B9"), "SUM(B4:B7)");
+    EXPECT_EQ(sheet.Number("B9"), 13000);
+    // Exports in the same second go to files of their own.
+    EXPECT_NE(opener.opened[0], opener.opened[1]);
 }
 
 TEST_F(PayrollTabTest, ExcelThatCannotBeOpenedIsReported)
