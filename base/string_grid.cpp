@@ -70,13 +70,23 @@ private:
     TStringGrid* grid_;
 };
 
-bool matchesShortcut(const QWidget* widget, const QKeyEvent* event)
+QAction* shortcutAction(const QWidget* widget, const QKeyEvent* event)
 {
     const QKeySequence pressed(event->keyCombination());
-    for (const QAction* action : widget->actions())
+    for (QAction* action : widget->actions())
         if (action->isEnabled() && action->shortcut() == pressed)
-            return true;
-    return false;
+            return action;
+    return nullptr;
+}
+
+// A key of one of the grid's actions that reaches the grid, as when its window is not the active one,
+// runs the action before the key handlers see it, as the pop-up menu's shortcuts do.
+bool triggerShortcut(const QWidget* widget, const QKeyEvent* event)
+{
+    QAction* action = shortcutAction(widget, event);
+    if (action)
+        action->trigger();
+    return action != nullptr;
 }
 
 // Characters the original's key-press event sees: printable ones, Backspace and Enter.
@@ -446,6 +456,8 @@ void TStringGrid::SetEditorMode(bool on)
 
 bool TStringGrid::keyDown(QKeyEvent* event, QWidget* editor)
 {
+    if (triggerShortcut(this, event))
+        return true;
     if (onKeyDown_)
         onKeyDown_(event->key(), event->modifiers());
     if (!onKeyPress_ || !isTypedCharacter(event))
@@ -483,7 +495,7 @@ bool TStringGrid::EditorEvent(QObject* editor, QEvent* event)
         return false;
     }
     case QEvent::ShortcutOverride:
-        if (matchesShortcut(this, static_cast<QKeyEvent*>(event))) {
+        if (shortcutAction(this, static_cast<QKeyEvent*>(event))) {
             event->ignore();
             return true;
         }
@@ -504,7 +516,8 @@ void TStringGrid::keyPressEvent(QKeyEvent* event)
 {
     // Keys the editor passed on (arrows) were seen by the hooks already.
     if (!hasFocus()) {
-        QTableWidget::keyPressEvent(event);
+        if (!triggerShortcut(this, event))
+            QTableWidget::keyPressEvent(event);
         return;
     }
     if (keyDown(event, nullptr))

@@ -31,7 +31,7 @@ enum TfrPreviewButtonBit {
     frPbExit = 0x40,
 };
 
-// What the preview window calls on the report it shows.
+// What the preview window calls on the report it shows. It must outlive a window that is not modal.
 class TfrPreviewReport {
 public:
     virtual ~TfrPreviewReport() = default;

@@ -90,6 +90,7 @@ QPushButton* MakeLargeButton(QWidget* parent, const char* name, const QString& c
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
     b->setGeometry(left, 12, 81, 29);
+    b->setFont(parent->font());  // the panel's bold face, which a push button would not inherit
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }

@@ -434,6 +434,27 @@ TEST_F(PayrollTabTest, EditEnterAndExitTexts)
     EXPECT_EQ(edit387->text(), "7.809,90");
 }
 
+TEST_F(PayrollTabTest, PopupKeysReachTheGridOutsideAnActiveWindow)
+{
+    fillRow(1, "Ayşe", "3000", "30");
+    fillRow(2, "", "", "");
+    grid->SetRow(2);
+    auto key = [this](int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent press(QEvent::KeyPress, code, modifiers);
+        QApplication::sendEvent(grid, &press);
+    };
+    key(Qt::Key_F3);
+    EXPECT_EQ(grid->Cells(14, 1), "3.675,00");
+    key(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(grid->RowCount(), 4);
+    key(Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(grid->RowCount(), 3);
+    TestDialogs().answers = {DialogService::AnswerYes};
+    key(Qt::Key_F7);
+    EXPECT_EQ(grid->RowCount(), 2);
+    EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosyayı Boşaltmak istediğinizden eminmisiniz?"});
+}
+
 TEST_F(PayrollTabTest, ResetAsksFirst)
 {
     fillRow(1, "Ayşe", "3000", "30");
