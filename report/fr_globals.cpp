@@ -4,13 +4,14 @@
 #include "report/fr_functions.h"
 #include "report/fr_interpretator.h"
 #include "report/fr_pages.h"
+#include "report/fr_progr.h"
 #include "report/fr_report.h"
 #include "report/fr_view.h"
 #include "report/fr_pars.h"
 #include "report/fr_strings.h"
 #include "report/fr_values.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 TfrReport* frCurrentReport = nullptr;
 TfrReport* frMasterReport = nullptr;
@@ -84,6 +85,8 @@ void frInitEngine()
     }
     frMeasureBitmap->fill(Qt::white);
     frRegisterFunctionLibrary<TfrStdFunctionLibrary>();
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr)
+        frGetProgressForm();
     frDefaultCharset = static_cast<uint8_t>(frLoadStr(frRes_DefaultCharset).toInt());
     frBandTypeNames = LoadNames(frRes_FirstBandTypeName, frRes_FirstBandTypeName + 21);
     frBoolFormats = LoadNames(frRes_FirstBoolFormat, frRes_FirstBoolFormat + 3);
@@ -113,6 +116,8 @@ void frDoneEngine()
     delete frBandBrush;
     delete frMeasureBitmap;
     delete frScratchMemo;
+    delete frProgressForm;
+    frProgressForm = nullptr;
     frBandBrush = frMeasureBitmap = nullptr;
     frScratchMemo = nullptr;
     frFunctionLibraries.clear();

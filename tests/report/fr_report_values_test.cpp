@@ -245,8 +245,36 @@ TEST_F(ReportEngineTest, StartUpMakesTheGlobals)
     EXPECT_EQ(frDateFormats, (QStringList{"mm.dd.yy", "mm.dd.yyyy", "d mmm yyyy", "d mmmm yyyy"}));
     EXPECT_EQ(frDefaultCharset, 0);
     EXPECT_NE(frGlobalInterpreter, nullptr);
+    EXPECT_NE(frProgressForm, nullptr);
     frInitEngine();  // a second start changes nothing
     EXPECT_EQ(frFunctionLibraries.size(), 1u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ReportEngineTest, MemoLinesExpandThroughTheReport)
+{
+    TfrMemoView memo;
+    memo.Memo.SetText("Sayfa [PAGE#] / [TOTALPAGES]\r\n[FORMATFLOAT('#,##0.00', 1234.5)] TL\r\n"
+                      "[NAMECASE('aBC dEF')]\r\n\r\n[Tutar #N0,2] ve [Tutar]");
+    report->OnGetValue = [](const QString& name, Variant& value) {
+        if (name == "Tutar")
+            value = Variant(1234.5);
+    };
+    frCurrentPageNo = 1;
+    frTotalPages = 3;
+    frCurrentView = &memo;
+    memo.ExpandVariables();
+    EXPECT_EQ(memo.OutLines.ToQStringList(),
+              (QStringList{"Sayfa 2 / 3", "1.234,50 TL", "Abc def", "", "1234,50 ve 1234,5"}));
+
+    // The view's own format applies to every bracket without a suffix.
+    memo.Format = Word(1, 3, 2, ',');
+    memo.Memo.SetText("[PAGE#]: [Tutar]");
+    memo.ExpandVariables();
+    EXPECT_EQ(memo.OutLines.ToQStringList(), QStringList{"2,00: 1.234,50"});
 }
 
 }  // namespace
