@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/documents.h"
+#include "app/report_components.h"
 #include "app/settings_archive.h"
 #include "base/date_time_picker.h"
 #include "base/dialogs.h"
@@ -66,6 +67,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     RichEdit12->setObjectName("RichEdit12");
     RichEdit12->SetLines(QStringList(13, QString()));
     PageControl1->setTabVisible(PageControl1->indexOf(TabSheet1), false);
+
+    CreateReportComponents(*this);
 }
 
 TForm1::~TForm1() = default;

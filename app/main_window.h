@@ -10,6 +10,8 @@ class QTabWidget;
 class QWidget;
 class QVBoxLayout;
 class TRichEdit;
+class TfrReport;
+class TfrRichObject;
 
 // The main window. The shell builds the frame, the home tab and the tab sheets; each calculator fills
 // its own tab sheet and adds its start-up work through AddFormCreateHook.
@@ -31,6 +33,9 @@ public:
     TRichEdit* RichEdit9 = nullptr;
     TRichEdit* RichEdit1 = nullptr;
     TRichEdit* RichEdit12 = nullptr;
+    TfrReport* frReport2 = nullptr;  // portrait report template of the calculators
+    TfrReport* frReport3 = nullptr;  // landscape payroll template
+    TfrRichObject* frRichObject1 = nullptr;
 
     // Start-up after the calculators are installed: settings, defaults, then every hook in order.
     void FormCreate();

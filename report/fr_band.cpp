@@ -16,3 +16,42 @@ TfrBand::~TfrBand()
         delete ColumnDataSet;
     }
 }
+
+namespace {
+
+int FindEntry(const TStringList& values, const QString& key)
+{
+    for (int i = 0; i < values.Count(); ++i) {
+        const QString& line = values[i];
+        if (line.lastIndexOf('=') == key.size() && line.startsWith(key))
+            return i;
+    }
+    return -1;
+}
+
+}  // namespace
+
+QString TfrBand::AggregateEntry(const QString& key) const
+{
+    const int i = FindEntry(Values, key);
+    return i < 0 ? QString() : Values[i].mid(key.size() + 1);
+}
+
+void TfrBand::SetAggregateEntry(const QString& key, const QString& entry)
+{
+    const int i = FindEntry(Values, key);
+    if (i < 0)
+        Values.Add(key + '=' + entry);
+    else
+        Values.SetStrings(i, key + '=' + entry);
+}
+
+void TfrBand::ResetAggregateMarks()
+{
+    for (int i = 0; i < Values.Count(); ++i) {
+        const QString& line = Values[i];
+        const int eq = line.lastIndexOf('=');
+        if (eq >= 0)
+            Values.SetStrings(i, line.left(eq) + QStringLiteral("=0") + line.mid(eq + 2, 255));
+    }
+}

@@ -24,6 +24,13 @@ public:
     TfrBand(const TfrBand&) = delete;
     TfrBand& operator=(const TfrBand&) = delete;
 
+    // Aggregate entries of Values, "key=" + mark + total. A key is a function name and its first
+    // argument as written, which may hold "=" itself: entries split at their last "=".
+    QString AggregateEntry(const QString& key) const;  // mark + total; empty when missing
+    void SetAggregateEntry(const QString& key, const QString& entry);
+    // Before each record: every mark becomes "0", so that the record counts once.
+    void ResetAggregateMarks();
+
     TfrPage* Parent = nullptr;
     TfrBandView* View = nullptr;
     uint16_t Flags = 0;

@@ -18,7 +18,7 @@ class TfrProgressForm;
 class TfrReport;
 class TfrVariables;
 class TfrView;
-class TInterpretator;
+class TfrInterpretator;
 class TStringList;
 
 // Engine state shared by the parser handlers, the interpreter, the views and the building code.
@@ -53,7 +53,7 @@ extern Variant frCurrentValue;
 
 // Made at start-up, freed at shut-down.
 extern TfrParser* frGlobalParser;
-extern TInterpretator* frGlobalInterpreter;
+extern TfrInterpretator* frGlobalInterpreter;  // a TInterpretator
 extern TfrVariables* frGlobalVariables;
 extern TfrCompressor* frGlobalCompressor;
 extern TStringList* frScratchMemo;   // error lines of script compilation nobody reads

@@ -1,5 +1,17 @@
 #include "report/fr_report.h"
 
-TfrReport::TfrReport(QObject* owner) : QObject(owner) {}
+#include "report/fr_globals.h"
 
-TfrReport::~TfrReport() = default;
+TfrReport::TfrReport(QObject* owner) : QObject(owner)
+{
+    frInitEngine();
+}
+
+TfrReport::~TfrReport()
+{
+    // The engine's globals must not point at a report that is gone.
+    if (frCurrentReport == this)
+        frCurrentReport = nullptr;
+    if (frMasterReport == this)
+        frMasterReport = nullptr;
+}

@@ -1,0 +1,77 @@
+// Measuring and splitting a long rich text into A4 pages, as the report of a long calculation prints.
+#include "base/fonts.h"
+#include "base/rich_edit.h"
+#include "base/stream.h"
+#include "report/fr_globals.h"
+#include "report/fr_rich.h"
+
+#include <QApplication>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QStringList CalculatorLines(int count)
+{
+    QStringList lines;
+    lines.reserve(count);
+    for (int i = 0; i < count; ++i)
+        lines << QStringLiteral("%1  01.%2.2014  31.%2.2014  %3  %4 TL")
+                     .arg(i + 1, 6)
+                     .arg(i % 12 + 1, 2, 10, QLatin1Char('0'))
+                     .arg(QString::number(1.4 + (i % 5) * 0.1, 'f', 2), 8)
+                     .arg(QString::number(1234.56 * (i % 97 + 1), 'f', 2), 14);
+    return lines;
+}
+
+// A4 less its margins at 96 dpi.
+constexpr int kPageWidth = 718;
+constexpr int kPageHeight = 1035;
+
+void BM_RichContentHeightAndSplit(benchmark::State& state)
+{
+    frEngineMode = 1;
+    TfrRichView view;
+    view.RecordForm = 1;
+    view.SetBounds(0, 0, kPageWidth, kPageHeight);
+    view.RichEdit->SetFontSpec("Courier New", -11);
+    view.RichEdit->SetLines(CalculatorLines(static_cast<int>(state.range(0))));
+    int parts = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        // a change and its undoing: the text is the same, but nothing prepared before may be reused
+        QTextCursor cursor(view.RichEdit->document());
+        cursor.insertText(QStringLiteral("x"));
+        cursor.deletePreviousChar();
+        state.ResumeTiming();
+
+        benchmark::DoNotOptimize(view.ContentHeight());
+        const int length = TRichPageFormatter::TextLength(*view.RichEdit->document());
+        parts = 0;
+        while (view.PartStart < length) {
+            benchmark::DoNotOptimize(view.UnprintedHeight());
+            view.PartMode = 3;
+            view.dy = kPageHeight;
+            TMemoryStream page;
+            view.Print(page);
+            ++parts;
+        }
+    }
+    state.counters["pages"] = parts;
+}
+BENCHMARK(BM_RichContentHeightAndSplit)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    RegisterApplicationFonts();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "base/canvas.h"
+#include "report/fr_prntr.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class TfrPage;
+class TfrReport;
+class TMemoryStream;
+class TStream;
+
+// One prepared page: its paper, the printer information of that paper, and the views printed on it as
+// a stream of prepared-page records.
+struct TfrEMFPage {
+    TfrEMFPage();
+    ~TfrEMFPage();
+    TfrEMFPage(TfrEMFPage&&) noexcept;
+    TfrEMFPage& operator=(TfrEMFPage&&) noexcept;
+
+    TRect R;  // where the preview shows the page
+    int16_t PaperSize = 0;
+    int32_t Width = 0;   // 0.1 mm
+    int32_t Height = 0;  // 0.1 mm
+    uint8_t Orientation = 0;
+    uint8_t ApplyMargins = 0;
+    TfrPrinterInfo PageInfo;
+    uint8_t Visible = 0;                    // being drawn by the preview or the printer
+    std::unique_ptr<TMemoryStream> Stream;  // version byte, then type byte, class name, record per view
+    std::unique_ptr<TfrPage> Page;          // the views read back for drawing, or none
+};
+
+// The prepared pages of a report and the prepared-report file they are saved in.
+class TfrEMFPages {
+public:
+    explicit TfrEMFPages(TfrReport* parent);
+    ~TfrEMFPages();
+    TfrEMFPages(const TfrEMFPages&) = delete;
+    TfrEMFPages& operator=(const TfrEMFPages&) = delete;
+
+    int Count() const { return static_cast<int>(pages_.size()); }
+    TfrEMFPage& Pages(int index);  // EListError out of range
+    void Clear();
+    // Appends a page with the paper of a template page and tells the reports that a page begins.
+    void Add(const TfrPage& page);
+    void Insert(int index, const TfrPage& page);
+    void Delete(int index);
+
+    // Draws page Index scaled into Rect; a page that is not Visible frees its views instead.
+    void Draw(int index, TCanvas& canvas, const TRect& rect);
+    void ObjectsToPage(int index);
+    // Hands every view of the page to the active export filter.
+    void ReadPageObjects(int index);
+
+    // The prepared-report file. The reader checks the whole file before it replaces the pages: a file
+    // without pages, cut short or damaged raises EStreamError and the pages stay as they were.
+    void LoadFromStream(TStream& stream);
+    void SaveToStream(TStream& stream);
+
+private:
+    void LoadOldForm(TStream& stream, std::vector<TfrEMFPage>& pages);
+
+    TfrReport* parent_;
+    std::vector<TfrEMFPage> pages_;
+};
+
+// Messages of the prepared-report reader.
+QString frNoPagesText();
+QString frDamagedFileText();

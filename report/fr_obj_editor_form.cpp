@@ -1,0 +1,3 @@
+#include "report/fr_obj_editor_form.h"
+
+void TfrObjEditorForm::EditView(TfrView*) {}

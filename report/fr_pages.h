@@ -1,0 +1,83 @@
+#pragma once
+
+#include "base/canvas.h"
+#include "report/fr_prntr.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class TfrReport;
+class TfrBand;
+class TfrView;
+class TStream;
+
+// Paper ids and orientations as the template and prepared-report streams store them.
+constexpr int frA4Paper = 9;
+constexpr uint8_t frPortrait = 0;
+constexpr uint8_t frLandscape = 1;
+
+// A template page: its paper, margins and columns, and the views placed on it.
+class TfrPage {
+public:
+    // Applies the paper to the printer object and keeps what the printer took.
+    TfrPage(int paperSize, int width, int height, uint8_t orientation);
+    ~TfrPage();
+    TfrPage(const TfrPage&) = delete;
+    TfrPage& operator=(const TfrPage&) = delete;
+
+    void ChangePaper(int paperSize, int width, int height, uint8_t orientation);
+
+    // The 41-byte page record; a record of a template older than version 23 carries six more bytes
+    // after the orientation, which are skipped.
+    void LoadFromStream(TStream& stream, int version);
+    void SaveToStream(TStream& stream) const;
+
+    int32_t PaperSize = frA4Paper;
+    int32_t Width = 0;   // 0.1 mm
+    int32_t Height = 0;  // 0.1 mm
+    TRect Margins;       // page units
+    uint8_t Orientation = frPortrait;
+    uint16_t PrintOnPreviousPage = 0;
+    uint16_t ApplyMargins = 1;
+    int32_t Columns = 1;
+    int32_t ColumnSpacing = 0;
+    int ColumnWidth = 0;  // computed when the report is built, never stored
+    TfrPrinterInfo PageInfo;
+
+    std::vector<std::unique_ptr<TfrView>> Objects;
+
+    // Run-time state while the report is built: the first band of each type, the copies of the
+    // views that print, the counters of "COLUMN#" and "CURRENT#", the current position and the
+    // lowest position the bands may reach.
+    TfrBand* Bands[22] = {};
+    std::vector<std::unique_ptr<TfrView>> RunViews;
+    int ColumnCounter = 0;
+    int RecordCounter = 0;
+    int NextY = 0;
+    int BottomLimitY = 0;
+    // The first run-time view of that name, case-insensitively.
+    TfrView* FindObject(const QString& name) const;
+};
+
+// The template pages of a report and the template body they are stored in.
+class TfrPages {
+public:
+    explicit TfrPages(TfrReport* parent);
+    ~TfrPages();
+    TfrPages(const TfrPages&) = delete;
+    TfrPages& operator=(const TfrPages&) = delete;
+
+    int Count() const { return static_cast<int>(pages_.size()); }
+    TfrPage& Pages(int index) const;  // EListError out of range
+    TfrPage& Add();                   // A4 portrait
+    void Clear();
+
+    // The body after the version byte; the version of the stream is frTemplateVersion.
+    void LoadFromStream(TStream& stream);
+    void SaveToStream(TStream& stream) const;
+
+private:
+    TfrReport* parent_;
+    std::vector<std::unique_ptr<TfrPage>> pages_;
+};

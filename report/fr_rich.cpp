@@ -1,0 +1,380 @@
+#include "report/fr_rich.h"
+
+#include "base/data_set.h"
+#include "base/rich_edit.h"
+#include "base/rtf.h"
+#include "base/stream.h"
+#include "report/fr_globals.h"
+#include "report/fr_pars.h"
+#include "report/fr_report.h"
+#include "report/fr_utils.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
+#include <QPicture>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+
+namespace {
+
+// The engine's rich edits are never shown: the page formatter lays their text out for each page width,
+// so the edit's own screen layout, as costly as the text is long, is left out.
+class TNullTextLayout : public QAbstractTextDocumentLayout {
+public:
+    explicit TNullTextLayout(QTextDocument* document) : QAbstractTextDocumentLayout(document) {}
+    void draw(QPainter*, const PaintContext&) override {}
+    int hitTest(const QPointF&, Qt::HitTestAccuracy) const override { return -1; }
+    int pageCount() const override { return 1; }
+    QSizeF documentSize() const override { return QSizeF(); }
+    QRectF frameBoundingRect(QTextFrame*) const override { return QRectF(); }
+    QRectF blockBoundingRect(const QTextBlock&) const override { return QRectF(); }
+
+protected:
+    void documentChanged(int, int, int) override {}
+};
+
+void HideLayout(TRichEdit* edit)
+{
+    edit->document()->setDocumentLayout(new TNullTextLayout(edit->document()));
+}
+
+TfrRichForm* richForm = nullptr;
+TRichEdit* sharedRichEdit = nullptr;
+
+void FreeRichForm()
+{
+    delete richForm;
+    richForm = nullptr;
+    sharedRichEdit = nullptr;
+}
+
+// Whether a text holds a "[" that starts an expression, remembered for the text as it last was.
+bool HoldsBrackets(const QTextDocument& document)
+{
+    static QPointer<const QTextDocument> last;
+    static uint64_t generation = 0;
+    static bool result = false;
+    if (last != &document || generation != DocumentGeneration(document)) {
+        last = &document;
+        generation = DocumentGeneration(document);
+        result = document.toPlainText().contains(QLatin1Char('['));
+    }
+    return result;
+}
+
+TRichPageFormatter& MeasureFormatter()
+{
+    static TRichPageFormatter formatter;
+    return formatter;
+}
+
+const QPaintDevice* ScreenDevice()
+{
+    return frMeasureCanvas().Device();
+}
+
+int ScreenPixelsPerInch()
+{
+    return frMeasureCanvas().PixelsPerInchY();
+}
+
+// Twips as the page formatting takes them, back in pixels of a device.
+double TwipsToPixels(int twips, int dpi)
+{
+    return twips * dpi / 1440.0;
+}
+
+QByteArray RtfOfRange(const QTextDocument& document, int from, int to)
+{
+    if (from <= 0 && to >= TRichPageFormatter::TextLength(document))
+        return WriteRtf(document);
+    QTextCursor cursor(const_cast<QTextDocument*>(&document));
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    QTextDocument part;
+    part.setDefaultFont(document.defaultFont());
+    QTextCursor(&part).insertFragment(cursor.selection());
+    return WriteRtf(part);
+}
+
+}  // namespace
+
+TfrRichForm::TfrRichForm()
+{
+    setObjectName(QStringLiteral("frRichForm"));
+    setAttribute(Qt::WA_DontShowOnScreen);
+}
+
+TfrRichForm* frRichForm()
+{
+    if (!richForm) {
+        richForm = new TfrRichForm();
+        qAddPostRoutine(FreeRichForm);
+    }
+    return richForm;
+}
+
+TRichEdit* frSharedRichEdit()
+{
+    if (!sharedRichEdit) {
+        sharedRichEdit = new TRichEdit(frRichForm());
+        sharedRichEdit->setObjectName(QStringLiteral("frSharedRichEdit"));
+        sharedRichEdit->setVisible(false);
+        sharedRichEdit->setLineWrapMode(QTextEdit::NoWrap);
+        sharedRichEdit->resize(1024, sharedRichEdit->height());
+        HideLayout(sharedRichEdit);
+    }
+    return sharedRichEdit;
+}
+
+void frRegisterRichView()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    frRegisterObject(QStringLiteral("TfrRichView"), [] { return new TfrRichView(); }, QImage(), QString(),
+                     frRichForm());
+}
+
+void CopyRichText(TRichEdit& target, const TRichEdit& source)
+{
+    TMemoryStream stream;
+    stream.WriteBytes(source.SaveRtf());
+    stream.SetPosition(0);
+    target.LoadRtf(stream.ReadBytes(stream.Size()));
+}
+
+TfrRichObject::TfrRichObject(QObject* owner) : QObject(owner)
+{
+    frRegisterRichView();
+}
+
+TfrRichView::TfrRichView()
+{
+    ObjectType = gtAddIn;
+    NamePrefix = QStringLiteral("Rich");
+    RichEdit = new TRichEdit(frRichForm());
+    RichEdit->setVisible(false);
+    HideLayout(RichEdit);
+}
+
+TfrRichView::~TfrRichView()
+{
+    // the hidden window frees its rich edits when it goes first
+    delete RichEdit.data();
+}
+
+void TfrRichView::Assign(const TfrView& source)
+{
+    TfrView::Assign(source);
+    if (auto* s = dynamic_cast<const TfrRichView*>(&source); s && s->RichEdit && RichEdit)
+        CopyRichText(*RichEdit, *s->RichEdit);
+}
+
+void TfrRichView::LoadFromBlob(TField* field)
+{
+    RichEdit->LoadRtf(field ? field->AsBytes() : QByteArray());
+}
+
+void TfrRichView::ExpandRichLines()
+{
+    QTextDocument* doc = frSharedRichEdit()->document();
+    const int lineCount = frSharedRichEdit()->LineCount();
+    QTextBlock block = doc->begin();
+    for (int n = 0; n < lineCount && block.isValid(); ++n) {
+        // a value with line breaks splits this paragraph; the next one of the text stays where it was
+        QTextBlock next = block.next();
+        const int offset = block.position();
+        QString s = block.text();
+        int i = 1;
+        for (;;) {
+            while (i < s.size() && s[i - 1] != QLatin1Char('['))
+                ++i;
+            int j = i;
+            QString name;
+            frExtractBracketedName(s, i, j, name);
+            if (i == j)
+                break;
+            s.remove(i - 1, j - i + 1);
+            QString value;
+            if (frCurrentReport)
+                frCurrentReport->GetVariableValue(name, value);
+            value.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+            QTextCursor at(doc);
+            at.setPosition(offset + i);  // just after the "[": its format goes on
+            QTextCharFormat format = at.charFormat();
+            QTextCursor cursor(doc);
+            cursor.setPosition(offset + i - 1);
+            cursor.setPosition(offset + j, QTextCursor::KeepAnchor);
+            cursor.insertText(value, format);
+            s.insert(i - 1, value);
+            i += static_cast<int>(value.size());
+        }
+        block = next;
+    }
+}
+
+void TfrRichView::PrepareSharedRichEdit()
+{
+    // A text with nothing to expand is its own expansion: it is measured and cut where it is, without
+    // copying a long text for every page.
+    if (!HoldsBrackets(*RichEdit->document())) {
+        prepared_ = RichEdit->document();
+        return;
+    }
+    CopyRichText(*frSharedRichEdit(), *RichEdit);
+    ExpandRichLines();
+    prepared_ = frSharedRichEdit()->document();
+}
+
+const QTextDocument& TfrRichView::PreparedText() const
+{
+    return prepared_ ? *prepared_ : *frSharedRichEdit()->document();
+}
+
+void TfrRichView::FormatRange(bool drawIt)
+{
+    const int p = ScreenPixelsPerInch();
+    FitEnd = FormatFrom;
+    if (!drawIt) {
+        const QTextDocument& doc = PreparedText();
+        FitEnd = MeasureFormatter().FitEnd(doc, FormatFrom, TwipsToPixels(frRound(dx * 1440.0 / p), p),
+                                           TwipsToPixels(frRound(dy * 1440.0 / p), p), ScreenDevice());
+        return;
+    }
+    const QTextDocument& doc = *RichEdit->document();
+    if (!ToPrinter) {
+        // laid out for the design size on the screen, then stretched into the zoomed rectangle
+        QRectF page(0, 0, TwipsToPixels(frRound(SavedDX * 1440.0 / p), p),
+                    TwipsToPixels(frRound(SavedDY * 1440.0 / p), p));
+        QPicture recording;
+        {
+            QPainter painter(&recording);
+            FitEnd = TRichPageFormatter::Render(painter, doc, FormatFrom, page, ScreenDevice());
+        }
+        Canvas->StretchDraw(InnerRect, recording, QSize(SavedDX, SavedDY));
+    } else {
+        const int px = Canvas->PixelsPerInchX(), py = Canvas->PixelsPerInchY();
+        QRectF page(QPointF(TwipsToPixels(InnerRect.Left * 1440 / px, px), TwipsToPixels(InnerRect.Top * 1440 / py, py)),
+                    QPointF(TwipsToPixels(InnerRect.Right * 1440 / px, px),
+                            TwipsToPixels(InnerRect.Bottom * 1440 / py, py)));
+        FitEnd = TRichPageFormatter::Render(Canvas->Painter(), doc, FormatFrom, page, Canvas->Device());
+    }
+}
+
+int TfrRichView::SearchHeight()
+{
+    const int p = ScreenPixelsPerInch();
+    const QTextDocument& doc = PreparedText();
+    const int length = TRichPageFormatter::TextLength(doc);
+    const double width = TwipsToPixels(frRound(dx * 1440.0 / p), p);
+    int lo = 0, hi = 1000000;
+    while (hi - lo >= 2) {
+        int mid = lo + (hi - lo) / 2;
+        int index = MeasureFormatter().FitEnd(doc, FormatFrom, width, TwipsToPixels(frRound(mid * 1440.0 / p), p),
+                                              ScreenDevice());
+        // nothing fitting at the very start counts as fitting, as the original's page formatting did
+        if (index >= length || index == -1 || index == 0)
+            hi = mid;
+        else
+            lo = mid;
+    }
+    return hi < 2 ? 8 : hi;
+}
+
+int TfrRichView::ContentHeight()
+{
+    PartStart = 0;
+    // a split starts at the text's beginning, whatever an earlier record left
+    FitEnd = 0;
+    RunScript();
+    if (!Visible)
+        return 0;
+    OutLines.Assign(Memo);
+    if (frCurrentReport)
+        frCurrentReport->DoEnterRect(OutLines, this);
+    PrepareSharedRichEdit();
+    FormatFrom = 0;
+    return SearchHeight();
+}
+
+int TfrRichView::UnprintedHeight()
+{
+    OutLines.Assign(Memo);
+    if (frCurrentReport)
+        frCurrentReport->DoEnterRect(OutLines, this);
+    PrepareSharedRichEdit();
+    FormatFrom = FitEnd;
+    return SearchHeight();
+}
+
+void TfrRichView::Print(TStream& stream)
+{
+    BeginDraw(Canvas);
+    OutLines.Assign(Memo);
+    if (frCurrentReport)
+        frCurrentReport->DoEnterRect(OutLines, this);
+    RunScript();
+    if (!Visible)
+        return;
+    PrepareSharedRichEdit();
+    recordFrom_ = 0;
+    recordTo_ = -1;
+    if (PartMode == 3) {
+        FormatFrom = FitEnd;
+        FormatRange(false);
+        recordFrom_ = PartStart;
+        recordTo_ = qMax(PartStart, FitEnd);
+        PartStart = FitEnd;
+    }
+    WriteRecord(stream);
+    recordTo_ = -1;
+}
+
+void TfrRichView::Draw(TCanvas& canvas)
+{
+    BeginDraw(&canvas);
+    CalcGaps();
+    DrawBackground();
+    canvas.SetBrushClear();
+    FormatFrom = 0;
+    FormatRange(true);
+    DrawFrame();
+    RestoreCoord();
+}
+
+void TfrRichView::LoadFromStream(TStream& stream)
+{
+    TfrView::LoadFromStream(stream);
+    uint8_t hasText = stream.ReadByte();
+    int32_t end = stream.ReadInteger();
+    if (hasText == 1)
+        RichEdit->LoadRtf(stream.ReadBytes(end - stream.Position()));
+    stream.SetPosition(end);
+}
+
+void TfrRichView::SaveToStream(TStream& stream)
+{
+    TfrView::SaveToStream(stream);
+    QByteArray rtf;
+    if (RecordForm == 0) {
+        if (RichEdit->LineCount() > 0)
+            rtf = RichEdit->SaveRtf();
+    } else {
+        const QTextDocument& doc = PreparedText();
+        int to = recordTo_ < 0 ? TRichPageFormatter::TextLength(doc) : recordTo_;
+        if (!doc.isEmpty() && to > recordFrom_)
+            rtf = RtfOfRange(doc, recordFrom_, to);
+    }
+    stream.WriteByte(rtf.isEmpty() ? 0 : 1);
+    int64_t at = stream.Position();
+    stream.WriteInteger(0);
+    stream.WriteBytes(rtf);
+    int64_t end = stream.Position();
+    stream.SetPosition(at);
+    stream.WriteInteger(static_cast<int32_t>(end));
+    stream.SetPosition(end);
+}

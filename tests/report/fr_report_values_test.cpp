@@ -1,0 +1,252 @@
+#include "base/data_set.h"
+#include "base/date_time.h"
+#include "base/exceptions.h"
+#include "base/format_settings.h"
+#include "report/fr_band.h"
+#include "report/fr_functions.h"
+#include "report/fr_memo_view.h"
+#include "report/fr_pages.h"
+#include "report/fr_strings.h"
+
+#include "report_engine_fixture.h"
+#include "report_test_support.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+namespace {
+
+int Word(int category, int index, int decimals = 0, char separator = 0)
+{
+    return (category << 24) | (index << 16) | (decimals << 8) | static_cast<unsigned char>(separator);
+}
+
+struct FormatCase {
+    const char* name;
+    Variant value;
+    int format;
+    const char* formatStr;
+    const char* text;
+};
+
+class DisplayFormats : public ReportEngineTest, public ::testing::WithParamInterface<FormatCase> {};
+
+TEST_P(DisplayFormats, FormatTheValue)
+{
+    const FormatCase& c = GetParam();
+    QString text = "unchanged";
+    report->FormatValue(c.value, c.format, text, QString::fromUtf8(c.formatStr));
+    EXPECT_EQ(text, QString::fromUtf8(c.text));
+    EXPECT_EQ(FormatSettings().DecimalSeparator, QChar(','));
+}
+
+const TDateTime kFeb1 = EncodeDate(2005, 2, 1) + 0.75;
+
+INSTANTIATE_TEST_SUITE_P(
+    Categories, DisplayFormats,
+    ::testing::Values(
+        FormatCase{"nullIsABlank", Variant::Null(), Word(1, 1, 2, ','), "", " "},
+        FormatCase{"emptyIsABlank", Variant(), 0, "", " "},
+        FormatCase{"plainText", Variant(1234.5), Word(0, 0, 2, ','), "", "1234,5"},
+        FormatCase{"numberPattern", Variant(1234.5), Word(1, 0, 2, ','), "", "1234,5"},
+        FormatCase{"numberFixed", Variant(1234.5), Word(1, 1, 2, ','), "", "1234,50"},
+        FormatCase{"numberFixedPoint", Variant(1234.5), Word(1, 1, 3, '.'), "", "1234.500"},
+        FormatCase{"numberThousands", Variant(1234.5), Word(1, 2, 2, ','), "", "1.234,5"},
+        FormatCase{"numberThousandsFixed", Variant(1234.5), Word(1, 3, 2, ','), "", "1.234,50"},
+        FormatCase{"numberCustom", Variant(1234.5), Word(1, 4, 0, ','), "#,##0.00", "1.234,50"},
+        FormatCase{"numberWithoutSeparator", Variant(2.5), Word(1, 1, 1, 0), "", "2,5"},
+        FormatCase{"textUnderANumberFormat", Variant("abc"), Word(1, 1, 2, ','), "", "abc"},
+        FormatCase{"numberIndexOutOfList", Variant(2), Word(1, 7), "", "unchanged"},
+        FormatCase{"date0", Variant::FromDate(kFeb1), Word(2, 0), "", "02.01.05"},
+        FormatCase{"date1", Variant::FromDate(kFeb1), Word(2, 1), "", "02.01.2005"},
+        FormatCase{"date2", Variant::FromDate(kFeb1), Word(2, 2), "", "1 Şub 2005"},
+        FormatCase{"date3", Variant::FromDate(kFeb1), Word(2, 3), "", "1 Şubat 2005"},
+        FormatCase{"dateCustom", Variant::FromDate(kFeb1), Word(2, 4), "dd.mm.yyyy hh:nn", "01.02.2005 18:00"},
+        FormatCase{"time0", Variant::FromDate(kFeb1), Word(3, 0), "", "18:00:00"},
+        FormatCase{"time3", Variant::FromDate(0.25), Word(3, 3), "", "6:00"},
+        FormatCase{"dateOfAText", Variant("x"), Word(2, 1), "", "x"},
+        FormatCase{"bool0", Variant(0), Word(4, 0), "", "0"},
+        FormatCase{"bool1", Variant(1), Word(4, 1), "", "Yes"},
+        FormatCase{"bool2", Variant(true), Word(4, 2), "", "x"},
+        FormatCase{"bool3", Variant(false), Word(4, 3), "", "False"},
+        FormatCase{"boolCustom", Variant(7), Word(4, 4), "Hayır;Evet", "Evet"},
+        FormatCase{"otherCategory", Variant(1), Word(6, 0), "", "unchanged"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct SuffixCase {
+    const char* name;
+    const char* expression;
+    const char* text;
+};
+
+class FormatSuffixes : public ReportEngineTest, public ::testing::WithParamInterface<SuffixCase> {};
+
+TEST_P(FormatSuffixes, OverrideTheViewsFormat)
+{
+    TfrMemoView memo;
+    memo.Format = Word(1, 3, 2, ',');
+    frCurrentView = &memo;
+    report->OnGetValue = [](const QString& name, Variant& value) {
+        if (name == "Tutar")
+            value = Variant(1234.5);
+        else if (name == "Tarih")
+            value = Variant::FromDate(EncodeDate(2005, 2, 1));
+        else if (name == "Var")
+            value = Variant(1);
+    };
+    EXPECT_EQ(Show(QString::fromUtf8(GetParam().expression)), QString::fromUtf8(GetParam().text));
+    EXPECT_EQ(FormatSettings().DecimalSeparator, QChar(','));
+    EXPECT_EQ(frCurrentVariable, QString::fromUtf8(GetParam().expression).section(" #", 0, 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Suffixes, FormatSuffixes,
+                         ::testing::Values(SuffixCase{"viewFormat", "Tutar", "1.234,50"},
+                                           SuffixCase{"fixedComma", "Tutar #N0,2", "1234,50"},
+                                           SuffixCase{"leadingDigit", "Tutar #0.3", "1234.500"},
+                                           SuffixCase{"fixedDash", "Tutar #n1-1", "1234-5"},
+                                           SuffixCase{"pattern", "Tutar #N", "1234,5"},
+                                           SuffixCase{"customPattern", "Tutar #N##0", "1235"},
+                                           SuffixCase{"customWithPoint", "Tutar #N#.0", "1234.5"},
+                                           SuffixCase{"date", "Tarih #Ddd.mm.yyyy", "01.02.2005"},
+                                           SuffixCase{"time", "Tarih #tyyyy", "2005"},
+                                           SuffixCase{"bool", "Var #BNo;Yes", "Yes"},
+                                           SuffixCase{"boolFalse", "0 #bHayır;Evet", "Hayır"},
+                                           SuffixCase{"unknownSuffix", "Tutar #X", "1.234,50"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ReportEngineTest, SpecialNames)
+{
+    frCurrentPageNo = 4;
+    frTotalPages = 9;
+    frDate = EncodeDate(2024, 5, 6);
+    frTime = 0.5;
+    const std::pair<QString, QString> cases[] = {
+        {"PAGE#", "5"}, {"TOTALPAGES", "9"}, {"DATE #Ddd.mm.yyyy", "06.05.2024"}, {"TIME #Thh:nn", "12:00"},
+        {"[PAGE#] + 1", "6"}, {"LINE#", "0"}};
+    for (const auto& [expression, text] : cases)
+        EXPECT_EQ(Show(expression), text) << expression.toStdString();
+    frCurrentValue = Variant("değer");
+    Variant v;
+    report->ParserGetValue("VALUE", v);
+    EXPECT_EQ(v.AsString(), "değer");
+}
+
+TEST_F(ReportEngineTest, LineNumbersComeFromTheCurrentBand)
+{
+    TfrBand band(5, nullptr);
+    band.LocalPosition = 3;
+    band.GlobalPosition = 7;
+    frCurrentBand = &band;
+    EXPECT_EQ(Show("LINE#"), "3");
+    EXPECT_EQ(Show("LINETHROUGH#"), "7");
+}
+
+TEST_F(ReportEngineTest, ValueHandlerOrder)
+{
+    const int five = report->Values.Add();
+    report->Values.SetName(five, "Beş");
+    report->Values.GetValue(five)->Typ = TfrValue::vtFRVar;
+    report->Values.GetValue(five)->Field = "2 + 3";
+    const int page = report->Values.Add();
+    report->Values.SetName(page, "Sayfa");
+    report->Values.GetValue(page)->Typ = TfrValue::vtOther;
+    report->Values.GetValue(page)->OtherKind = 0;
+    const int expr = report->Values.Add();
+    report->Values.SetName(expr, "Ifade");
+    report->Values.GetValue(expr)->Typ = TfrValue::vtOther;
+    report->Values.GetValue(expr)->OtherKind = 1;
+    report->Values.GetValue(expr)->Field = "'a' + 'b'";
+    report->Values.SetName(report->Values.Add(), "Bos");
+    report->Values.SetSorted(true);
+    frGlobalVariables->SetVariable("Toplam", Variant(12));
+    frGlobalVariables->SetVariable("PAGE#", Variant(99));
+
+    EXPECT_EQ(Show("beş"), "5");
+    EXPECT_EQ(Show("Sayfa"), "1");
+    EXPECT_EQ(Show("IFADE"), "ab");
+    EXPECT_EQ(Show("Bos"), "");
+    EXPECT_EQ(Show("Toplam"), "12");
+    EXPECT_EQ(Show("PAGE#"), "1");  // special names before variables
+    EXPECT_EQ(Show("7 * 6"), "42"); // the name is an expression itself
+
+    report->OnGetValue = [](const QString& name, Variant& value) {
+        if (name == "Toplam")
+            value = Variant("olaydan");
+    };
+    EXPECT_EQ(Show("Toplam"), "olaydan");
+}
+
+TEST_F(ReportEngineTest, UnknownAndSelfReferringNamesRaise)
+{
+    try {
+        Show("Bilinmeyen");
+        FAIL();
+    } catch (const EParserError& e) {
+        EXPECT_EQ(e.Message(), "Tanımlanamayan karakter \"BILINMEYEN\"");
+    }
+    const int a = report->Values.Add();
+    report->Values.SetName(a, "A");
+    report->Values.GetValue(a)->Typ = TfrValue::vtFRVar;
+    report->Values.GetValue(a)->Field = "A + 1";
+    EXPECT_THROW(Show("A"), EParserError);
+}
+
+TEST_F(ReportEngineTest, DataSetFields)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "frvals");
+        db.setDatabaseName(":memory:");
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec("CREATE TABLE Musteri (Ad VARCHAR(20), Borc REAL)"));
+        ASSERT_TRUE(q.exec("INSERT INTO Musteri VALUES ('Ayşe', 1500.25), (NULL, NULL)"));
+    }
+    auto* table = new TDataSet(owner.get());
+    table->setObjectName("Table1");
+    table->ConnectionName = "frvals";
+    table->TableName = "Musteri";
+    const int v = report->Values.Add();
+    report->Values.SetName(v, "Müşteri");
+    report->Values.GetValue(v)->Typ = TfrValue::vtDBField;
+    report->Values.GetValue(v)->DSet = "Table1";
+    report->Values.GetValue(v)->Field = "Ad";
+    report->Values.GetValue(v)->DSet_ = table;
+
+    EXPECT_EQ(Show("Müşteri"), "Ayşe");  // opens the data set first
+    EXPECT_EQ(Show("Table1.Borc #N0,2"), "1500,25");
+    table->FindField("Ad")->OnGetText = [](const TField& f, QString& text, bool) { text = "<" + f.AsString() + ">"; };
+    EXPECT_EQ(Show("Table1.Ad"), "<Ayşe>");
+    table->Next();
+    EXPECT_EQ(Show("Table1.Borc"), " ");
+    delete table;
+    QSqlDatabase::removeDatabase("frvals");
+}
+
+TEST_F(ReportEngineTest, EnterRectHook)
+{
+    TfrMemoView memo;
+    TStringList lines(QStringList{"a"});
+    EXPECT_FALSE(report->HasEnterRectHandler());
+    report->DoEnterRect(lines, &memo);
+    report->OnEnterRect = [](TStringList& m, TfrView* view) { m.Add(view->ClassName()); };
+    EXPECT_TRUE(report->HasEnterRectHandler());
+    report->DoEnterRect(lines, &memo);
+    EXPECT_EQ(lines.ToQStringList(), (QStringList{"a", "TfrMemoView"}));
+}
+
+TEST_F(ReportEngineTest, StartUpMakesTheGlobals)
+{
+    ASSERT_TRUE(frEngineStarted());
+    EXPECT_EQ(frBandBrush->pixel(0, 0), 0xFFFFFFFFu);
+    EXPECT_EQ(frBandBrush->pixel(1, 0), 0xFFC0C0C0u);
+    EXPECT_EQ(frBandBrush->pixel(3, 5), 0xFFFFFFFFu);
+    EXPECT_EQ(frBandTypeNames.size(), 22);
+    EXPECT_EQ(frBandTypeNames[5], "Master data");
+    EXPECT_EQ(frDateFormats, (QStringList{"mm.dd.yy", "mm.dd.yyyy", "d mmm yyyy", "d mmmm yyyy"}));
+    EXPECT_EQ(frDefaultCharset, 0);
+    EXPECT_NE(frGlobalInterpreter, nullptr);
+    frInitEngine();  // a second start changes nothing
+    EXPECT_EQ(frFunctionLibraries.size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,230 @@
+#include "report/fr_emf_pages.h"
+#include "report/fr_memo_view.h"
+#include "report/fr_pages.h"
+#include "report/fr_picture_view.h"
+#include "report/fr_report.h"
+#include "template_test_support.h"
+
+#include "base/exceptions.h"
+#include "report/fr_globals.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+// A prepared page of the given paper holding memos with the given texts, as a build would print them.
+void AddPage(TfrReport& report, uint8_t orientation, const QStringList& texts)
+{
+    TfrPage page(frA4Paper, 0, 0, orientation);
+    report.EMFPages.Add(page);
+    TfrEMFPage& record = report.EMFPages.Pages(report.EMFPages.Count() - 1);
+    int y = 20;
+    for (const QString& text : texts) {
+        TfrMemoView memo;
+        memo.RecordForm = 1;
+        memo.SetBounds(40, y, 300, 18);
+        memo.OutLines.Add(text);
+        memo.FillColor = 0x0000FF;
+        record.Stream->WriteByte(memo.ObjectType);
+        memo.SaveToStream(*record.Stream);
+        y += 20;
+    }
+}
+
+QByteArray SaveFile(TfrReport& report)
+{
+    TMemoryStream s;
+    report.EMFPages.SaveToStream(s);
+    return s.Data();
+}
+
+// Loads a file and answers the error text, empty when it loaded.
+QString LoadFile(TfrReport& report, const QByteArray& bytes)
+{
+    TMemoryStream s(bytes);
+    try {
+        report.EMFPages.LoadFromStream(s);
+    } catch (const EStreamError& e) {
+        return e.Message();
+    }
+    return QString();
+}
+
+class PreparedPages : public VirtualPrinterTest {};
+}  // namespace
+
+TEST_F(PreparedPages, ThreePagesHaveNextPagePositionsAtTheFollowingPageAndTheFileEnd)
+{
+    TfrReport report;
+    AddPage(report, frPortrait, {"Birinci"});
+    AddPage(report, frLandscape, {"İkinci", "sayfa"});
+    AddPage(report, frPortrait, {});
+    const QByteArray file = SaveFile(report);
+
+    // flag 0, the virtual printer's empty name, the page count
+    EXPECT_EQ(file.left(8).toHex(' '), Bytes().u8({0}).str("").i32(3).data().toHex(' '));
+    int start = 8;
+    for (int i = 0; i < 3; ++i) {
+        const TfrEMFPage& page = report.EMFPages.Pages(i);
+        const int next = Int32At(file, start);
+        // the next-page position, five paper fields, then the page stream whole
+        EXPECT_EQ(next, start + 16 + page.Stream->Size()) << i;
+        EXPECT_EQ(file.mid(start + 16, next - start - 16), page.Stream->Data()) << i;
+        EXPECT_EQ(Int32At(file, start + 6), i == 1 ? 2970 : 2100) << i;
+        start = next;
+    }
+    EXPECT_EQ(start, file.size());
+
+    TfrReport copy;
+    copy.FromTemplate = true;
+    ASSERT_EQ(LoadFile(copy, file), QString());
+    ASSERT_EQ(copy.EMFPages.Count(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(copy.EMFPages.Pages(i).Stream->Data(), report.EMFPages.Pages(i).Stream->Data()) << i;
+        EXPECT_EQ(copy.EMFPages.Pages(i).PageInfo, report.EMFPages.Pages(i).PageInfo) << i;
+    }
+    EXPECT_EQ(copy.EMFPages.Pages(1).Orientation, frLandscape);
+    EXPECT_EQ(copy.EMFPages.Pages(1).PageInfo.PageWidth, 1064);
+    EXPECT_EQ(SaveFile(copy), file);
+
+    copy.EMFPages.ObjectsToPage(1);
+    const auto& objects = copy.EMFPages.Pages(1).Page->Objects;
+    ASSERT_EQ(objects.size(), 2u);
+    EXPECT_EQ(objects[1]->Memo.ToQStringList(), QStringList({"sayfa"}));
+    EXPECT_EQ(objects[1]->y, 40);
+}
+
+TEST_F(PreparedPages, AFileWithoutPagesCutOrDamagedIsRefusedAndThePagesStay)
+{
+    TfrReport source;
+    AddPage(source, frPortrait, {"Birinci"});
+    AddPage(source, frPortrait, {"İkinci"});
+    AddPage(source, frLandscape, {"Üçüncü"});
+    const QByteArray file = SaveFile(source);
+
+    TfrReport report;
+    AddPage(report, frPortrait, {"Önceki rapor"});
+    const QByteArray before = SaveFile(report);
+    auto expectRefused = [&](const QByteArray& bytes, const QString& text, const std::string& what) {
+        EXPECT_EQ(LoadFile(report, bytes), text) << what;
+        EXPECT_EQ(SaveFile(report), before) << what;
+    };
+
+    expectRefused(Bytes().u8({0}).str("").i32(0).data(), frNoPagesText(), "no pages");
+    for (int n = 0; n < file.size(); ++n)
+        expectRefused(file.left(n), frDamagedFileText(), "cut at " + std::to_string(n));
+
+    QByteArray backwards = file;
+    backwards.replace(8, 4, Bytes().i32(4).data());
+    expectRefused(backwards, frDamagedFileText(), "next page before the page");
+    QByteArray beyond = file;
+    beyond.replace(8, 4, Bytes().i32(static_cast<int32_t>(file.size()) + 1).data());
+    expectRefused(beyond, frDamagedFileText(), "next page beyond the file");
+    QByteArray huge = file;
+    huge.replace(4, 4, Bytes().i32(0x7FFFFFFF).data());
+    expectRefused(huge, frDamagedFileText(), "page count beyond the file");
+    QByteArray badView = file;
+    badView[8 + 16 + 1] = 7;  // the first view's type byte
+    expectRefused(badView, frDamagedFileText(), "unknown view type");
+}
+
+TEST_F(PreparedPages, DamagedBytesNeverCrashOrHang)
+{
+    TfrReport source;
+    AddPage(source, frPortrait, {"Birinci", "satır"});
+    AddPage(source, frLandscape, {"İkinci"});
+    const QByteArray file = SaveFile(source);
+    for (int i = 0; i < file.size(); ++i) {
+        for (char garbage : {'\x00', '\xFF', '\x80'}) {
+            QByteArray damaged = file;
+            damaged[i] = garbage;
+            TfrReport report;
+            if (!LoadFile(report, damaged).isEmpty()) {
+                EXPECT_EQ(report.EMFPages.Count(), 0) << i;
+            }
+        }
+    }
+}
+
+TEST_F(PreparedPages, ACompressedFileGivesEmptyPages)
+{
+    TfrReport source;
+    AddPage(source, frPortrait, {"Birinci"});
+    QByteArray file = SaveFile(source);
+    file[0] = 1;
+    TfrReport report;
+    ASSERT_EQ(LoadFile(report, file), QString());
+    ASSERT_EQ(report.EMFPages.Count(), 1);
+    EXPECT_EQ(report.EMFPages.Pages(0).Stream->Size(), 0);
+    report.EMFPages.ObjectsToPage(0);
+    EXPECT_TRUE(report.EMFPages.Pages(0).Page->Objects.empty());
+}
+
+TEST_F(PreparedPages, AnOldFormFileOpensWithOnePicturePerPage)
+{
+    const QByteArray metafile("\xD7\xCD\xC6\x9A\x00\x00", 6);  // a drawing form this program cannot show
+    Bytes b;
+    b.text("Microsoft XPS Document Writer").u8({0}).i32(2);
+    const int first = b.size();
+    b.i32(first + 16 + metafile.size()).u16(9).i32(2100).i32(2970).u8({0, 1}).bytes(metafile);
+    const int second = b.size();
+    b.i32(second + 16 + metafile.size()).u16(9).i32(2970).i32(2100).u8({1, 1}).bytes(metafile);
+
+    TfrReport report;
+    ASSERT_EQ(LoadFile(report, b.data()), QString());
+    ASSERT_EQ(report.EMFPages.Count(), 2);
+    for (int i = 0; i < 2; ++i) {
+        report.EMFPages.ObjectsToPage(i);
+        const TfrEMFPage& page = report.EMFPages.Pages(i);
+        ASSERT_EQ(page.Page->Objects.size(), 1u) << i;
+        const TfrView& picture = *page.Page->Objects[0];
+        EXPECT_EQ(picture.ObjectType, gtPicture);
+        EXPECT_EQ(picture.dx, page.PageInfo.PageWidth);
+        EXPECT_EQ(picture.dy, page.PageInfo.PageHeight);
+    }
+    EXPECT_EQ(report.EMFPages.Pages(1).PageInfo.PageWidth, 1064);
+}
+
+TEST_F(PreparedPages, APageNotVisibleFreesItsViewsAndDrawsNothing)
+{
+    TfrReport report;
+    AddPage(report, frPortrait, {"Birinci"});
+    frEngineMode = 1;
+    QImage image(376, 536, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const QImage blank = image;
+    {
+        TCanvas canvas(&image);
+        TfrEMFPage& page = report.EMFPages.Pages(0);
+        page.Visible = 1;
+        report.EMFPages.Draw(0, canvas, {0, 0, 376, 536});
+        EXPECT_NE(page.Page, nullptr);
+        page.Visible = 0;
+        report.EMFPages.Draw(0, canvas, {0, 0, 0, 0});
+        EXPECT_EQ(page.Page, nullptr);
+    }
+    EXPECT_NE(image, blank);  // the visible page drew its memo
+
+    QImage untouched = blank;
+    {
+        TCanvas canvas(&untouched);
+        report.EMFPages.Draw(0, canvas, {0, 0, 376, 536});
+    }
+    EXPECT_EQ(untouched, blank);
+}
+
+TEST_F(PreparedPages, SavedReportsReadBackThroughTheirFile)
+{
+    TfrReport report;
+    AddPage(report, frPortrait, {"Birinci"});
+    AddPage(report, frLandscape, {"İkinci"});
+    report.SavePreparedReport(Path("rapor.frp"));
+    TfrReport copy;
+    copy.FromTemplate = true;
+    copy.LoadPreparedReport(Path("rapor.frp"));
+    EXPECT_FALSE(copy.FromTemplate);
+    EXPECT_EQ(SaveFile(copy), SaveFile(report));
+    EXPECT_THROW(copy.LoadPreparedReport(Path("yok.frp")), Exception);
+    EXPECT_EQ(copy.EMFPages.Count(), 2);
+}

@@ -1,0 +1,274 @@
+#include "report/fr_globals.h"
+#include "report/fr_line_view.h"
+#include "report/fr_picture_view.h"
+#include "report/fr_subreport_view.h"
+
+#include "base/text_run_recorder.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFF;
+constexpr QRgb kBlack = 0xFF000000;
+
+// Views draw as the engine prints: printing mode, on a white image.
+class ViewDrawTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        oldMode_ = frEngineMode;
+        frEngineMode = 1;
+        image_ = QImage(240, 240, QImage::Format_RGB32);
+        image_.fill(Qt::white);
+    }
+    void TearDown() override { frEngineMode = oldMode_; }
+
+    void DrawOnImage(TfrView& view)
+    {
+        TCanvas canvas(&image_);
+        view.Draw(canvas);
+    }
+    QRgb At(int x, int y) const { return image_.pixel(x, y); }
+
+    QImage image_;
+    int oldMode_ = 0;
+};
+
+TEST_F(ViewDrawTest, CalcGapsGivesDeviceGeometry)
+{
+    struct Case {
+        float width;
+        double scale;
+        uint16_t edges;
+        int gapX, gapY;
+        TRect inner;
+    } cases[] = {
+        // 10,20 100x50 at scale 1 with the default frame: gaps 2 and 1
+        {1, 1.0, 0, 2, 1, {10, 20, 111, 71}},
+        {1, 1.0, 15, 2, 1, {10, 20, 111, 71}},  // R = B = round(0.5) = 0
+        // doubled: x 20, y 40, 200x100, pen 2: L = T = round(0.5) = 0, R = B = 1
+        {1, 2.0, 15, 3, 1, {20, 40, 220, 140}},
+        // pen 3: L = T = 1, R = B = round(1.5) = 2
+        {3, 1.0, 15, 4, 2, {11, 21, 109, 69}},
+        {3, 1.0, 4 | 8, 4, 2, {11, 21, 111, 71}},
+    };
+    for (const Case& c : cases) {
+        TfrLineView v;
+        v.SetBounds(10, 20, 100, 50);
+        v.FrameWidth = c.width;
+        v.FrameTyp = c.edges;
+        v.ScaleX = v.ScaleY = c.scale;
+        v.CalcGaps();
+        EXPECT_EQ(v.GapX, c.gapX) << c.width << " " << c.scale;
+        EXPECT_EQ(v.GapY, c.gapY) << c.width << " " << c.scale;
+        EXPECT_EQ(v.InnerRect, c.inner) << c.width << " " << c.scale << " " << c.edges;
+        EXPECT_FLOAT_EQ(v.FrameWidth, static_cast<float>(c.width * c.scale));
+        v.RestoreCoord();
+        EXPECT_EQ(v.x, 10);
+        EXPECT_EQ(v.dx, 100);
+        EXPECT_FLOAT_EQ(v.FrameWidth, c.width);
+    }
+}
+
+TEST_F(ViewDrawTest, LineTakesTheOrientationOfItsLongerSide)
+{
+    struct Case {
+        int dx, dy;
+        uint16_t edges;
+        int keptDx, keptDy;
+    } cases[] = {{100, 0, 8, 100, 0}, {0, 100, 4, 0, 100}, {50, 50, 4, 0, 50}, {30, 10, 8, 30, 0}};
+    for (const Case& c : cases) {
+        TfrLineView line;
+        line.SetBounds(20, 30, c.dx, c.dy);
+        image_.fill(Qt::white);
+        DrawOnImage(line);
+        EXPECT_EQ(line.FrameTyp, c.edges);
+        EXPECT_EQ(line.dx, c.keptDx);
+        EXPECT_EQ(line.dy, c.keptDy);
+        if (c.edges == 8) {
+            EXPECT_EQ(At(20, 30), kBlack);
+            EXPECT_EQ(At(20 + c.dx - 1, 30), kBlack);
+            EXPECT_EQ(At(20 + c.dx / 2, 31), kWhite);
+        } else {
+            EXPECT_EQ(At(20, 30), kBlack);
+            EXPECT_EQ(At(20, 30 + c.dy - 1), kBlack);
+            EXPECT_EQ(At(21, 30 + c.dy / 2), kWhite);
+        }
+    }
+}
+
+TEST_F(ViewDrawTest, LineClipRegionWidensAcrossTheLine)
+{
+    TfrLineView line;
+    line.SetBounds(10, 10, 100, 0);
+    line.FrameTyp = 8;
+    line.FrameWidth = 4;
+    EXPECT_EQ(line.GetClipRgn(false).boundingRect(), QRect(QPoint(10, 8), QPoint(110, 12)));
+    line.FrameStyle = 5;
+    EXPECT_EQ(line.GetClipRgn(true).boundingRect(), QRect(QPoint(0, -6), QPoint(120, 26)));
+}
+
+TEST_F(ViewDrawTest, FrameEdgesAndTheWholeRectangle)
+{
+    // all four edges solid: one rectangle whose bottom-right corner is drawn
+    TfrLineView probe;  // any view with the base frame drawing
+    probe.SetBounds(10, 10, 50, 40);
+    probe.FrameTyp = 15;
+    {
+        TCanvas canvas(&image_);
+        probe.BeginDraw(&canvas);
+        probe.CalcGaps();
+        probe.DrawFrame();
+        probe.RestoreCoord();
+    }
+    EXPECT_EQ(At(60, 50), kBlack);
+    EXPECT_EQ(At(35, 10), kBlack);
+    EXPECT_EQ(At(35, 30), kWhite);
+
+    // right and bottom edges only: each line stops short of its end point
+    image_.fill(Qt::white);
+    probe.FrameTyp = 1 | 2;
+    {
+        TCanvas canvas(&image_);
+        probe.BeginDraw(&canvas);
+        probe.CalcGaps();
+        probe.DrawFrame();
+        probe.RestoreCoord();
+    }
+    EXPECT_EQ(At(60, 10), kBlack);
+    EXPECT_EQ(At(59, 50), kBlack);
+    EXPECT_EQ(At(60, 50), kWhite);
+    EXPECT_EQ(At(10, 10), kWhite);
+
+    // dashed: the gaps show
+    image_.fill(Qt::white);
+    probe.FrameTyp = 15;
+    probe.FrameStyle = 1;
+    {
+        TCanvas canvas(&image_);
+        probe.BeginDraw(&canvas);
+        probe.CalcGaps();
+        probe.DrawFrame();
+        probe.RestoreCoord();
+    }
+    int dark = 0;
+    for (int x = 10; x < 60; ++x)
+        dark += At(x, 10) == kBlack;
+    EXPECT_GT(dark, 20);
+    EXPECT_LT(dark, 50);
+
+    // double: two lines in the frame colour with the fill between
+    image_.fill(Qt::white);
+    probe.FrameTyp = 8;
+    probe.FrameStyle = 5;
+    probe.FrameWidth = 1;
+    probe.FillColor = 0x0000FF;
+    {
+        TCanvas canvas(&image_);
+        probe.BeginDraw(&canvas);
+        probe.CalcGaps();
+        probe.DrawFrame();
+        probe.RestoreCoord();
+    }
+    EXPECT_EQ(At(30, 9), kBlack);
+    EXPECT_EQ(At(30, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(At(30, 11), kBlack);
+}
+
+TEST_F(ViewDrawTest, BackgroundFillsTheScaledRectangle)
+{
+    TfrLineView v;
+    v.SetBounds(10, 10, 20, 10);
+    v.FillColor = 0x00FF00;
+    v.ScaleX = v.ScaleY = 2;
+    v.OriginX = 5;
+    {
+        TCanvas canvas(&image_);
+        v.BeginDraw(&canvas);
+        v.CalcGaps();
+        v.DrawBackground();
+        v.RestoreCoord();
+    }
+    // from (25, 20) to (65, 40), right and bottom excluded
+    EXPECT_EQ(At(25, 20), qRgb(0, 255, 0));
+    EXPECT_EQ(At(64, 39), qRgb(0, 255, 0));
+    EXPECT_EQ(At(65, 39), kWhite);
+    EXPECT_EQ(At(64, 40), kWhite);
+    EXPECT_EQ(At(24, 20), kWhite);
+
+    // no fill while printing
+    image_.fill(Qt::white);
+    v.FillColor = frNoFillColor;
+    {
+        TCanvas canvas(&image_);
+        v.BeginDraw(&canvas);
+        v.CalcGaps();
+        v.DrawBackground();
+        v.RestoreCoord();
+    }
+    EXPECT_EQ(At(30, 30), kWhite);
+}
+
+TEST_F(ViewDrawTest, PictureKeepsItsAspectAndCentres)
+{
+    QImage red(200, 100, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    struct Case {
+        uint16_t flags;
+        QRect covered;  // inclusive
+    } cases[] = {
+        // stretched with aspect: the whole width, half the height
+        {1 | 4, QRect(QPoint(10, 10), QPoint(110, 59))},
+        // and centred: moved down by a quarter of the view
+        {1 | 4 | 2, QRect(QPoint(10, 35), QPoint(110, 84))},
+        // stretched without aspect: the whole inner rectangle
+        {1, QRect(QPoint(10, 10), QPoint(110, 110))},
+    };
+    for (const Case& c : cases) {
+        image_.fill(Qt::white);
+        TfrPictureView pic;
+        pic.SetBounds(10, 10, 100, 100);
+        pic.Flags = c.flags;
+        pic.Picture.SetBitmap(red);
+        DrawOnImage(pic);
+        QRect r = c.covered;
+        EXPECT_EQ(At(r.left(), r.top()), qRgb(255, 0, 0)) << c.flags;
+        EXPECT_EQ(At(r.right(), r.bottom()), qRgb(255, 0, 0)) << c.flags;
+        EXPECT_EQ(At(r.center().x(), r.top() - 1), kWhite) << c.flags;
+        EXPECT_EQ(At(r.center().x(), r.bottom() + 1), kWhite) << c.flags;
+    }
+    // natural size, centred in a 100 x 100 view: a 40 x 20 graphic moves by (30, 40)
+    image_.fill(Qt::white);
+    QImage small(40, 20, QImage::Format_RGB32);
+    small.fill(Qt::blue);
+    TfrPictureView pic;
+    pic.SetBounds(10, 10, 100, 100);
+    pic.Flags = 2;
+    pic.Picture.SetBitmap(small);
+    DrawOnImage(pic);
+    EXPECT_EQ(At(40, 50), qRgb(0, 0, 255));
+    EXPECT_EQ(At(79, 69), qRgb(0, 0, 255));
+    EXPECT_EQ(At(80, 70), kWhite);
+    EXPECT_EQ(At(39, 49), kWhite);
+}
+
+TEST_F(ViewDrawTest, SubReportShowsItsPageNumber)
+{
+    TTextRunRecorder rec(300, 300);
+    TfrSubReportView sub;
+    sub.SetBounds(10, 10, 100, 40);
+    sub.PageIndex = 1;
+    {
+        TCanvas canvas(&rec);
+        sub.Draw(canvas);
+    }
+    ASSERT_EQ(rec.Runs().size(), 1u);
+    EXPECT_EQ(rec.Runs()[0].Text, " 2");
+    EXPECT_EQ(rec.Runs()[0].Bounds.topLeft(), QPoint(12, 12));
+    EXPECT_FLOAT_EQ(sub.FrameWidth, 1.0f);
+}
+
+}  // namespace

@@ -1,0 +1,306 @@
+#include "base/stream.h"
+#include "base/text_run_recorder.h"
+#include "report/fr_globals.h"
+#include "report/fr_memo_view.h"
+#include "report/fr_pars.h"
+#include "report/fr_utils.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class MemoViewTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        oldMode_ = frEngineMode;
+        frEngineMode = 1;
+        frTemplateVersion = 23;
+        memo_.Font.Name = "Courier New";
+        memo_.Font.Size = 10;
+        memo_.SetBounds(0, 0, 400, 200);
+    }
+    void TearDown() override { frEngineMode = oldMode_; }
+
+    // Width of a text in the memo's wrapping font (Courier New 10 pt at 96 dpi).
+    int Width(const QString& text)
+    {
+        TCanvas& c = frMeasureCanvas();
+        c.SetFont(memo_.Font, -13);
+        return c.TextWidth(text);
+    }
+    // The memo is as wide as the text plus its gaps.
+    void FitWidthTo(const QString& text) { memo_.dx = Width(text) + 4; }
+
+    QStringList Wrap(const QStringList& lines)
+    {
+        memo_.OutLines = TStringList(lines);
+        memo_.CalcGaps();
+        memo_.WrapText();
+        memo_.RestoreCoord();
+        QStringList out;
+        for (int i = 0; i < frScratchMemo->Count(); ++i) {
+            QString text;
+            bool end = false;
+            int w = 0;
+            frSplitWrappedLine((*frScratchMemo)[i], text, end, w);
+            EXPECT_EQ(w, Width(text.endsWith('-') ? text : text)) << text.toStdString();
+            out << (end ? text + "¶" : text);
+        }
+        return out;
+    }
+
+    TfrMemoView memo_;
+    int oldMode_ = 0;
+};
+
+TEST_F(MemoViewTest, WrapsAtBlanksAndMarksParagraphEnds)
+{
+    struct Case {
+        const char* name;
+        uint16_t flags;
+        QString fit;  // the widest text the memo holds
+        QStringList lines;
+        QStringList wrapped;  // ¶ marks a paragraph end
+    } cases[] = {
+        {"fits whole", 3, "aaa bbb ccc", {"aaa bbb ccc"}, {"aaa bbb ccc¶"}},
+        {"wraps at blanks", 3, "aaa bbb", {"aaa bbb ccc"}, {"aaa bbb", "ccc¶"}},
+        {"keeps a comma", 3, "aaa,bbb,", {"aaa,bbb,ccc"}, {"aaa,bbb,", "ccc¶"}},
+        // an overflowing comma breaks at the candidate before it
+        {"comma overflows", 3, "aaa,bbb", {"aaa,bbb,ccc"}, {"aaa,", "bbb,ccc¶"}},
+        {"each line a paragraph", 3, "aaa bbb", {"aaa", "", "bbb"}, {"aaa¶", "¶", "bbb¶"}},
+        {"breaks inside a line", 3, "aaaaaaa", {"aa\r\nbb"}, {"aa¶", "bb¶"}},
+        // a word wider than the memo: out up to the first character that overflows, the rest is lost
+        {"long word cut", 3, "abcd", {"abcdefghij klm"}, {"abcde"}},
+        {"long word after words", 3, "abcd", {"ab cdefgh"}, {"ab", "cdefg"}},
+        {"no wrap", 1, "abc", {"aaa bbb ccc"}, {"aaa bbb ccc¶"}},
+        // hyphenated at the last point that still fits with its "-"
+        {"hyphen", 7, "aa biri-", {"aa biricik"}, {"aa biri-", "cik¶"}},
+        {"hyphen at first point", 7, "aa bi-", {"aa biricik"}, {"aa bi-", "ricik¶"}},
+        // no point fits: the rest of the paragraph goes out in one piece
+        {"no point fits", 7, "aa b", {"aa biricik xx"}, {"aa", "biricik xx¶"}},
+        // four letters never break
+        {"short word", 7, "aa ab", {"aa abcd"}, {"aa", "abcd¶"}},
+        // a word with no break point at the start of a line overflows once instead of being cut up
+        {"unbreakable word", 7, "abc", {"kkkkkkkk"}, {"kkkk", "kkkk¶"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        memo_.Flags = c.flags;
+        FitWidthTo(c.fit);
+        EXPECT_EQ(Wrap(c.lines), c.wrapped);
+    }
+}
+
+TEST_F(MemoViewTest, WrapHeightCountsLinesAndGaps)
+{
+    FitWidthTo("aaa bbb");
+    Wrap({"aaa bbb ccc", "ddd"});
+    // three lines of 13 + 2 pixels and twice the vertical gap 1
+    EXPECT_EQ(memo_.LineHeight, 15);
+    EXPECT_EQ(frWrapHeight, 2 * 1 + 3 * 15);
+    EXPECT_EQ(memo_.MinHeight(), 15);
+}
+
+TEST_F(MemoViewTest, HyphenationRuleOnCodePageBytes)
+{
+    struct Case {
+        QString word;
+        QList<int> points;
+    } cases[] = {
+        {"biricik", {2, 4}},  // İ is a vowel of the rule, the other letters are not
+        {"abcd", {}},
+        {"şşşşş", {2, 3}},  // Ş counts as a vowel: two in a row
+        {"abrİk", {2}},     // b, r (neither vowel nor sign), İ
+        {"abÜİk", {}},      // Ü is a sign
+        {"kalem", {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(HyphenPoints(c.word), c.points) << c.word.toStdString();
+}
+
+TEST_F(MemoViewTest, SplitWritesPrintedLinesAndAMarker)
+{
+    // one paragraph, one word a line: only the last line ends the paragraph
+    memo_.Memo.SetText("aaa bbb ccc ddd eee");
+    FitWidthTo("aaa");
+    memo_.RecordForm = 1;
+    memo_.dy = 200;
+    ASSERT_EQ(memo_.ContentHeight(), 2 + 5 * 15);
+    memo_.OutLines.Assign(*frScratchMemo);
+    memo_.PartMode = 3;
+    // two lines fit 40 pixels: 1 + 15 + 15 <= 40 < 1 + 3 * 15
+    memo_.dy = 40;
+    TMemoryStream page;
+    memo_.Print(page);
+    EXPECT_EQ(memo_.LinesOut, 2);
+    EXPECT_EQ(memo_.PartMode, 0);
+    ASSERT_EQ(memo_.OutLines.Count(), 3) << "the rest waits for the next page";
+
+    page.SetPosition(0);
+    ASSERT_EQ(page.ReadByte(), gtMemo);
+    TfrMemoView back;
+    back.RecordForm = 1;
+    back.LoadFromStream(page);
+    ASSERT_EQ(back.Memo.Count(), 3);
+    EXPECT_EQ(back.Memo[2], QString(frParagraphEnd));
+    QString text;
+    bool end = true;
+    int w = 0;
+    frSplitWrappedLine(back.Memo[0], text, end, w);
+    EXPECT_EQ(text, "aaa");
+    EXPECT_FALSE(end);
+
+    // drawing the page takes the lines as they are: no second wrapping
+    back.dx = 400;  // wide enough to join the words again if it wrapped anew
+    TTextRunRecorder rec(800, 600);
+    {
+        TCanvas canvas(&rec);
+        back.Draw(canvas);
+    }
+    ASSERT_EQ(rec.Runs().size(), 2u);
+    EXPECT_EQ(rec.Runs()[0].Text, "aaa");
+    EXPECT_EQ(rec.Runs()[1].Text, "bbb");
+
+    // the second part continues where the first stopped
+    memo_.PartMode = 3;
+    memo_.dy = 200;
+    TMemoryStream next;
+    memo_.Print(next);
+    EXPECT_EQ(memo_.LinesOut, 3);
+    EXPECT_EQ(memo_.OutLines.Count(), 0);
+}
+
+TEST_F(MemoViewTest, DrawAlignsLinesInTheMemo)
+{
+    memo_.Memo.SetText("kısa satır\r\niki kelime daha uzun\r\n");
+    memo_.dx = 300;
+    memo_.dy = 100;
+    memo_.SetBounds(20, 10, 300, 100);
+    struct Case {
+        int alignment;
+        int firstX;  // where the first line starts
+    } cases[] = {
+        {0, 20 + 2},
+        {frtaRight, 20 + 300 - 1 - 2 - 0},
+        {frtaCenter, 20 + 2 + (300 - 4 - 0) / 2},
+    };
+    for (const Case& c : cases) {
+        memo_.Alignment = c.alignment;
+        TTextRunRecorder rec(800, 600);
+        {
+            TCanvas canvas(&rec);
+            memo_.Draw(canvas);
+        }
+        ASSERT_EQ(rec.Runs().size(), 2u);
+        int w = Width("kısa satır");
+        int expectedX = c.alignment == frtaRight ? c.firstX - w : c.alignment == frtaCenter ? c.firstX - w / 2 : c.firstX;
+        EXPECT_NEAR(rec.Runs()[0].Bounds.left(), expectedX, 1) << c.alignment;
+        EXPECT_EQ(rec.Runs()[0].Bounds.top(), 10 + 1);
+        EXPECT_EQ(rec.Runs()[1].Bounds.top(), 10 + 1 + 15);
+        EXPECT_NEAR(rec.Runs()[0].Bounds.width(), w, 1);
+    }
+}
+
+TEST_F(MemoViewTest, JustifiedTextLeavesTheParagraphEnd)
+{
+    memo_.Memo.SetText("bir iki üç dört beş altı yedi");
+    memo_.Alignment = frtaJustify;
+    FitWidthTo("bir iki üç dört");
+    memo_.dx += 30;
+    TTextRunRecorder rec(800, 600);
+    {
+        TCanvas canvas(&rec);
+        memo_.Draw(canvas);
+    }
+    ASSERT_EQ(rec.Runs().size(), 2u);
+    EXPECT_EQ(rec.Runs()[0].Text, "bir iki üç dört");
+    EXPECT_NEAR(rec.Runs()[0].Bounds.width(), memo_.dx - 4, 1) << "stretched to the memo's width";
+    EXPECT_NEAR(rec.Runs()[1].Bounds.width(), Width("beş altı yedi"), 1) << "the last line keeps its width";
+}
+
+TEST_F(MemoViewTest, ZoomedLinesKeepTheirMeasuredWidth)
+{
+    memo_.Memo.SetText("Sayfa 12");
+    memo_.SetBounds(10, 10, 200, 30);
+    for (double scale : {0.5, 1.0, 1.5, 2.0}) {
+        memo_.ScaleX = memo_.ScaleY = scale;
+        TTextRunRecorder rec(1000, 1000);
+        {
+            TCanvas canvas(&rec);
+            memo_.Draw(canvas);
+        }
+        ASSERT_EQ(rec.Runs().size(), 1u);
+        EXPECT_NEAR(rec.Runs()[0].Bounds.width(), frRound(Width("Sayfa 12") * scale), 1) << scale;
+    }
+}
+
+TEST_F(MemoViewTest, VerticalAndRotatedPlacement)
+{
+    memo_.Memo.SetText("orta");
+    memo_.SetBounds(0, 0, 200, 101);
+    memo_.Alignment = frtaMiddle;
+    TTextRunRecorder rec(800, 600);
+    {
+        TCanvas canvas(&rec);
+        memo_.Draw(canvas);
+    }
+    // block of 2 + 15 pixels: moved down by (101 - 17) div 2
+    ASSERT_EQ(rec.Runs().size(), 1u);
+    EXPECT_EQ(rec.Runs()[0].Bounds.top(), 42 + 1);
+
+    memo_.Alignment = frtaVertical;
+    memo_.SetBounds(10, 10, 40, 200);
+    TTextRunRecorder up(800, 600);
+    {
+        TCanvas canvas(&up);
+        memo_.Draw(canvas);
+    }
+    ASSERT_EQ(up.Runs().size(), 1u);
+    // runs upwards from the bottom gap, its cell starting at the left gap
+    const QRect& b = up.Runs()[0].Bounds;
+    EXPECT_EQ(b.left(), 10 + 2);
+    EXPECT_NEAR(b.bottom() + 1, 10 + 200 - 1, 1);
+    EXPECT_NEAR(b.height(), Width("orta"), 1);
+}
+
+TEST_F(MemoViewTest, HighlightAppliesWhenTheConditionHolds)
+{
+    if (!frGlobalParser)
+        frGlobalParser = new TfrParser();
+    memo_.Memo.SetText("vurgu");
+    memo_.RecordForm = 1;
+    for (const char* condition : {"1", "0"}) {
+        memo_.HighlightCondition = condition;
+        memo_.FillColor = frNoFillColor;
+        TMemoryStream page;
+        memo_.Print(page);
+        page.SetPosition(1);
+        TfrMemoView back;
+        back.RecordForm = 1;
+        back.LoadFromStream(page);
+        bool on = QString(condition) == "1";
+        EXPECT_EQ(back.Font.Style, on ? 2 : 0) << condition;
+        EXPECT_EQ(back.FillColor, on ? 0xFFFFFF : frNoFillColor) << condition;
+        EXPECT_EQ(memo_.Font.Style, 0) << "the memo's own font comes back";
+        EXPECT_EQ(memo_.FillColor, frNoFillColor);
+    }
+}
+
+TEST_F(MemoViewTest, AutoWidthFollowsTheText)
+{
+    memo_.Flags = 3 | flAutoSize;
+    memo_.Memo.SetText("kısa\r\nen uzun satır\r\n");
+    memo_.SetBounds(100, 0, 20, 100);
+    memo_.Alignment = frtaRight;
+    TTextRunRecorder rec(800, 600);
+    {
+        TCanvas canvas(&rec);
+        memo_.Draw(canvas);
+    }
+    int grown = Width("en uzun satır") + 2 + 2;
+    EXPECT_EQ(memo_.dx, grown);
+    EXPECT_EQ(memo_.x, 100 - (grown - 20)) << "a right-aligned memo grows to the left";
+}
+
+}  // namespace
