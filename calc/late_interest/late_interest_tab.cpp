@@ -8,6 +8,7 @@
 #include "base/dialogs.h"
 #include "base/fonts.h"
 #include "base/rich_edit.h"
+#include "base/typed_length.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -18,7 +19,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <QValidator>
 
 namespace {
 
@@ -59,21 +59,6 @@ QPushButton* MakeButton(const char* name, const QString& caption, QWidget* paren
     button->setFixedSize(225, 23);
     return button;
 }
-
-// Limits what the user types, as the original's maximum length did, without cutting the texts the
-// runs write back: a reformatted amount may be longer than what could be typed, and QLineEdit's own
-// maximum length would cut it (and so change the amount read by the next run).
-class TypingLimit : public QValidator {
-public:
-    TypingLimit(int length, QObject* parent) : QValidator(parent), length_(length) {}
-    State validate(QString& input, int&) const override
-    {
-        return input.size() > length_ ? Invalid : Acceptable;
-    }
-
-private:
-    int length_;
-};
 
 // A hidden state box of the report.
 QCheckBox* MakeFlag(const char* name, const QString& caption, QWidget* parent)
@@ -140,7 +125,7 @@ void LatePaymentInterestCalculator::BuildWidgets(TForm1& form)
     Edit372 = MakeEdit("Edit372", inputs);
     Edit373 = MakeEdit("Edit373", inputs);
     Edit373->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Edit373->setValidator(new TypingLimit(21, Edit373));
+    SetTypedMaxLength(Edit373, 21);
     InstallKeyFilter(Edit373, KeyFilter::Edit425KeyPress);
     Edit374 = MakeEdit("Edit374", inputs);
     Edit375 = MakeEdit("Edit375", inputs);

@@ -26,10 +26,6 @@ struct EditSpec {
 };
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const EditSpec& spec = {});
 
-// Limits what the user types, not what the program writes: the program may put a longer text (a
-// computed rate with fifteen digits) into an edit whose typing is limited to four characters.
-void SetTypedMaxLength(QLineEdit* edit, int maxLength);
-
 QLabel* MakeLabel(QWidget* parent, const QString& text);
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, std::function<void()> handler);
 

@@ -12,6 +12,7 @@
 #include "base/format_settings.h"
 #include "base/numbers.h"
 #include "base/string_grid.h"
+#include "base/typed_length.h"
 #include "calc/payroll_assets/payroll_document.h"
 #include "calc/payroll_assets/payroll_edits.h"
 #include "calc/payroll_assets/payroll_excel.h"
@@ -55,17 +56,6 @@ const int kColumnWidths[kPayrollColumns] = {20, 140, 60, 60, 30, 60, 60, 50, 50,
 
 const QString kFileFilter = "Tavrelo Ücret Dosyası (*.tus)";
 
-// The design texts follow the locale's separators, so that they read as the same amounts anywhere.
-QString localized(const QString& turkishText)
-{
-    QString text;
-    for (QChar ch : turkishText)
-        text += ch == u',' ? FormatSettings().DecimalSeparator
-              : ch == u'.' ? FormatSettings().ThousandSeparator
-                           : ch;
-    return text;
-}
-
 }  // namespace
 
 void InstallPayrollTab(TForm1& form)
@@ -94,10 +84,10 @@ QLineEdit* PayrollCalculator::addRateEdit(QGridLayout* layout, int column, const
                                           const QString& label, const QString& designText, int maxLength)
 {
     auto* caption = new QLabel(label);
-    auto* edit = new QLineEdit(localized(designText));
+    auto* edit = new QLineEdit(LocalizedDesignAmount(designText));
     edit->setObjectName(name);
     edit->setAlignment(Qt::AlignRight);
-    edit->setMaxLength(maxLength);
+    SetTypedMaxLength(edit, maxLength);
     caption->setBuddy(edit);
     layout->addWidget(caption, 0, column);
     layout->addWidget(edit, 1, column);
@@ -224,7 +214,7 @@ void PayrollCalculator::build()
         auto* edit = new QLineEdit;
         edit->setObjectName(t.name);
         edit->setAlignment(Qt::AlignRight);
-        edit->setMaxLength(21);
+        SetTypedMaxLength(edit, 21);
         edit->installEventFilter(this);
         caption->setBuddy(edit);
         totalGrid->addWidget(caption, (i / 7) * 2, i % 7);
