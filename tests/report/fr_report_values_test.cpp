@@ -218,6 +218,23 @@ TEST_F(ReportEngineTest, DataSetFields)
     EXPECT_EQ(Show("Table1.Ad"), "<Ayşe>");
     table->Next();
     EXPECT_EQ(Show("Table1.Borc"), " ");
+
+    // A view bound to a memo column loads it before it prints; one bound to a string column does not.
+    QSqlQuery(QSqlDatabase::database("frvals")).exec("CREATE TABLE Notlar (Kisa VARCHAR(9), Uzun TEXT)");
+    QSqlQuery(QSqlDatabase::database("frvals")).exec("INSERT INTO Notlar VALUES ('kısa', 'bir\r\niki')");
+    TDataSet notes;
+    notes.ConnectionName = "frvals";
+    notes.TableName = "Notlar";
+    notes.Open();
+    TfrMemoView memo;
+    memo.DataSet = &notes;
+    for (const auto& [field, lines] : {std::pair<QString, QStringList>{"Uzun", {"bir", "iki"}}, {"Kisa", {"önce"}}}) {
+        memo.DataField = field;
+        memo.OutLines.SetText("önce");
+        report->DoEnterRect(memo.OutLines, &memo);
+        EXPECT_EQ(memo.OutLines.ToQStringList(), lines) << field.toStdString();
+    }
+    notes.Close();
     delete table;
     QSqlDatabase::removeDatabase("frvals");
 }
