@@ -83,6 +83,20 @@ public:
     // Missing or unreadable files raise; a damaged one raises EStreamError and keeps the pages.
     void LoadPreparedReport(const QString& fileName);
 
+    // Showing and printing. ShowReport builds the report and shows it in a preview window, or shows
+    // the error that stopped the build; ShowPreparedReport shows pages already prepared.
+    void ShowReport();
+    void ShowPreparedReport();
+    // Prints the prepared pages of a page list such as "1,3,5-12" (empty: all), each page Copies times
+    // in a row, in the progress window when the report shows progress; Cancel stops after a page.
+    void PrintPreparedReport(const QString& pageList, int copies);
+    void SendToPrinter(const QString& pageList, int copies);
+    // Selects another installed printer and gives every template page its paper again; an invalid
+    // choice is reported, the old printer stays selected and the answer is false.
+    bool ChangePrinter(int oldIndex, int newIndex);
+    QString PrintPageList;  // of the print run under way
+    int PrintCopies = 1;
+
     // Values of expressions: the parser's handlers while the report is built, the display text of a
     // memo's bracketed expression, the hooks views call before they print, the export hooks.
     void ParserGetValue(const QString& name, Variant& value);

@@ -285,7 +285,7 @@ QRegion TfrView::GetClipRgn(bool extended)
 void TfrView::RunScript()
 {
     if (frGlobalInterpreter && Script.Count() > 0)
-        reinterpret_cast<TfrInterpretator*>(frGlobalInterpreter)->RunScript(Script);
+        frGlobalInterpreter->RunScript(Script);
 }
 
 TField* TfrView::BlobField() const
