@@ -193,6 +193,10 @@ TEST(Parser, FunctionResultsAreSourceText)
     p.calls.clear();
     EXPECT_EQ(p.Calc("COPY(F(1), 2, 1)").AsString(), "y");
     EXPECT_EQ(p.calls, QStringList{"F|1||"});
+    // IF splices the chosen text as written: only the call of that branch is made.
+    p.calls.clear();
+    EXPECT_EQ(p.Calc("IF(0, F(1), F(2))").AsString(), "xyz");
+    EXPECT_EQ(p.calls, QStringList{"F|2||"});
     EXPECT_THROW(p.Calc("IF('x', 1, 2)"), EConvertError);
     EXPECT_THROW(p.Calc("COPY('abc', 1.5, 1)"), EConvertError);
 }
@@ -240,6 +244,9 @@ TEST(TokenReaders, BracketsQuotesAndNames)
     const BracketCase brackets[] = {
         {"[A[B]C]", 1, 7, "A[B]C"}, {"x [a']'b] y", 3, 9, "a']'b"}, {"[\"]\"]", 1, 5, "\"]\""},
         {"abc", 1, 1, ""},          {"", 1, 1, ""},
+        {"x[y]z", 2, 4, "y"},       {"['a\"b]' \"]\"]", 1, 12, "'a\"b]' \"]\""},
+        // unclosed: Stop is the last character, and the name stops before it
+        {"[abc", 1, 4, "ab"},
     };
     for (const BracketCase& c : brackets) {
         int start = c.start, stop = 0;
@@ -269,6 +276,16 @@ TEST(TokenReaders, BracketsQuotesAndNames)
     EXPECT_EQ(p2, " 'x,y' ");
     EXPECT_EQ(p3, "c");
     EXPECT_EQ(pos, 19);
+    // Texts that end too early: each reader stops at the end.
+    pos = 1;
+    EXPECT_EQ(TfrParser::GetQuotedString("'ab''", pos), "'ab''");
+    pos = 2;
+    EXPECT_EQ(TfrParser::ReadName("x\"a b+c", pos), "\"a b+c");
+    pos = 1;
+    TfrParser::SplitArguments("(a, (b)", pos, p1, p2, p3);
+    EXPECT_EQ(p1, "a");
+    EXPECT_EQ(p2, " (b)");
+    EXPECT_EQ(p3, "");
     // Parentheses count even inside quotes.
     pos = 1;
     TfrParser::SplitArguments("('a)b', 1)", pos, p1, p2, p3);
