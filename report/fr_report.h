@@ -85,7 +85,6 @@ public:
 
     // Showing and printing. ShowReport builds the report and shows it in a preview window, or shows
     // the error that stopped the build; ShowPreparedReport shows pages already prepared.
-    bool PrepareReport();  // LOCAL-UNTIL-RBUILD
     void ShowReport();
     void ShowPreparedReport();
     // Prints the prepared pages of a page list such as "1,3,5-12" (empty: all), each page Copies times

@@ -1,4 +1,6 @@
+#include "base/numbers.h"
 #include "base/rich_edit.h"
+#include "base/text_run_recorder.h"
 #include "base/string_grid.h"
 #include "report/fr_memo_view.h"
 #include "report/fr_report.h"
@@ -11,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDate>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,7 +26,31 @@ struct Preview {
     QString caption;
     QString pageLabel;
     int pages = 0;
+    QList<QStringList> texts;  // the text runs drawn on each page, in drawing order
 };
+
+QList<QStringList> PageTexts(TfrPreviewPages& pages)
+{
+    QList<QStringList> texts;
+    for (int i = 0; i < pages.Count(); ++i) {
+        const TfrPrinterInfo& info = pages.PageInfo(i);
+        TTextRunRecorder recorder(info.PageWidth, info.PageHeight);
+        {
+            TCanvas canvas(&recorder);
+            pages.SetVisible(i, true);
+            pages.Draw(i, canvas, TRect{0, 0, info.PageWidth, info.PageHeight});
+        }
+        QImage scratch(1, 1, QImage::Format_RGB32);
+        TCanvas release(&scratch);
+        pages.SetVisible(i, false);
+        pages.Draw(i, release, TRect{});
+        QStringList runs;
+        for (const TTextRun& run : recorder.Runs())
+            runs << run.Text;
+        texts << runs;
+    }
+    return texts;
+}
 
 class CalculatorPrinting : public MainWindowTest {
 protected:
@@ -43,7 +70,8 @@ protected:
                 auto* form = qobject_cast<TfrPreviewForm*>(w);
                 if (form == nullptr || !form->isVisible() || w->objectName() != "frPreviewForm")
                     continue;
-                seen = {true, form->windowTitle(), form->Label1->text(), form->EMFPages ? form->EMFPages->Count() : 0};
+                seen = {true, form->windowTitle(), form->Label1->text(), form->EMFPages ? form->EMFPages->Count() : 0,
+                        form->EMFPages ? PageTexts(*form->EMFPages) : QList<QStringList>{}};
                 form->ExitBtnXP->click();
                 watch.stop();
             }
@@ -92,7 +120,7 @@ TEST_F(CalculatorPrinting, EachPaneGoesIntoTheTemplateUnderItsOwnHeadingAndTitle
     TfrReport* report = form_->frReport2;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.button);
-        const QStringList text{" ", QString(" %1 satırı").arg(c.pane), "   1.234,56   [sabit]", " "};
+        const QStringList text{" ", QString(" %1 satırı").arg(c.pane), "   1.234,56   sayfa [PAGE#]", " "};
         Pane(c.pane)->SetLines(text);
         const Preview preview = Print(c.button);
         EXPECT_TRUE(preview.shown);
@@ -107,7 +135,7 @@ TEST_F(CalculatorPrinting, EachPaneGoesIntoTheTemplateUnderItsOwnHeadingAndTitle
         EXPECT_EQ(rich->RichEdit->FontHeight(), -11);
         EXPECT_EQ(report->Title, c.title);
         EXPECT_EQ(Pane(c.pane)->Lines(), text);  // printing leaves the pane as it was
-        EXPECT_TRUE(TestDialogs().shown.empty());
+        EXPECT_TRUE(TestDialogs().shown.empty()) << TestDialogs().Texts().join(" | ").toStdString();
     }
 }
 
@@ -203,5 +231,45 @@ TEST_F(CalculatorPrinting, PayrollRecalculatesAndPrintsItsListInTheLandscapeTemp
     for (const char* name : {"Memo1", "Memo6", "Memo7"})
         EXPECT_EQ(Memo(report, name)->Font, kPaneFont) << name;
     EXPECT_EQ(report->Title, "Dorvan Rapor Önizleme - Ücret Hesaplama Rapor Dökümü");
-    EXPECT_TRUE(TestDialogs().shown.empty());
+    EXPECT_TRUE(TestDialogs().shown.empty()) << TestDialogs().Texts().join(" | ").toStdString();
+}
+
+TEST_F(CalculatorPrinting, ALongReportFlowsOverPagesWithHeaderAndFooterOnEach)
+{
+    QStringList lines;
+    for (int i = 1; i <= 150; ++i)
+        lines << QString(" %1. satır %2").arg(i, 3).arg(FormatFloat("#,##0.00", i * 1000.5L));
+    Pane("RichEdit13")->SetLines(lines);
+    const Preview preview = Print("SpeedButton5");
+    ASSERT_GE(preview.pages, 3);
+    ASSERT_EQ(preview.texts.size(), preview.pages);
+    const QString today = QDate::currentDate().toString("dd.MM.yyyy");
+    QStringList body;
+    for (int p = 0; p < preview.pages; ++p) {
+        QStringList runs = preview.texts[p];
+        SCOPED_TRACE(p);
+        if (p == 0) {
+            ASSERT_FALSE(runs.isEmpty());
+            EXPECT_EQ(runs.takeFirst(), "Devir Hızı Rapor Dökümü");  // the title band, on the first page only
+        }
+        ASSERT_GE(runs.size(), 3);
+        EXPECT_EQ(runs.takeFirst(), today);
+        EXPECT_EQ(runs.takeLast(), QString("Sayfa %1").arg(p + 1));
+        body += runs;
+    }
+    // the body is split between pages, nothing lost or repeated
+    EXPECT_EQ(body, lines);
+}
+
+TEST_F(CalculatorPrinting, AFailedBuildShowsItsErrorOnceAndNoPreview)
+{
+    Pane("RichEdit15")->SetLines({"Demirbaş [Tanımsız] makine"});
+    const Preview preview = Print("SpeedButton7");
+    EXPECT_FALSE(preview.shown);
+    ASSERT_EQ(TestDialogs().shown.size(), 1u);
+    EXPECT_TRUE(TestDialogs().shown[0].text.startsWith("An error occured during calculating"))
+        << TestDialogs().shown[0].text.toStdString();
+    EXPECT_EQ(TestDialogs().shown[0].caption, "Error");
+    EXPECT_EQ(TestDialogs().shown[0].icon, DialogService::Error);
+    EXPECT_EQ(form_->frReport2->EMFPages.Count(), 0);
 }
