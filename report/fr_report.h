@@ -16,6 +16,10 @@ class TfrExportFilter;
 class TfrPreview;
 class TStream;
 
+// Lets waiting events through while the progress window runs, so that its Cancel is seen; nothing
+// otherwise, so that no other command starts while a report is built.
+void frProcessMessages();
+
 // The report component.
 class TfrReport : public QObject {
     Q_OBJECT
@@ -109,7 +113,24 @@ public:
     void DoExportText(int x, int y, const QString& text, TfrView* view);
     TfrExportFilter* CurrentFilter = nullptr;  // set only while an export runs
 
+    // Building: the template's pages become the prepared pages, in one pass or in a counting pass
+    // ("TOTALPAGES") and the final one, inside the progress window when ShowProgress is set. False
+    // when the user cancelled or a view failed (frErrorFlag and frErrorText tell which); the pages
+    // built up to then stay.
+    bool PrepareReport();
+    // One pass over the template pages into frMasterReport's prepared pages.
+    virtual void BuildReport();
+    void UpdateProgress(int pageNo);
+
 private:
+    bool RunPreparation();
+    void PreparePass();
+    int RunInProgressWindow(const QString& caption, int prefixId);
+    void BindValueDataSets();
+
+    bool passCancelled_ = false;  // the last pass stopped before its end
+    bool finalPass_ = false;      // the final pass after a counting pass runs
+
     QString selfReference_;  // the name the value handler is calculating as an expression
     int valueNesting_ = 0;
 };
