@@ -6,6 +6,7 @@
 #include "report/fr_utils.h"
 
 #include <QImage>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -126,6 +127,25 @@ TEST_F(RichViewTest, ContentHeightIsTheLeastHeightThatHoldsTheText)
     const int length = TRichPageFormatter::TextLength(doc);
     EXPECT_EQ(TRichPageFormatter::FitEndUncached(doc, 0, 350, h, screen), length);
     EXPECT_LT(TRichPageFormatter::FitEndUncached(doc, 0, 350, h - 1, screen), length);
+}
+
+TEST_F(RichViewTest, APrinterLaysTheTextOutAtItsRealSize)
+{
+    auto view = MakeView(ReportLines(30).mid(0, 10), 350);
+    const QTextDocument& doc = *view->RichEdit->document();
+    const QPaintDevice* screen = frMeasureCanvas().Device();
+    QImage printer(10, 10, QImage::Format_RGB32);
+    printer.setDotsPerMeterX(47244);  // 1200 dots per inch
+    printer.setDotsPerMeterY(47244);
+    const double scale = 1200.0 / 96.0;
+    // the height and width that hold the first five lines on the screen hold about as many on paper
+    const int five = doc.findBlockByNumber(5).position();
+    int height = 1;
+    while (TRichPageFormatter::FitEndUncached(doc, 0, 10000, height, screen) < five)
+        ++height;
+    const int onPaper = TRichPageFormatter::FitEndUncached(doc, 0, 10000 * scale, height * scale, &printer);
+    EXPECT_GE(onPaper, doc.findBlockByNumber(4).position());
+    EXPECT_LE(onPaper, doc.findBlockByNumber(6).position());
 }
 
 TEST_F(RichViewTest, EmptyTextHasNoDataAndHeightEight)
