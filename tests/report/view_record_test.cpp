@@ -340,6 +340,20 @@ TEST_F(ViewRecordTest, PictureRecordKeepsItsEndPosition)
     EXPECT_TRUE(back.Picture.Empty());
     EXPECT_EQ(in.ReadByte(), 0x42);
 
+    // an enhanced metafile of the original platform cannot be played: read over, the picture stays empty
+    QByteArray emf = Int32(1) + Int32(108) + QByteArray(32, '\x11') + Bytes({' ', 'E', 'M', 'F'}) + Int32(0x10000) +
+                     Int32(60) + QByteArray(8, '\x22');
+    QByteArray withEmf = bytes.left(kindAt) + Bytes({2}) + Int32(kindAt + 5 + 60) + emf + Bytes({0x42});
+    TfrPictureView fromEmf;
+    TMemoryStream emfIn(withEmf);
+    fromEmf.LoadFromStream(emfIn);
+    EXPECT_TRUE(fromEmf.Picture.Empty());
+    EXPECT_EQ(emfIn.ReadByte(), 0x42);
+    // data that is no drawing at all is an error of the graphic's reader
+    withEmf[kindAt + 5 + 41] = 'X';
+    TMemoryStream badIn(withEmf);
+    EXPECT_THROW(fromEmf.LoadFromStream(badIn), EStreamError);
+
     // the recorded drawing travels whole
     QPicture drawing;
     {
