@@ -108,6 +108,14 @@ Variant FromQVariant(const QVariant& v)
     }
 }
 
+// Field names compare without regard to case in any alphabet, the dotted and dotless i's alike: a
+// name that an expression upper-cased (AÇIKLAMA, or ISIM for isim) still finds its field.
+bool SameFieldName(const QString& a, const QString& b)
+{
+    auto fold = [](QString s) { return s.replace(QChar(0x130), u'i').replace(QChar(0x131), u'i'); };
+    return QString::compare(fold(a), fold(b), Qt::CaseInsensitive) == 0;
+}
+
 }  // namespace
 
 TField::TField(TDataSet* dataSet, QString name, TFieldType type, int index)
@@ -255,7 +263,7 @@ TField* TDataSet::Fields(int index) const
 TField* TDataSet::FindField(const QString& name) const
 {
     for (const auto& f : fields_) {
-        if (SameText(f->FieldName(), name))
+        if (SameFieldName(f->FieldName(), name))
             return f.get();
     }
     return nullptr;

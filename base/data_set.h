@@ -107,7 +107,7 @@ public:
 
     int FieldCount() const { return static_cast<int>(fields_.size()); }
     TField* Fields(int index) const;
-    TField* FindField(const QString& name) const;  // names compare without regard to case
+    TField* FindField(const QString& name) const;  // names compare without regard to case, i and I alike
     TField* FieldByName(const QString& name) const;  // EDSError when missing
 
     TBookmark GetBookmark() const;

@@ -35,5 +35,6 @@ TAVRELO_EXCEPTION(EListError, Exception)      // list index out of range
 TAVRELO_EXCEPTION(EStringListError, EListError)  // duplicates or inserts into a sorted list
 TAVRELO_EXCEPTION(EInOutError, Exception)     // files that cannot be read or written
 TAVRELO_EXCEPTION(EArchiveError, Exception)   // damaged archives, wrong passwords
+TAVRELO_EXCEPTION(EPrinter, Exception)        // a printer that cannot be chosen or cannot print
 
 #undef TAVRELO_EXCEPTION

@@ -35,6 +35,8 @@ void TPrinter::SetPrinterIndex(int index)
     index_ = index;
     printer_->setOutputFormat(QPrinter::NativeFormat);
     printer_->setPrinterName(printers_.at(index));
+    if (PrintsToFile())
+        SetOutputFileName(outputFileName_);
 }
 
 std::vector<TPrinter::Paper> TPrinter::SupportedPapers() const
@@ -131,6 +133,7 @@ void TPrinter::Abort()
 
 void TPrinter::SetOutputFileName(const QString& fileName)
 {
+    outputFileName_ = fileName;
     printer_->setOutputFormat(fileName.isEmpty() ? QPrinter::NativeFormat : QPrinter::PdfFormat);
     printer_->setOutputFileName(fileName);
 }

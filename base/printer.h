@@ -52,12 +52,15 @@ public:
     QPainter* Canvas() { return painter_.get(); }
     QPrinter& Device() { return *printer_; }
 
-    // For tests: print into a PDF file instead of the selected printer.
+    // For tests: print into a PDF file instead of the selected printer, whichever printer is chosen
+    // later; an empty name prints to the printer again.
     void SetOutputFileName(const QString& fileName);
+    bool PrintsToFile() const { return !outputFileName_.isEmpty(); }
 
 private:
     QStringList printers_;
     int index_ = -1;
+    QString outputFileName_;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
 };

@@ -5,10 +5,11 @@
 #include "base/numbers.h"
 #include "base/strings.h"
 #include "report/fr_band.h"
+#include "report/fr_band_view.h"
+#include "report/fr_pages.h"
 #include "report/fr_globals.h"
 #include "report/fr_pars.h"
 #include "report/fr_utils.h"
-#include "report/fr_view.h"
 
 #include <algorithm>
 
@@ -33,10 +34,7 @@ bool Aggregates(const TfrBand& band)
 
 QString BandViewName(const TfrBand* band)
 {
-    return band != nullptr && band->View != nullptr ? static_cast<const TfrView*>(
-                                                          reinterpret_cast<const TfrView*>(band->View))
-                                                          ->Name
-                                                    : QString();
+    return band != nullptr && band->View != nullptr ? band->View->Name : QString();
 }
 
 // Walks the whole data set; answers false when no data set is named.
@@ -109,10 +107,7 @@ void frAggregate(int fno, const QString& name, const Variant& p1, const Variant&
         if (band->BandType == 20) {
             key += QStringLiteral("00");
         } else {
-            Variant column;
-            if (frGlobalParser != nullptr && frGlobalParser->OnGetValue)
-                frGlobalParser->OnGetValue(QStringLiteral("COLUMN#"), column);
-            key += QString::number(column.AsInteger());
+            key += QString::number(frCurrentPage != nullptr ? frCurrentPage->ColumnCounter : 0);
         }
     }
 

@@ -31,6 +31,23 @@ public:
     // Before each record: every mark becomes "0", so that the record counts once.
     void ResetAggregateMarks();
 
+    // Group headers keep the text as their condition; other bands resolve it as their data source.
+    void SetDataSetName(const QString& text);
+    // Prints the band at the page's current position; true when it did not fit (on a sub-report page)
+    // or its sub-reports wait for another page.
+    bool Draw();
+    int NeededHeight();
+    int MeasureHeight();
+    // Whether a band of height dy at y passes the page's bottom; unless testOnly a new column or page
+    // is started then.
+    bool Overflows(int y, int dy, bool testOnly);
+    void InitValues();
+    void DoAggregate();
+    // Stops the report with the text of the failure and of the view and band that failed.
+    void ReportError(const QString& message);
+    bool DrawSubReports();
+
+
     TfrPage* Parent = nullptr;
     TfrBandView* View = nullptr;
     uint16_t Flags = 0;
@@ -68,4 +85,25 @@ public:
     QString GroupCondition;
     bool PageBreakRequested = false;
     bool ColumnBreakRequested = false;
+
+private:
+    void PlaceAndPrint();
+    void PrintSplit();
+    bool PrintAllViews();
+    void PrintOneView(TfrView* view);
+    // Prints a view into the current prepared page moved by (dx, dy); a failure stops the report.
+    void PrintViewAt(TfrView* view, int dx, int dy);
+    void SetUpSubReports();
+    bool SharesCrossViews() const;
+    void PrintCrossTable();
+    void PrintCrossSlice(TfrBand* crossBand, int x);
+    void CrossPageWidthCheck(int& x, int width, int startPageNo);
+    int ViewsHeight(bool allViews);
+    void GrowViews(int height);
+    void ResetViewHeights();
+    void ShiftObjectsBelow(TfrView* view, int delta);
+    TfrBand* CrossBand(uint8_t type) const;
+
+    bool movedDown_ = false;  // Draw already started a new column or page for this band
+    std::vector<TfrPage*> subPages_;  // by sub-report view from FirstSubReport; nullptr when not run
 };

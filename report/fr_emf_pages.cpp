@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <limits>
+#include <utility>
 
 namespace {
 constexpr uint8_t kPageStreamVersion = 23;
@@ -125,6 +126,11 @@ TfrEMFPages::TfrEMFPages(TfrReport* parent) : parent_(parent) {}
 TfrEMFPages::~TfrEMFPages() = default;
 
 TfrEMFPage& TfrEMFPages::Pages(int index)
+{
+    return const_cast<TfrEMFPage&>(std::as_const(*this).Pages(index));
+}
+
+const TfrEMFPage& TfrEMFPages::Pages(int index) const
 {
     if (index < 0 || index >= Count())
         throw EListError(ErrorTexts::ListIndex(index));

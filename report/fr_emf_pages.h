@@ -42,6 +42,10 @@ public:
 
     int Count() const { return static_cast<int>(pages_.size()); }
     TfrEMFPage& Pages(int index);  // EListError out of range
+    const TfrEMFPage& Pages(int index) const;
+    // Exchanges the pages of two lists; each keeps its report. The preview window holds a report's
+    // pages this way while it shows them.
+    void Swap(TfrEMFPages& other) noexcept { pages_.swap(other.pages_); }
     void Clear();
     // Appends a page with the paper of a template page and tells the reports that a page begins.
     void Add(const TfrPage& page);

@@ -6,6 +6,7 @@
 #include "base/strings.h"
 #include "report/fr_globals.h"
 #include "report/fr_pars.h"
+#include "report/fr_utils.h"
 
 std::vector<std::unique_ptr<TfrFunctionLibrary>> frFunctionLibraries;
 
@@ -24,9 +25,17 @@ TfrFunctionLibrary::~TfrFunctionLibrary() = default;
 bool TfrFunctionLibrary::OnFunction(const QString& name, const Variant& p1, const Variant& p2, const Variant& p3,
                                     QString& value)
 {
+    // Names fold as ASCII: under the Turkish rules "min" would upper-case to "MİN" and miss "MIN".
     int index = -1;
-    if (!List.Find(name, index))
-        return false;
+    if (!List.Find(frUpperName(name), index)) {
+        index = -1;
+        for (int i = 0; i < List.Count() && index < 0; ++i) {
+            if (frSameName(List[i], name))
+                index = i;
+        }
+        if (index < 0)
+            return false;
+    }
     CallFunction(index, p1, p2, p3, value);
     return true;
 }

@@ -57,9 +57,10 @@ void TfrVariables::Clear()
 
 int frLineTarget(const QString& line)
 {
-    if (line.size() < 3)
-        return std::numeric_limits<int>::max();
-    return line[1].unicode() + 256 * line[2].unicode();
+    // A GOTO to a label that does not exist keeps its digits, read as the target; a single digit
+    // has a 0 for its high byte.
+    auto byteAt = [&](int k) { return k < line.size() ? static_cast<int>(line[k].unicode()) : 0; };
+    return byteAt(1) + 256 * byteAt(2);
 }
 
 void frSetLineTarget(QString& line, int target)
@@ -132,6 +133,7 @@ private:
 
     QChar Ch(int k) const { return k >= 0 && k < buf_.size() ? buf_[k] : QChar(0); }
     static bool IsLetter(QChar c) { return c.isLetter(); }
+    static bool IsDigit(QChar c) { return c >= '0' && c <= '9'; }
     static bool IsNameChar(QChar c) { return c.isLetterOrNumber() || c == '_' || c == '.'; }
 
     void SkipSpace()
@@ -175,12 +177,16 @@ private:
         }
         int line = std::max<int>(1, static_cast<int>(source_.size()));
         int column = source_.isEmpty() ? 1 : static_cast<int>(source_.back().size()) + 1;
+        // The walk leaves out only "{" comments: the characters of a "//" comment count here although
+        // the compiler never saw them, so an error after such a comment is placed that much earlier.
         int seen = 0;
         bool found = false;
         for (int l = 0; l < source_.size() && !found && count > 0; ++l) {
-            const QString code = CodePart(source_[l]);
-            for (int c = 0; c < code.size(); ++c) {
-                if (code[c].unicode() > 32 && ++seen == count) {
+            const QString& text = source_[l];
+            const int brace = text.indexOf('{');
+            const int end = brace < 0 ? static_cast<int>(text.size()) : brace;
+            for (int c = 0; c < end; ++c) {
+                if (text[c].unicode() > 32 && ++seen == count) {
                     line = l + 1;
                     column = c + 1;
                     found = true;
@@ -254,10 +260,10 @@ private:
             AddLine(jump);
             SetTarget(test, LineCount());
         } else if (t.text == QLatin1String("GOTO")) {
-            errorPos_ = cur_;
+            // No token is read for the label: an error points at GOTO itself.
             SkipSpace();
             const int start = cur_;
-            while (Ch(cur_).isDigit())
+            while (IsDigit(Ch(cur_)))
                 ++cur_;
             if (cur_ == start) {
                 Error(kMsgGotoLabel);
@@ -307,7 +313,7 @@ private:
         while (Ch(k) == ' ')
             ++k;
         const int digits = k;
-        while (Ch(k).isDigit())
+        while (IsDigit(Ch(k)))
             ++k;
         if (k > digits && Ch(k) == ':') {
             const QString label = buf_.mid(digits, k - digits + 1);
@@ -491,23 +497,21 @@ private:
             else if (!inSingle && !inDouble && c == ']' && --depth == 0)
                 break;
         }
-        if (Ch(k) == ']') {
+        if (Ch(k) == ']')
             cur_ = k + 1;
-        } else {
-            errorPos_ = k;
-            Error(kMsgBracket);
-        }
+        else
+            Error(kMsgBracket);  // at the "[" token: the scan reads no token
     }
 
     bool Constant()
     {
         int k = cur_;
-        if (Ch(k).isDigit()) {
-            while (Ch(k).isDigit())
+        if (IsDigit(Ch(k))) {
+            while (IsDigit(Ch(k)))
                 ++k;
             if (Ch(k) == '.') {
                 ++k;
-                while (Ch(k).isDigit())
+                while (IsDigit(Ch(k)))
                     ++k;
             }
             cur_ = k;

@@ -30,7 +30,10 @@ TfrPage::TfrPage(int paperSize, int width, int height, uint8_t orientation)
     ChangePaper(paperSize, width, height, orientation);
 }
 
-TfrPage::~TfrPage() = default;
+TfrPage::~TfrPage()
+{
+    DoneReport();
+}
 
 void TfrPage::ChangePaper(int paperSize, int width, int height, uint8_t orientation)
 {

@@ -4,11 +4,13 @@
 #include "report/fr_prntr.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
 class TfrReport;
 class TfrBand;
+class TfrBandView;
 class TfrView;
 class TStream;
 
@@ -58,6 +60,61 @@ public:
     int BottomLimitY = 0;
     // The first run-time view of that name, case-insensitively.
     TfrView* FindObject(const QString& name) const;
+
+    // A step of a sub-report page, recorded while the page is formed and replayed inside the band that
+    // holds the sub-report: print a band, or move its data set to the first or the next record.
+    enum TfrStepKind : uint8_t { skPrintBand = 0, skFirst = 1, skNext = 2 };
+    struct TfrRecordedStep {
+        TfrBand* Band;
+        TfrStepKind Kind;
+    };
+
+    bool Skip = false;        // printed only as a sub-report, never formed by itself
+    bool BandsBuilt = false;
+    int ActiveColumn = 0;
+    int ColumnTopY = 0;       // where a new column starts
+    int ColumnX = 0;          // left edge of the current column
+    std::vector<TfrRecordedStep> List;
+    int Mode = 0;             // 0 prints, 1 records its steps
+    int NextStep = 0;
+    TfrBand* WaitingBand = nullptr;  // its sub-reports continue when this page is replayed again
+    // Headers that start a page or column print where they are: breaking again would never end.
+    bool StartingPage = false;
+
+    // Building, in page units; the bands exist between InitReport and DoneReport.
+    void InitReport();
+    void DoneReport();
+    void PrepareObjects();
+    void FormPage();
+    void ShowBand(TfrBand* band);
+    void NewPage();
+    void NewColumn(TfrBand* band);
+    void FinishPages();
+    void DoAggregate(std::initializer_list<uint8_t> bandTypes);
+    int TopMargin() const;
+    int BottomMargin() const;  // the page footer's height is kept free while a report is built
+    int LeftMargin() const;
+    int RightMargin() const;
+    bool PlayRecList();  // true when it stopped at the end of a page
+    void ClearRecList();
+    void RecordStep(TfrBand* band, TfrStepKind kind);
+    bool BandHasObjects(const TfrBand* band) const;
+
+private:
+    void BuildBands();
+    void FillBand(TfrBand& band, TfrBandView& view);
+    void LinkHeadersAndFooters();
+    void DoLoop(int level);
+    void ShowStack();
+    void ShowGroupHeaders(TfrBand* from);
+    // After a record of the master level: the footers and headers of the groups that end and begin.
+    void ProcessGroups(TfrBand* dataBand);
+
+    std::vector<TfrBand*> pending_;  // headers and data bands waiting for a record of their detail
+    int stackShows_ = 0;             // how often pending bands were printed
+    int maxLevel_ = 0;
+    bool hasGroups_ = false;
+    int32_t storedColumns_ = 1;  // a sub-report runs in one column; the template keeps its own
 };
 
 // The template pages of a report and the template body they are stored in.

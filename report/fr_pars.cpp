@@ -63,8 +63,8 @@ bool StartsNumber(const QString& token)
 {
     if (token.isEmpty())
         return false;
-    const QChar c = token[0];
-    return c.isDigit() || c == ',' || c == '.';
+    const char16_t c = token[0].unicode();
+    return (c >= '0' && c <= '9') || c == ',' || c == '.';
 }
 
 struct OperatorWord {
@@ -390,12 +390,20 @@ Variant TfrParser::EvaluatePostfix(const QString& postfix)
         if (sp - operands < 1)
             MissingOperand();
     };
+    // The slot keeps what an earlier operand left there: a value handler gets it as it stands.
     auto push = [&]() -> Variant& {
         if (sp > StackSize)
             throw EParserError(QStringLiteral("İfade çok karmaşık: aynı anda en fazla %1 işlenen bekleyebilir")
                                    .arg(StackSize));
-        stack[sp] = Variant();
         return stack[sp];
+    };
+    auto askValue = [&](const QString& name) {
+        Variant& value = push();
+        if (OnGetValue)
+            OnGetValue(name, value);
+        else
+            value = Variant();
+        ++sp;
     };
 
     int i = 1;
@@ -500,15 +508,12 @@ Variant TfrParser::EvaluatePostfix(const QString& postfix)
             QString name;
             frExtractBracketedName(postfix, start, stop, name);
             i = stop;
-            Variant& value = push();
-            if (OnGetValue)
-                OnGetValue(name, value);
-            ++sp;
+            askValue(name);
             break;
         }
         case '\'': {
+            // Like every operand token, the literal is followed by a blank, which the step below skips.
             const QString text = UnquoteLiteral(GetQuotedString(postfix, i));
-            --i;  // onto the closing quote; the step below moves past it
             Variant& value = push();
             if (dateFlag == 1)
                 value = Variant::FromDate(StrToDate(text));
@@ -524,15 +529,13 @@ Variant TfrParser::EvaluatePostfix(const QString& postfix)
             QString token = ReadName(postfix, i);
             if (token.isEmpty())
                 throw EParserError(QStringLiteral("İfadenin ara biçimi bozuk"));
-            --i;
-            Variant& value = push();
-            if (StartsNumber(token)) {
-                const QChar sep = FormatSettings().DecimalSeparator;
-                token.replace(',', sep).replace('.', sep);
-                value = Variant(StrToFloat(token));
-            } else if (OnGetValue) {
-                OnGetValue(frUpperName(token), value);
+            if (!StartsNumber(token)) {
+                askValue(frUpperName(token));
+                break;
             }
+            const QChar sep = FormatSettings().DecimalSeparator;
+            token.replace(',', sep).replace('.', sep);
+            push() = Variant(StrToFloat(token));
             ++sp;
             break;
         }

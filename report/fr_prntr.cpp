@@ -114,18 +114,7 @@ void TfrPrinter::ApplyPrinterState()
         PaperCount = frPaperCount;
         return;
     }
-    QPageLayout::Orientation orientation = Orientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait;
-    QPageSize size;
-    if (PaperSize == frCustomPaper) {
-        // The custom size is the sheet as seen in its orientation; Qt wants it upright.
-        int w = PaperWidth, h = PaperHeight;
-        if (Orientation == 1)
-            std::swap(w, h);
-        size = QPageSize(QSizeF(w / 10.0, h / 10.0), QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
-    } else {
-        size = QPageSize(QPageSize::id(PaperSize));
-    }
-    printer_->SetPageSize(size.isValid() ? size : printer_->CurrentPageSize(), orientation);
+    frApplyPaper(*printer_, PaperSize, PaperWidth, PaperHeight, Orientation);
     ReadPrinterState();
 }
 
@@ -178,6 +167,22 @@ void TfrPrinter::GetPageInfo(TfrPrinterInfo& info) const
     info.PrintableHeightDev = printable.height();
     info.PrintableWidth = toUnits(printable.width(), kx, dpi);
     info.PrintableHeight = toUnits(printable.height(), ky, dpi);
+}
+
+void frApplyPaper(TPrinter& printer, int paperSize, int width, int height, int orientation)
+{
+    QPageLayout::Orientation qtOrientation = orientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait;
+    QPageSize size;
+    if (paperSize == frCustomPaper) {
+        // The custom size is the sheet as seen in its orientation; Qt wants it upright.
+        if (orientation == 1)
+            std::swap(width, height);
+        size = QPageSize(QSizeF(width / 10.0, height / 10.0), QPageSize::Millimeter, QString(),
+                         QPageSize::ExactMatch);
+    } else {
+        size = QPageSize(QPageSize::id(paperSize));
+    }
+    printer.SetPageSize(size.isValid() ? size : printer.CurrentPageSize(), qtOrientation);
 }
 
 TfrPrinter& frPrinterObject()

@@ -72,5 +72,10 @@ private:
     QStringList tableNames_;
 };
 
+// Gives the program's printer device the paper of a page: an id of the paper numbering, or the custom
+// id 256 with its width and height in 0.1 mm as seen in the orientation. An id the device does not know
+// keeps the device's current size.
+void frApplyPaper(TPrinter& printer, int paperSize, int width, int height, int orientation);
+
 // The engine's one printer object, attached to the program's printer on first use.
 TfrPrinter& frPrinterObject();

@@ -16,6 +16,10 @@ class TfrExportFilter;
 class TfrPreview;
 class TStream;
 
+// Lets waiting events through while the progress window runs, so that its Cancel is seen; nothing
+// otherwise, so that no other command starts while a report is built.
+void frProcessMessages();
+
 // The report component.
 class TfrReport : public QObject {
     Q_OBJECT
@@ -79,6 +83,20 @@ public:
     // Missing or unreadable files raise; a damaged one raises EStreamError and keeps the pages.
     void LoadPreparedReport(const QString& fileName);
 
+    // Showing and printing. ShowReport builds the report and shows it in a preview window, or shows
+    // the error that stopped the build; ShowPreparedReport shows pages already prepared.
+    void ShowReport();
+    void ShowPreparedReport();
+    // Prints the prepared pages of a page list such as "1,3,5-12" (empty: all), each page Copies times
+    // in a row, in the progress window when the report shows progress; Cancel stops after a page.
+    void PrintPreparedReport(const QString& pageList, int copies);
+    void SendToPrinter(const QString& pageList, int copies);
+    // Selects another installed printer and gives every template page its paper again; an invalid
+    // choice is reported, the old printer stays selected and the answer is false.
+    bool ChangePrinter(int oldIndex, int newIndex);
+    QString PrintPageList;  // of the print run under way
+    int PrintCopies = 1;
+
     // Values of expressions: the parser's handlers while the report is built, the display text of a
     // memo's bracketed expression, the hooks views call before they print, the export hooks.
     void ParserGetValue(const QString& name, Variant& value);
@@ -95,7 +113,24 @@ public:
     void DoExportText(int x, int y, const QString& text, TfrView* view);
     TfrExportFilter* CurrentFilter = nullptr;  // set only while an export runs
 
+    // Building: the template's pages become the prepared pages, in one pass or in a counting pass
+    // ("TOTALPAGES") and the final one, inside the progress window when ShowProgress is set. False
+    // when the user cancelled or a view failed (frErrorFlag and frErrorText tell which); the pages
+    // built up to then stay.
+    bool PrepareReport();
+    // One pass over the template pages into frMasterReport's prepared pages.
+    virtual void BuildReport();
+    void UpdateProgress(int pageNo);
+
 private:
+    bool RunPreparation();
+    void PreparePass();
+    int RunInProgressWindow(const QString& caption, int prefixId);
+    void BindValueDataSets();
+
+    bool passCancelled_ = false;  // the last pass stopped before its end
+    bool finalPass_ = false;      // the final pass after a counting pass runs
+
     QString selfReference_;  // the name the value handler is calculating as an expression
     int valueNesting_ = 0;
 };

@@ -16,6 +16,8 @@
 #include "report/fr_utils.h"
 #include "report/fr_view.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int frfmtNumber = 1, frfmtDate = 2, frfmtTime = 3, frfmtBoolean = 4;
@@ -38,6 +40,11 @@ public:
 private:
     QChar saved_;
 };
+
+bool IsDigit(QChar c)
+{
+    return c >= '0' && c <= '9';
+}
 
 Variant FieldValue(TField* field)
 {
@@ -182,10 +189,10 @@ void TfrReport::GetVariableValue(const QString& expression, QString& text)
         QString suffix = expr.mid(hash + 2);
         expr.truncate(hash);
         const QChar first = suffix.isEmpty() ? QChar() : suffix[0];
-        if (first.isDigit() || first == 'N' || first == 'n') {
-            if (first.isDigit())
+        if (IsDigit(first) || first == 'N' || first == 'n') {
+            if (IsDigit(first))
                 suffix.prepend('N');
-            const bool fixed = suffix.size() > 1 && suffix[1].isDigit();
+            const bool fixed = suffix.size() > 1 && IsDigit(suffix[1]);
             int index = fixed ? 1 : 0;
             int decimals = 0;
             int separator = 0;
@@ -197,7 +204,7 @@ void TfrReport::GetVariableValue(const QString& expression, QString& text)
                     formatStr[k] = '.';
                     if (fixed) {
                         int j = k + 1;
-                        while (j < suffix.size() && suffix[j].isDigit())
+                        while (j < suffix.size() && IsDigit(suffix[j]))
                             ++j;
                         decimals = suffix.mid(k + 1, j - k - 1).toInt() & 0xFF;
                     }
@@ -283,10 +290,9 @@ void TfrReport::FormatValue(const Variant& value, int format, QString& text, con
                 names = formatStr;
             else
                 break;
+            // "False;True"; a text without ";" is the True text alone, False shows nothing.
             const int semicolon = names.indexOf(';');
-            const QString falseText = semicolon < 0 ? names : names.left(semicolon);
-            const QString trueText = semicolon < 0 ? QString() : names.mid(semicolon + 1);
-            text = value.AsBoolean() ? trueText : falseText;
+            text = value.AsBoolean() ? names.mid(semicolon + 1) : names.left(std::max(semicolon, 0));
             break;
         }
         default:

@@ -311,6 +311,15 @@ int TfrRichView::UnprintedHeight()
     return SearchHeight();
 }
 
+bool TfrRichView::AllPrinted()
+{
+    OutLines.Assign(Memo);
+    if (frCurrentReport)
+        frCurrentReport->DoEnterRect(OutLines, this);
+    PrepareSharedRichEdit();
+    return FitEnd >= TRichPageFormatter::TextLength(PreparedText());
+}
+
 void TfrRichView::Print(TStream& stream)
 {
     BeginDraw(Canvas);

@@ -32,6 +32,7 @@ public:
     int ContentHeight() override;
     int MinHeight() override { return 8; }
     int UnprintedHeight() override;
+    bool AllPrinted() override;
 
     int PartStart = 0;
     int FitEnd = 0;

@@ -12,13 +12,12 @@ const char* const frSpecialNames[9] = {"PAGE#", "", "DATE", "TIME", "LINE#", "LI
 
 namespace {
 
-void WriteShortString(TStream& stream, const QString& s)
+QByteArray ShortStringBytes(const QString& s)
 {
-    const QByteArray bytes = ToCp1254(s);
+    QByteArray bytes = ToCp1254(s);
     if (bytes.size() > 255)
         throw EStreamError(QStringLiteral("Değer tablosuna yazılamıyor: \"%1\" 255 karakterden uzun").arg(s));
-    stream.WriteByte(static_cast<uint8_t>(bytes.size()));
-    stream.WriteBytes(bytes);
+    return bytes.prepend(static_cast<char>(bytes.size()));
 }
 
 QString ReadShortString(TStream& stream)
@@ -91,14 +90,17 @@ void TfrValues::Sort()
 
 void TfrValues::WriteBinaryData(TStream& stream) const
 {
-    stream.WriteInteger(Count());
+    // Built whole first, so that a name too long for its length byte leaves the stream untouched.
+    TMemoryStream table;
+    table.WriteInteger(Count());
     for (const Item& item : items_) {
-        stream.WriteByte(item.value->Typ);
-        stream.WriteInteger(item.value->OtherKind);
-        WriteShortString(stream, item.value->DSet);
-        WriteShortString(stream, item.value->Field);
-        WriteShortString(stream, item.name);
+        table.WriteByte(item.value->Typ);
+        table.WriteInteger(item.value->OtherKind);
+        table.WriteBytes(ShortStringBytes(item.value->DSet));
+        table.WriteBytes(ShortStringBytes(item.value->Field));
+        table.WriteBytes(ShortStringBytes(item.name));
     }
+    stream.WriteBytes(table.Data());
 }
 
 void TfrValues::ReadBinaryData(TStream& stream)

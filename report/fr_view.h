@@ -127,6 +127,8 @@ public:
     virtual int ContentHeight() = 0;
     virtual int MinHeight() = 0;
     virtual int UnprintedHeight() = 0;
+    // Every part of a view split over pages was printed.
+    virtual bool AllPrinted() { return UnprintedHeight() <= 0; }
 
     int PrintedHeight = 0;  // summed by the band printing over the parts of a split view
     uint8_t PartMode = 0;   // 0 whole, 2 content already evaluated, 3 only the part that fits

@@ -3,11 +3,15 @@
 #include "report/fr_dset.h"
 
 #include "base/exceptions.h"
+#include "report/fr_globals.h"
+#include "report/fr_report.h"
+#include "report/fr_utils.h"
 
 #include "report_test_support.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -67,9 +71,9 @@ protected:
             ASSERT_TRUE(db.open());
             QSqlQuery q(db);
             ASSERT_TRUE(q.exec("CREATE TABLE Odeme (No INTEGER, Tutar REAL, Aciklama VARCHAR(40), Notlar TEXT, "
-                               "Belge BLOB, Resim GRAPHIC)"));
+                               "Belge BLOB, Resim GRAPHIC, \"Şube İli\" VARCHAR(20))"));
             for (int i = 1; i <= 5; ++i)
-                ASSERT_TRUE(q.exec(QString("INSERT INTO Odeme VALUES (%1, %2, 'satır %1', 'not', x'0102', NULL)")
+                ASSERT_TRUE(q.exec(QString("INSERT INTO Odeme VALUES (%1, %2, 'satır %1', 'not', x'0102', NULL, 'Van')")
                                        .arg(i)
                                        .arg(i * 10)));
         }
@@ -206,6 +210,60 @@ TEST_F(DBDataSetTest, BlobTestAndBookmarks)
     EXPECT_EQ(table->FieldByName("aciklama")->AsString(), "satır 2");
     frFreeBookmark(table, b);
     EXPECT_TRUE(b.IsNull());
+}
+
+TEST_F(DBDataSetTest, FieldNamesAsExpressionsUpperCaseThem)
+{
+    table->Open();
+    for (const char* name : {"aciklama", "ACIKLAMA", "şube ili", "ŞUBE ILI", "ŞUBE İLİ", "\u015Fube \u0131l\u0131"})
+        EXPECT_NE(table->FindField(QString::fromUtf8(name)), nullptr) << name;
+    EXPECT_EQ(table->FindField("Şube"), nullptr);
+}
+
+// Text, Table.Field and Form.Table.Field, with the current report's owner holding the table.
+TEST_F(DBDataSetTest, DataSetAndFieldByName)
+{
+    frInitEngine();
+    auto* report = new TfrReport(&owner);
+    frCurrentReport = report;
+    table->Open();
+    QWidget form;
+    form.setObjectName("VeriFormu");
+    auto* other = new TDataSet(&form);
+    other->setObjectName("Table2");
+    other->ConnectionName = "frdset";
+    other->SQL = "SELECT 5 AS Sayi";
+    other->Open();
+
+    struct Case {
+        QString text;
+        TDataSet* given;
+        TDataSet* dataSet;
+        QString field;  // empty for none
+    };
+    const Case cases[] = {
+        {"Tutar", table, table, "Tutar"},
+        {"\"Şube İli\"", table, table, "Şube İli"},
+        {"Tutar", nullptr, nullptr, ""},
+        {"Yok", table, table, ""},
+        {"Table1.No", nullptr, table, "No"},
+        {"Table1.\"Şube İli\"", other, table, "Şube İli"},
+        {"Table9.No", table, nullptr, ""},
+        {"frReport1.No", table, nullptr, ""},  // a component that is no data set
+        {"VeriFormu.Table2.Sayi", nullptr, other, "Sayi"},
+        {"VeriFormu.Table2.Yok", nullptr, other, ""},
+        {"VeriFormu.Table9.Sayi", table, nullptr, ""},
+        {"YokFormu.Table2.Sayi", table, table, ""},  // no form: the caller's data set stays
+    };
+    report->setObjectName("frReport1");
+    for (const Case& c : cases) {
+        TDataSet* dataSet = c.given;
+        TField* field = table->FindField("Notlar");  // cleared first in every case
+        frGetDataSetAndField(c.text, dataSet, field);
+        EXPECT_EQ(dataSet, c.dataSet) << c.text.toStdString();
+        EXPECT_EQ(field == nullptr ? QString() : field->FieldName(), c.field) << c.text.toStdString();
+    }
+    frCurrentReport = nullptr;
 }
 
 }  // namespace

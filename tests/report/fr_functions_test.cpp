@@ -5,6 +5,7 @@
 #include "base/exceptions.h"
 #include "report/fr_band.h"
 #include "report/fr_band_view.h"
+#include "report/fr_pages.h"
 #include "report/fr_pars.h"
 
 #include "report_engine_fixture.h"
@@ -155,18 +156,6 @@ TEST_F(BandAggregates, KeysHoldingAnEqualsSignStayApart)
     EXPECT_EQ(Read("SUM([Amount])"), "60");
 }
 
-TEST_F(BandAggregates, OnlyFootersAndSummariesAggregate)
-{
-    TfrBand title(0, nullptr);
-    amount = 5;
-    footer.Visible = false;
-    frAggregateBand = &title;
-    frCurrentBand = &data;
-    title.Visible = false;
-    EXPECT_EQ(Show("SUM([Amount])"), "0");
-    EXPECT_EQ(title.Values.Count(), 0);
-}
-
 TEST_F(BandAggregates, AverageWithoutRecordsFails)
 {
     EXPECT_THROW(Read("AVG([Amount])"), EConvertError);
@@ -217,6 +206,176 @@ TEST_F(DataSetAggregates, DoNothingWhileAccumulating)
     frAggregateBand = &footer;
     EXPECT_EQ(Show("SUM(Table1.Amount)"), "0");
     EXPECT_EQ(footer.Values.Count(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FunctionLibrary, NamesInAlphabeticalOrderFoundWithoutCase)
+{
+    TfrStdFunctionLibrary lib;
+    const QStringList names{"AVG", "COUNT", "FORMATDATETIME", "FORMATFLOAT", "INPUT", "LOWERCASE", "MAX",
+                            "MIN", "NAMECASE", "STRTODATE", "STRTOTIME", "SUM", "UPPERCASE"};
+    EXPECT_EQ(lib.List.ToQStringList(), names);
+
+    // A name upper-cased by the Turkish rules ("İNPUT") or not at all must still be found.
+    struct Probe : TfrFunctionLibrary {
+        Probe()
+        {
+            for (const char* n : {"FORMATDATETIME", "INPUT", "MIN", "STRTOTIME"})
+                List.Add(n);
+        }
+        void CallFunction(int fno, const Variant&, const Variant&, const Variant&, QString& value) override
+        {
+            value = QString::number(fno);
+        }
+    } probe;
+    const std::pair<QString, QString> calls[] = {{"input", "1"}, {"Min", "2"}, {"formatDateTime", "0"},
+                                                 {QString::fromUtf8("İNPUT"), "1"}, {"strtotime", "3"}};
+    for (const auto& [name, index] : calls) {
+        QString value = "önce";
+        EXPECT_TRUE(probe.OnFunction(name, Variant(), Variant(), Variant(), value)) << name.toStdString();
+        EXPECT_EQ(value, index) << name.toStdString();
+    }
+    QString value = "önce";
+    EXPECT_FALSE(probe.OnFunction("MAX", Variant(), Variant(), Variant(), value));
+    EXPECT_EQ(value, "önce");
+}
+
+// A second library answers the names the standard one does not know, the first registered wins.
+TEST_F(StdFunctions, LibrariesAreAskedInRegistrationOrder)
+{
+    struct Extra : TfrFunctionLibrary {
+        Extra()
+        {
+            List.Add("SUM");
+            List.Add("IKI");
+        }
+        void CallFunction(int, const Variant&, const Variant&, const Variant&, QString& value) override
+        {
+            value = "2";
+        }
+    };
+    frRegisterFunctionLibrary<Extra>();
+    EXPECT_EQ(Show("iki(5) * 10"), "20");
+    EXPECT_EQ(Show("SUM(x)"), "0");  // the standard library knows SUM
+    frFunctionLibraries.pop_back();
+}
+
+TEST_F(StdFunctions, DatesAsNumbersAndTextResults)
+{
+    // 38384 is 1 February 2005.
+    EXPECT_EQ(Show("FORMATDATETIME('dd.mm.yyyy', 38384)"), "01.02.2005");
+    EXPECT_EQ(Show("FORMATDATETIME('yyyy', STRTODATE('31.12.1999'))"), "1999");
+    EXPECT_EQ(Show("LOWERCASE(UPPERCASE('Ab') + 'C')"), "abc");
+    EXPECT_EQ(Show("NAMECASE('şEKER')"), QString::fromUtf8("Şeker"));
+    EXPECT_EQ(Show("COPY(UPPERCASE('abc'), 2, 1)"), "B");
+    EXPECT_THROW(Show("STRTOTIME(5)"), EConvertError);
+}
+
+TEST_F(BandAggregates, OneEntryForAFunctionAndItsFirstArgument)
+{
+    // Visible data band: whichever memo comes first counts the record for both.
+    Run({"SUM([Amount], , 1)", "SUM([Amount])"});
+    EXPECT_EQ(Read("SUM([Amount])"), "60");
+    EXPECT_EQ(Read("SUM([Amount], , 1)"), "60");
+    EXPECT_EQ(footer.Values.Count(), 1);
+
+    // Hidden data band: the memo without the flag leaves the entry alone, the flagged one counts.
+    footer.Values.Clear();
+    footer.Count = 0;
+    data.Visible = false;
+    Run({"SUM([Amount])", "SUM([Amount], , 1)"});
+    EXPECT_EQ(Read("SUM([Amount])"), "60");
+}
+
+TEST_F(BandAggregates, FractionsNegativesAndNulls)
+{
+    Variant current;
+    report->OnGetValue = [&current](const QString& name, Variant& value) {
+        if (name == "Amount")
+            value = current;
+    };
+    const QStringList memos{"SUM([Amount])", "AVG([Amount])", "MIN([Amount])", "MAX([Amount])", "COUNT(x)"};
+    for (const Variant& v : {Variant(0.1), Variant::Null(), Variant(-2.5)}) {
+        current = v;
+        Record(0, memos);
+    }
+    EXPECT_EQ(Read("SUM([Amount])"), "-2,4");
+    EXPECT_EQ(Read("AVG([Amount])"), "-0,8");
+    EXPECT_EQ(Read("MIN([Amount])"), "-2,5");
+    EXPECT_EQ(Read("MAX([Amount])"), "0,1");
+    EXPECT_EQ(Read("COUNT(x)"), "3");
+    EXPECT_EQ(Read("SUM([Amount]) #N0,2"), "-2,40");
+}
+
+TEST_F(BandAggregates, AverageKeepsFifteenDigits)
+{
+    for (double v : {10.0, 20.0, 25.0})
+        Record(v, {"AVG([Amount])"});
+    EXPECT_EQ(Read("AVG([Amount])"), "18,3333333333333");
+}
+
+TEST_F(BandAggregates, BandNameIsTrimmedAndComparedWithoutCase)
+{
+    Run({"SUM([Amount],  masterdata1 )", "COUNT(x, MASTERDATA1)"});
+    EXPECT_EQ(Read("SUM([Amount], MasterData1)"), "60");
+    EXPECT_EQ(Read("COUNT(x)"), "3");
+}
+
+TEST_F(BandAggregates, FootersAndSummariesOnly)
+{
+    for (int type = 0; type < 22; ++type) {
+        TfrBand band(static_cast<uint8_t>(type), nullptr);
+        band.Visible = false;
+        frAggregateBand = &band;
+        frCurrentBand = &data;
+        amount = 7;
+        EXPECT_EQ(Show("SUM([Amount])"), "0");
+        const bool totals = type == 1 || type == 3 || type == 6 || type == 9 || type == 12 || type == 17 || type == 20;
+        EXPECT_EQ(band.Values.Count(), totals ? 1 : 0) << type;
+    }
+}
+
+TEST_F(BandAggregates, CrossColumnsTotalApart)
+{
+    TfrPage page(9, 0, 0, 0);
+    frCurrentPage = &page;
+    frDrawingCross = true;
+    for (int column : {1, 2, 1}) {
+        page.ColumnCounter = column;
+        Record(column * 10, {"SUM([Amount])"});
+    }
+    page.ColumnCounter = 1;
+    EXPECT_EQ(Read("SUM([Amount])"), "20");
+    page.ColumnCounter = 2;
+    EXPECT_EQ(Read("SUM([Amount])"), "20");
+    EXPECT_EQ(footer.AggregateEntry("SUM[Amount]2"), "020");
+
+    // The cross footer keeps one total for all columns.
+    TfrBand cross(20, nullptr);
+    frAggregateBand = &cross;
+    frCurrentBand = &data;
+    cross.Visible = false;
+    page.ColumnCounter = 3;
+    amount = 4;
+    Show("SUM([Amount])");
+    EXPECT_EQ(cross.AggregateEntry("SUM[Amount]00"), "14");
+    frDrawingCross = false;
+}
+
+TEST_F(DataSetAggregates, MissingFieldsAndEmptyDataSets)
+{
+    EXPECT_EQ(Show("SUM(Table1.Yok)"), "0");
+    EXPECT_EQ(Show("COUNT(Table1)"), "4");
+    QSqlQuery(QSqlDatabase::database("fragg")).exec("DELETE FROM T");
+    table->Close();
+    table->Open();
+    EXPECT_EQ(Show("SUM(Table1.Amount)"), "0");
+    EXPECT_EQ(Show("AVG(Table1.Amount)"), "0");
+    EXPECT_EQ(Show("COUNT(Table1)"), "0");
+    EXPECT_EQ(Show("MIN(Table1.Amount) > 1e100"), "1");
 }
 
 }  // namespace

@@ -134,4 +134,44 @@ TEST_F(ScriptedViews, NewPageAndNewColumnRunWhenCompiled)
     EXPECT_EQ(lines.ToQStringList(), (QStringList{QString(QChar(3)) + "0 ", QString(QChar(3)) + "0 ", "Y 'b' "}));
 }
 
+TEST_F(ScriptedViews, WhereANameIsLookedUp)
+{
+    frGlobalVariables->SetVariable("Left", Variant(99));
+    Run({"begin Left := 10; Memo1.Gizli := 3; FrameTyp := 5; Memo2.Flags := 3 end"});
+    EXPECT_EQ(memo1->x, 10);  // the property wins over the variable when assigning...
+    EXPECT_EQ(Get("LEFT").AsInteger(), 99);  // ...and the variable when reading
+    EXPECT_EQ(frGlobalVariables->GetVariable("Memo1.Gizli").AsInteger(), 3);  // no property: the whole name
+    EXPECT_EQ(Get("FrameTyp").AsInteger(), 5);
+    EXPECT_EQ(Get("Memo2.Flags").AsInteger(), 3);
+    EXPECT_EQ(Get("MasterData1.Flags").AsInteger(), 0);  // a band answers only its geometry and visibility
+    EXPECT_EQ(Get("clRed").AsInteger(), 0xFF);
+    EXPECT_EQ(Get("RAPORDEGERI").AsInteger(), 77);
+    EXPECT_THROW(Get("freespace"), EParserError);  // the built-in is matched in capitals only
+    frCurrentView = nullptr;
+    EXPECT_THROW(Get("clRed"), EParserError);  // no view: the report answers for every name
+    EXPECT_EQ(Get("Memo1.Width").AsInteger(), 100);
+}
+
+TEST_F(ScriptedViews, AVariableReadBeforeItIsSetStopsTheScript)
+{
+    TStringList lines(QStringList{"begin Z := Q + 1 end"}), errors;
+    frGlobalInterpreter->CompileScript(lines, lines, errors);
+    EXPECT_EQ(errors.Count(), 0);
+    EXPECT_THROW(frGlobalInterpreter->RunScript(lines), EParserError);
+    EXPECT_EQ(frGlobalVariables->IndexOf("Z"), -1);
+}
+
+TEST_F(ScriptedViews, ABandScriptOfNewPageAloneCallsNothing)
+{
+    QStringList calls;
+    report->OnUserFunction = [&](const QString& name, const Variant&, const Variant&, const Variant&, QString&) {
+        calls << name;
+    };
+    TStringList lines(QStringList{"NEWPAGE"}), errors;
+    frGlobalInterpreter->CompileScript(lines, lines, errors);
+    EXPECT_EQ(lines.ToQStringList(), QStringList{QString(QChar(3)) + "0 "});
+    frGlobalInterpreter->RunScript(lines);
+    EXPECT_TRUE(calls.isEmpty());
+}
+
 }  // namespace

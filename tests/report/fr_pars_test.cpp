@@ -72,7 +72,14 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"'a' < 'b'", 1}, NumberCase{"'10' + 1", 11},
                       // keywords under the Turkish locale, where "if" would upper-case to "İF"
                       NumberCase{"if(1, 2, 3)", 2}, NumberCase{"int(7.9) mod 4", 3},
-                      NumberCase{"not 0 and 1", 1}, NumberCase{"round(frac(1.75) * 4)", 3}));
+                      NumberCase{"not 0 and 1", 1}, NumberCase{"round(frac(1.75) * 4)", 3},
+                      // equal priorities associate from the left; comparisons after arithmetic
+                      NumberCase{"2 * 3 MOD 4", 2}, NumberCase{"12 / 4 * 3", 9}, NumberCase{"2 = 1 + 1", 1},
+                      NumberCase{"NOT 1 = 0", 1}, NumberCase{"-(2 + 3) * 2", -10}, NumberCase{"ROUND(-2.5)", -2},
+                      NumberCase{"ROUND(0.5)", 0}, NumberCase{"INT(7.9) + FRAC(0.25)", 7.25},
+                      NumberCase{".5 + ,25", 0.75}, NumberCase{"1.5 + 1,5", 3}, NumberCase{"'b' > 'a'", 1},
+                      NumberCase{"IF(-1, 1, 2)", 2}, NumberCase{"IF(1.9, 1, 2)", 1}, NumberCase{"IF('3', 1, 2)", 1},
+                      NumberCase{"COPY(12345, 2, 2) + 1", 24}));
 
 struct TextCase {
     const char* expression;
@@ -98,7 +105,11 @@ INSTANTIATE_TEST_SUITE_P(Texts, ParserTexts,
                                            TextCase{"IF(2 > 1, 'yes', 'no')", "yes"},
                                            TextCase{"IF(0, 'yes', 'no')", "no"},
                                            TextCase{"IF(1,'it''s','x')", "it's"},
-                                           TextCase{"'a (b' + 'ç'", "a (bç"}, TextCase{"STR(1.5)", "1,5"}));
+                                           TextCase{"'a (b' + 'ç'", "a (bç"}, TextCase{"STR(1.5)", "1,5"},
+                                           TextCase{"COPY('abc', 0, 2)", "ab"}, TextCase{"COPY('abc', 4, 1)", ""},
+                                           TextCase{"COPY('abc', 2, 0)", ""},
+                                           // a run of quotes collapses to one before the outer pair goes
+                                           TextCase{"'a'''", "a"}, TextCase{"STR(1/4)", "0,25"}));
 
 TEST(Parser, DateAndTimeLiterals)
 {
@@ -136,6 +147,12 @@ TEST(Parser, PostfixForms)
         {"%D'01.02.2005'", "%D'01.02.2005' "},
         {"NOT [X]", QString("[X] ") + QChar(12)},
         {"1 + 2; 3", "1 2 +"},
+        {"7 MOD 3", QString("7 3 ") + QChar(13)},
+        {"A = 1 OR B = 2", QString("A 1 B ") + QChar(4) + "=2 ="},
+        {"INT(x) <> 0", QString("x ") + QChar(6) + "0 " + QChar(3)},
+        {"[A] <= -1", QString("[A] 1 ") + QChar(9) + QChar(2)},
+        {"+[A]", QString("[A] ") + QChar(10)},
+        {"(1", "1 ("},
     };
     for (const auto& [in, out] : cases)
         EXPECT_EQ(parser.TranslateToPostfix(in), out) << in.toStdString();
@@ -161,6 +178,41 @@ TEST(Parser, FunctionsRunAtTranslationWithSourceTextArguments)
     EXPECT_DOUBLE_EQ(p.Calc("F(0)").AsDate(), EncodeDate(2005, 2, 1));
     p.functionResult = "";
     EXPECT_TRUE(p.Calc("F(0)").IsEmpty());
+}
+
+TEST(Parser, FunctionResultsAreSourceText)
+{
+    ParserUnderTest p;
+    p.functionResult = "2+3";
+    EXPECT_EQ(p.Calc("F() * 2").AsInteger(), 10);  // spliced as (2+3)
+    p.functionResult = "A";
+    EXPECT_EQ(p.Calc("F(9) + 1").AsInteger(), 2);  // a name in the answer is asked for when evaluated
+    EXPECT_EQ(p.askedNames, QStringList{"A"});
+    // COPY and IF calculate their arguments at once; a call inside them is made then.
+    p.functionResult = "'xyz'";
+    p.calls.clear();
+    EXPECT_EQ(p.Calc("COPY(F(1), 2, 1)").AsString(), "y");
+    EXPECT_EQ(p.calls, QStringList{"F|1||"});
+    // IF splices the chosen text as written: only the call of that branch is made.
+    p.calls.clear();
+    EXPECT_EQ(p.Calc("IF(0, F(1), F(2))").AsString(), "xyz");
+    EXPECT_EQ(p.calls, QStringList{"F|2||"});
+    EXPECT_THROW(p.Calc("IF('x', 1, 2)"), EConvertError);
+    EXPECT_THROW(p.Calc("COPY('abc', 1.5, 1)"), EConvertError);
+}
+
+TEST(Parser, EvaluatingPostfixAsWritten)
+{
+    ParserUnderTest p;
+    // A value handler gets the stack slot as an earlier operand left it: Q is not set by the handler,
+    // so it keeps the 2 that stood there before "+" took it.
+    EXPECT_EQ(p.Calc("1 + 2 + Q").AsInteger(), 5);
+    EXPECT_EQ(p.Calc("Q").AsString(), "");
+    // The character after a literal or a name is the blank that ends it, and is skipped unread.
+    EXPECT_EQ(p.parser.EvaluatePostfix("'ab'X'cd' +").AsString(), "abcd");
+    EXPECT_EQ(p.parser.EvaluatePostfix("A*B +").AsInteger(), 3);
+    EXPECT_EQ(p.parser.EvaluatePostfix("%t'06:00' ").AsFloat(), 0.25L);
+    EXPECT_TRUE(p.parser.EvaluatePostfix("").IsEmpty());
 }
 
 TEST(Parser, MalformedExpressionsRaiseTheParserError)
@@ -192,6 +244,9 @@ TEST(TokenReaders, BracketsQuotesAndNames)
     const BracketCase brackets[] = {
         {"[A[B]C]", 1, 7, "A[B]C"}, {"x [a']'b] y", 3, 9, "a']'b"}, {"[\"]\"]", 1, 5, "\"]\""},
         {"abc", 1, 1, ""},          {"", 1, 1, ""},
+        {"x[y]z", 2, 4, "y"},       {"['a\"b]' \"]\"]", 1, 12, "'a\"b]' \"]\""},
+        // unclosed: Stop is the last character, and the name stops before it
+        {"[abc", 1, 4, "ab"},
     };
     for (const BracketCase& c : brackets) {
         int start = c.start, stop = 0;
@@ -221,6 +276,16 @@ TEST(TokenReaders, BracketsQuotesAndNames)
     EXPECT_EQ(p2, " 'x,y' ");
     EXPECT_EQ(p3, "c");
     EXPECT_EQ(pos, 19);
+    // Texts that end too early: each reader stops at the end.
+    pos = 1;
+    EXPECT_EQ(TfrParser::GetQuotedString("'ab''", pos), "'ab''");
+    pos = 2;
+    EXPECT_EQ(TfrParser::ReadName("x\"a b+c", pos), "\"a b+c");
+    pos = 1;
+    TfrParser::SplitArguments("(a, (b)", pos, p1, p2, p3);
+    EXPECT_EQ(p1, "a");
+    EXPECT_EQ(p2, " (b)");
+    EXPECT_EQ(p3, "");
     // Parentheses count even inside quotes.
     pos = 1;
     TfrParser::SplitArguments("('a)b', 1)", pos, p1, p2, p3);

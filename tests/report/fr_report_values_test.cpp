@@ -70,6 +70,21 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"bool2", Variant(true), Word(4, 2), "", "x"},
         FormatCase{"bool3", Variant(false), Word(4, 3), "", "False"},
         FormatCase{"boolCustom", Variant(7), Word(4, 4), "Hayır;Evet", "Evet"},
+        FormatCase{"boolCustomFalse", Variant(0.0), Word(4, 4), "Hayır;Evet;Belki", "Hayır"},
+        FormatCase{"boolSplitsAtTheFirstSemicolon", Variant(1), Word(4, 4), "Hayır;Evet;Belki", "Evet;Belki"},
+        FormatCase{"boolOnlyTrueText", Variant(1), Word(4, 4), "Evet", "Evet"},
+        FormatCase{"boolOnlyTrueTextFalse", Variant(0), Word(4, 4), "Evet", ""},
+        FormatCase{"boolOfAText", Variant("abc"), Word(4, 1), "", "abc"},
+        FormatCase{"boolIndexOutOfList", Variant(1), Word(4, 5), "", "unchanged"},
+        FormatCase{"dateIndexOutOfList", Variant::FromDate(kFeb1), Word(2, 5), "", "unchanged"},
+        FormatCase{"timeCustom", Variant::FromDate(kFeb1), Word(3, 4), "hh:nn", "18:00"},
+        FormatCase{"time1", Variant::FromDate(kFeb1 - 0.5), Word(3, 1), "", "6:00:00"},
+        FormatCase{"time2", Variant::FromDate(kFeb1), Word(3, 2), "", "18:00"},
+        FormatCase{"dateOfADateText", Variant("01.02.2005"), Word(2, 1), "", "02.01.2005"},
+        FormatCase{"numberOfANumberText", Variant("1234,5"), Word(1, 3, 1, ','), "", "1.234,5"},
+        FormatCase{"numberTextUnderAnotherSeparator", Variant("1234,5"), Word(1, 1, 2, '.'), "", "1234,5"},
+        FormatCase{"numberNegativeThousands", Variant(-1234567.891), Word(1, 3, 2, ','), "", "-1.234.567,89"},
+        FormatCase{"plainTextOfAString", Variant("metin"), Word(0, 0), "", "metin"},
         FormatCase{"otherCategory", Variant(1), Word(6, 0), "", "unchanged"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -111,7 +126,15 @@ INSTANTIATE_TEST_SUITE_P(Suffixes, FormatSuffixes,
                                            SuffixCase{"time", "Tarih #tyyyy", "2005"},
                                            SuffixCase{"bool", "Var #BNo;Yes", "Yes"},
                                            SuffixCase{"boolFalse", "0 #bHayır;Evet", "Hayır"},
-                                           SuffixCase{"unknownSuffix", "Tutar #X", "1.234,50"}),
+                                           SuffixCase{"unknownSuffix", "Tutar #X", "1.234,50"},
+                                           SuffixCase{"customLastSeparatorIsDecimal", "Tutar #N#,##0.00", "1.234.50"},
+                                           SuffixCase{"leadingDigitNoSeparator", "Tutar #2", "1235"},
+                                           SuffixCase{"fixedManyDigits", "Tutar #N12,3", "1234,500"},
+                                           SuffixCase{"lastSeparatorWins", "Tutar #N1.5,1", "1234,5"},
+                                           SuffixCase{"onlyAsciiDigits", "Tutar #\u0663", "1.234,50"},
+                                           SuffixCase{"boolTrueOnly", "Var #BEvet", "Evet"},
+                                           SuffixCase{"boolTrueOnlyFalse", "0 #BEvet", ""},
+                                           SuffixCase{"dateOfAnExpression", "[Tarih] + 1 #Dd mmmm", "2 Şubat"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReportEngineTest, SpecialNames)
@@ -265,6 +288,25 @@ TEST_F(ReportEngineTest, StartUpMakesTheGlobals)
     EXPECT_NE(frProgressForm, nullptr);
     frInitEngine();  // a second start changes nothing
     EXPECT_EQ(frFunctionLibraries.size(), 1u);
+}
+
+TEST_F(ReportEngineTest, ShutDownFreesTheGlobalsAndTheEngineStartsAgain)
+{
+    frDoneEngine();
+    EXPECT_FALSE(frEngineStarted());
+    EXPECT_TRUE(frFunctionLibraries.empty());
+    EXPECT_EQ(frGlobalParser, nullptr);
+    EXPECT_EQ(frGlobalInterpreter, nullptr);
+    EXPECT_EQ(frGlobalVariables, nullptr);
+    EXPECT_EQ(frGlobalCompressor, nullptr);
+    EXPECT_EQ(frProgressForm, nullptr);
+    EXPECT_TRUE(frDateFormats.isEmpty());
+
+    frInitEngine();
+    report->InstallParserHandlers();
+    EXPECT_EQ(frFunctionLibraries.size(), 1u);
+    EXPECT_FALSE(frGlobalCompressor->Enabled);
+    EXPECT_EQ(Show("UPPERCASE('a') + FORMATFLOAT('0.0', 2)"), "A2,0");
 }
 
 }  // namespace

@@ -215,6 +215,9 @@ TEST(FindComponent, ByOwnerAndByFormDotName)
     EXPECT_EQ(frFindComponentIn(nullptr, "RaporFormu.Edit1"), edit);
     EXPECT_EQ(frFindComponentIn(nullptr, "BaskaForm.Edit1"), nullptr);
     EXPECT_EQ(frFindComponentIn(nullptr, "RaporFormu.Yok"), nullptr);
+    // names compare without regard to case
+    EXPECT_EQ(frFindComponentIn(&form, "edit1"), edit);
+    EXPECT_EQ(frFindComponentIn(nullptr, "raporformu.EDIT1"), edit);
 }
 
 TEST(ControlAtPos, APanelWithNothingUnderThePointGivesTheControlBelowIt)

@@ -62,9 +62,52 @@ TEST(ValueTable, EmptyTableAndDamagedOnes)
 TEST(ValueTable, LongNameIsRefusedNotCut)
 {
     TfrValues values;
-    values.SetName(values.Add(), QString(256, 'x'));
+    values.SetName(values.Add(), QString(255, 'x'));
+    TMemoryStream fits;
+    values.WriteBinaryData(fits);
+    EXPECT_EQ(fits.Size(), 4 + 1 + 4 + 1 + 1 + 256);
+
+    values.GetValue(0)->Field = QString(256, 'y');
     TMemoryStream s;
     EXPECT_THROW(values.WriteBinaryData(s), EStreamError);
+    EXPECT_EQ(s.Size(), 0);  // nothing half written
+}
+
+TEST(ValueTable, KindsAndTurkishNamesInTheCodePage)
+{
+    TfrValues values;
+    const int pages = values.Add();
+    values.SetName(pages, "Sayfalar");
+    values.GetValue(pages)->Typ = TfrValue::vtOther;
+    values.GetValue(pages)->OtherKind = 8;
+    const int expr = values.Add();
+    values.SetName(expr, QString::fromUtf8("Şık"));
+    values.GetValue(expr)->Typ = TfrValue::vtFRVar;
+    values.GetValue(expr)->Field = "[A] + 1";
+
+    TMemoryStream s;
+    values.WriteBinaryData(s);
+    const QByteArray expected = QByteArray("\x02\x00\x00\x00", 4) +
+                                QByteArray("\x02\x08\x00\x00\x00\x00\x00\x08", 8) + "Sayfalar" +
+                                QByteArray("\x03\x00\x00\x00\x00\x00\x07", 7) + "[A] + 1" +
+                                QByteArray("\x03\xDE\xFD\x6B", 4);
+    EXPECT_EQ(s.Data(), expected);
+
+    // Reading replaces what the table held and leaves it unsorted, in stored order.
+    TfrValues back;
+    back.SetName(back.Add(), "Eski");
+    back.SetSorted(true);
+    s.SetPosition(0);
+    back.ReadBinaryData(s);
+    EXPECT_FALSE(back.Sorted());
+    ASSERT_EQ(back.Count(), 2);
+    EXPECT_EQ(back.Name(0), "Sayfalar");
+    EXPECT_EQ(back.Name(1), QString::fromUtf8("Şık"));
+    EXPECT_EQ(back.GetValue(0)->OtherKind, 8);
+    EXPECT_EQ(back.GetValue(1)->Typ, TfrValue::vtFRVar);
+    EXPECT_EQ(back.GetValue(1)->Field, "[A] + 1");
+    EXPECT_EQ(back.FindVariable("eski"), nullptr);
+    EXPECT_EQ(back.FindVariable(QString::fromUtf8("ŞIK")), back.GetValue(1));
 }
 
 TEST(ValueTable, FindsNamesWithoutCaseSortedOrNot)

@@ -18,11 +18,15 @@ constexpr int kTurkishCharset = 162;
 // "[DATE]" shown with the custom date pattern: category date, index custom, the default decimals.
 constexpr int32_t kCustomDateFormat = 0x02040000 | 0x200 | ',';
 
+// The body's band stretches with its rich text and breaks over as many pages as the text needs.
+constexpr uint16_t kBodyBandFlags = flBandOnFirstPage | flBandOnLastPage | flStretched | flBandBreaked;
+
 struct Band {
     const char* name;
     TfrBandType type;
     int top, height;
     const char* memo;
+    uint16_t flags = flBandOnFirstPage | flBandOnLastPage;
 };
 
 struct Memo {
@@ -48,7 +52,7 @@ const Design kReport3{
     1064,
     {"ReportTitle1", btReportTitle, 44, 48, ""},
     {"PageHeader1", btPageHeader, 108, 64, ""},
-    {"ReportSummary1", btReportSummary, 188, 430, "[TOTALPAGES]"},
+    {"ReportSummary1", btReportSummary, 188, 430, "[TOTALPAGES]", kBodyBandFlags},
     {"PageFooter1", btPageFooter, 664, 28, ""},
     {{"Memo5", 40, 48, 980, 18, true, false, frtaCenter, ""}, {"Memo7", 40, 68, 980, 18, false, false, 0, ""}},
     {{"Memo3", 870, 110, 148, 18, false, true, frtaRight, "[DATE]"},
@@ -65,7 +69,7 @@ const Design kReport2{
     752,
     {"ReportTitle1", btReportTitle, 44, 28, ""},
     {"PageHeader1", btPageHeader, 88, 44, ""},
-    {"ReportSummary1", btReportSummary, 148, 430, "[TOTALPAGES]"},
+    {"ReportSummary1", btReportSummary, 148, 430, "[TOTALPAGES]", kBodyBandFlags},
     {"PageFooter1", btPageFooter, 990, 28, ""},
     {{"Memo5", 40, 48, 668, 18, true, false, frtaCenter, ""}},
     {{"Memo3", 560, 90, 148, 18, false, true, frtaRight, "[DATE]"}, {"Memo1", 40, 112, 668, 18, false, false, 0, ""}},
@@ -78,6 +82,7 @@ void AddBand(TfrPage& page, const Design& d, const Band& b)
     auto band = std::make_unique<TfrBandView>();
     band->Name = b.name;
     band->FrameTyp = b.type;
+    band->Flags = b.flags;
     band->SetBounds(0, b.top, d.pageWidth, b.height);
     if (*b.memo)
         band->Memo.Add(b.memo);

@@ -1,0 +1,753 @@
+// How a run-time band prints: its height, the break before it, the splitting of tall views over
+// pages, sub-reports, cross bands and the totals of footers.
+#include "report/fr_band.h"
+
+#include "base/exceptions.h"
+#include "base/stream.h"
+#include "report/fr_band_view.h"
+#include "report/fr_dset.h"
+#include "report/fr_globals.h"
+#include "report/fr_intrp.h"
+#include "report/fr_memo_view.h"
+#include "report/fr_pages.h"
+#include "report/fr_pars.h"
+#include "report/fr_report.h"
+#include "report/fr_strings.h"
+#include "report/fr_subreport_view.h"
+#include "report/fr_view.h"
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+namespace {
+
+bool IsDataBand(uint8_t type)
+{
+    return type == btMasterData || type == btDetailData || type == btSubDetailData;
+}
+
+// Page footers, overlays and the "None" band keep their own place; every other band goes where the
+// page has got to.
+bool IsPlaced(uint8_t type)
+{
+    return type != btPageFooter && type != btOverlay && type != btNone;
+}
+
+bool Cancelled()
+{
+    return frMasterReport != nullptr && frMasterReport->Terminated;
+}
+
+TfrStretcheable* Stretchable(TfrView* view)
+{
+    return dynamic_cast<TfrStretcheable*>(view);
+}
+
+QString ExceptionText(const std::exception& e)
+{
+    if (const auto* own = dynamic_cast<const Exception*>(&e))
+        return own->Message();
+    return QString::fromUtf8(e.what());
+}
+
+// Views printed so far; a pass of sub-reports that prints none on a fresh page cannot get further.
+int printedViews = 0;
+// Set while the sub-reports of a band must print what waits even though it does not fit.
+bool forceFit = false;
+
+TStream& CurrentPageStream()
+{
+    return *frMasterReport->EMFPages.Pages(frCurrentPageNo).Stream;
+}
+
+void NotifyListeners(TfrView* printed)
+{
+    for (TfrView* listener : frListeningViews)
+        listener->ViewPrinted(printed);
+}
+
+}  // namespace
+
+void TfrBand::SetDataSetName(const QString& text)
+{
+    if (BandType == btGroupHeader) {
+        GroupCondition = text;
+        return;
+    }
+    if (OwnsDataSet && DataSet != nullptr) {
+        DataSet->Exit();
+        delete DataSet;
+    }
+    DataSet = nullptr;
+    OwnsDataSet = false;
+    if (!text.isEmpty() && !text.contains(QLatin1Char(';')))
+        frResolveDataSet(text, DataSet, OwnsDataSet);
+    if (BandType == btMasterData && DataSet == nullptr && frCurrentReport != nullptr &&
+        frCurrentReport->ReportType == rtSimple && frCurrentReport->Dataset != nullptr) {
+        DataSet = frCurrentReport->Dataset;
+        DataSet->Init();
+    }
+}
+
+bool TfrBand::Draw()
+{
+    TfrPage& page = *Parent;
+    frCurrentView = View;
+    frCurrentBand = frAggregateBand = this;
+    MeasuredHeight = -1;
+    PageBreakRequested = ColumnBreakRequested = false;
+    movedDown_ = false;
+    bool result = false;
+    try {
+        if (frCurrentReport != nullptr && frCurrentReport->OnBeginBand)
+            frCurrentReport->OnBeginBand(this);
+        if (Script.Count() > 0 && frGlobalInterpreter != nullptr)
+            frGlobalInterpreter->RunScript(Script);
+        if (PageBreakRequested) {
+            page.ActiveColumn = page.Columns - 1;
+            page.NewColumn(this);
+            movedDown_ = true;
+        }
+        if (ColumnBreakRequested) {
+            page.NewColumn(this);
+            movedDown_ = true;
+        }
+        if (Visible) {
+            if (BandType == btColumnHeader)
+                page.ColumnTopY = page.NextY;
+            if (BandType == btPageFooter)
+                Y = page.BottomLimitY;
+            if (!Objects.isEmpty()) {
+                if (IsPlaced(BandType) && NeededHeight() + page.NextY > page.BottomLimitY && !MayBreak) {
+                    result = true;
+                    if (page.Skip) {
+                        if (!forceFit)
+                            return true;
+                        forceFit = false;  // only the band that waits, not every band after it
+                    }
+                    // A band that did not fit on a fresh page would not fit on the next one either.
+                    if (!movedDown_ && !page.StartingPage) {
+                        Overflows(0, 10000, false);
+                        movedDown_ = true;
+                    }
+                }
+                BandDone = true;
+                if (IsDataBand(BandType) && DataSet != nullptr && Next != nullptr && Next->DataSet == nullptr) {
+                    // The bands behind a data band that have no data of their own print with its record.
+                    for (TfrBand* b = this; b != nullptr; b = b->Next) {
+                        if (b != this && b->DataSet != nullptr)
+                            break;
+                        b->PlaceAndPrint();
+                    }
+                } else {
+                    PlaceAndPrint();
+                    if (!IsDataBand(BandType) && BandType != btGroupHeader && BreakAfter)
+                        page.NewPage();
+                }
+                result = !BandDone;
+            }
+        } else if (IsDataBand(BandType)) {
+            page.DoAggregate({btPageFooter, btMasterFooter, btDetailFooter, btSubDetailFooter, btGroupFooter,
+                              btReportSummary});
+        }
+        if (!KeepTotals &&
+            (BandType != btPageFooter || frCurrentPageNo == frMasterReport->EMFPages.Count() - 1))
+            InitValues();
+        if (frCurrentReport != nullptr && frCurrentReport->OnEndBand)
+            frCurrentReport->OnEndBand(this);
+    } catch (const std::exception& e) {
+        ReportError(ExceptionText(e));
+        return false;
+    }
+    return result;
+}
+
+int TfrBand::NeededHeight()
+{
+    if (IsDataBand(BandType) && Next != nullptr && Next->DataSet == nullptr) {
+        int height = 0;
+        for (TfrBand* b = this; b != nullptr; b = b->Next) {
+            if (b != this && b->DataSet != nullptr)
+                break;
+            height += b->MeasureHeight();
+        }
+        return height;
+    }
+    MeasuredHeight = DY;
+    return Stretched ? MeasureHeight() : DY;
+}
+
+TfrBand* TfrBand::CrossBand(uint8_t type) const
+{
+    return Parent->Bands[type];
+}
+
+int TfrBand::MeasureHeight()
+{
+    int height = 0;
+    if (SharesCrossViews() && BandType != btPageFooter) {
+        TfrPage& page = *Parent;
+        page.ColumnCounter = 1;
+        if (frCurrentReport != nullptr && frCurrentReport->OnBeginColumn)
+            frCurrentReport->OnBeginColumn(this);
+        height = ViewsHeight(false);
+        TfrBand* data = CrossBand(btCrossData);
+        if (page.BandHasObjects(data)) {
+            TfrDataset* columns = data->DataSet != nullptr ? data->DataSet : ColumnDataSet;
+            if (columns != nullptr) {
+                for (columns->First(); !columns->Eof() && !Cancelled(); columns->Next()) {
+                    int width = 0;
+                    if (frCurrentReport != nullptr && frCurrentReport->OnPrintColumn)
+                        frCurrentReport->OnPrintColumn(page.ColumnCounter, width);
+                    height = std::max(height, ViewsHeight(true));
+                    ++page.ColumnCounter;
+                }
+            }
+        }
+    } else {
+        height = ViewsHeight(false);
+    }
+    MeasuredHeight = height;
+    return height;
+}
+
+int TfrBand::ViewsHeight(bool allViews)
+{
+    frCurrentBand = frAggregateBand = this;
+    int height = DY;
+    for (TfrView* v : Objects) {
+        v->DesignDY = v->dy;
+        TfrStretcheable* s = Stretchable(v);
+        if (s == nullptr || !(allViews || v->Parent == this))
+            continue;
+        height = std::max(height, s->ContentHeight() + v->y);
+        if (allViews)
+            s->PartMode = 0;
+    }
+    return height;
+}
+
+void TfrBand::GrowViews(int height)
+{
+    for (TfrView* v : Objects) {
+        if ((Stretchable(v) != nullptr || v->ObjectType == gtLine) && (v->Flags & flStretched))
+            v->dy = height - v->y;
+    }
+}
+
+void TfrBand::ResetViewHeights()
+{
+    for (TfrView* v : Objects)
+        v->dy = v->DesignDY;
+}
+
+void TfrBand::PlaceAndPrint()
+{
+    if (Objects.isEmpty())
+        return;
+    TfrPage& page = *Parent;
+    const int keptY = Y;
+    const bool placed = IsPlaced(BandType);
+    const bool mayMove = placed && !movedDown_ && !page.StartingPage;
+    if (placed)
+        Y = page.NextY;
+    bool stopped = false;
+    if (Stretched) {
+        if (MeasuredHeight < 0)
+            MeasureHeight();
+        int height = MeasuredHeight;
+        if (height > DY)
+            GrowViews(height);
+        UsedDY = height;
+        if (!MayBreak && mayMove) {
+            Overflows(Y, height, false);
+            Y = page.NextY;
+        }
+        if (MayBreak) {
+            PrintSplit();
+            height = 0;
+        } else {
+            stopped = PrintAllViews();
+            if (SharesCrossViews())
+                PrintCrossTable();
+        }
+        ResetViewHeights();
+        if (!stopped && placed)
+            page.NextY += height;
+    } else {
+        if (!MayBreak && mayMove) {
+            Overflows(Y, DY, false);
+            Y = page.NextY;
+        }
+        if (MayBreak) {
+            UsedDY = MeasuredHeight < 0 ? DY : MeasuredHeight;
+            PrintSplit();
+        } else {
+            stopped = PrintAllViews();
+            if (SharesCrossViews())
+                PrintCrossTable();
+            if (placed && !stopped)
+                page.NextY += DY;
+        }
+    }
+    Y = keptY;
+    movedDown_ = false;
+    if (IsDataBand(BandType))
+        page.DoAggregate({btPageFooter, btMasterFooter, btDetailFooter, btSubDetailFooter, btGroupFooter,
+                          btReportSummary});
+}
+
+bool TfrBand::Overflows(int y, int dy, bool testOnly)
+{
+    TfrPage& page = *Parent;
+    const TfrBand* columnFooter = page.Bands[btColumnFooter];
+    if (y + dy + (columnFooter != nullptr ? columnFooter->DY : 0) <= page.BottomLimitY)
+        return false;
+    if (!testOnly)
+        page.NewColumn(this);
+    return true;
+}
+
+bool TfrBand::PrintAllViews()
+{
+    for (int i = 0; i < Objects.size(); ++i) {
+        TfrView* v = Objects[i];
+        if (v->ObjectType == gtSubReport) {
+            FirstSubReport = i;
+            SetUpSubReports();
+            DrawSubReports();
+            return true;
+        }
+        PrintOneView(v);
+        if (Cancelled())
+            return false;
+    }
+    return false;
+}
+
+void TfrBand::PrintOneView(TfrView* view)
+{
+    frCurrentPage = Parent;
+    frCurrentBand = frAggregateBand = this;
+    if (view->Parent != this || frMeasureOnly)
+        return;
+    PrintViewAt(view, Parent->ColumnX - Parent->LeftMargin(), Y);
+}
+
+void TfrBand::PrintViewAt(TfrView* view, int dx, int dy)
+{
+    TfrStretcheable* s = Stretchable(view);
+    const uint8_t partMode = s != nullptr ? s->PartMode : 0;
+    frCurrentView = view;
+    view->x += dx;
+    view->y += dy;
+    try {
+        view->Print(CurrentPageStream());
+    } catch (const std::exception& e) {
+        view->x -= dx;
+        view->y -= dy;
+        if (s != nullptr)
+            s->PartMode = 0;
+        ReportError(ExceptionText(e));
+        return;
+    }
+    view->x -= dx;
+    view->y -= dy;
+    ++printedViews;
+    if (view->ObjectType == gtMemo && (partMode == 0 || partMode == 2))
+        NotifyListeners(view);
+}
+
+void TfrBand::PrintSplit()
+{
+    TfrPage& page = *Parent;
+    struct Part {
+        TfrView* view;
+        TRect design;           // x, y, dx, dy as designed
+        bool continuing = false;  // its first part is printed, the rest waits
+        int lastNeed = INT_MAX;   // height of the rest when it last overran a page
+    };
+    std::vector<Part> parts;
+    parts.reserve(static_cast<size_t>(Objects.size()));
+    for (TfrView* v : Objects) {
+        v->Selected = true;
+        parts.push_back({v, TRect{v->x, v->y, v->dx, v->dy}});
+    }
+    const TfrBand* columnFooter = page.Bands[btColumnFooter];
+    const int footerDY = columnFooter != nullptr ? columnFooter->DY : 0;
+
+    if (!Overflows(Y, UsedDY, true)) {
+        PrintAllViews();
+    } else {
+        for (TfrView* v : Objects) {
+            TfrStretcheable* s = Stretchable(v);
+            if (s == nullptr)
+                continue;
+            s->PrintedHeight = 0;
+            // measuring starts the view's text from its beginning; a memo prints its wrapped lines
+            s->ContentHeight();
+            if (v->ObjectType == gtMemo && frScratchMemo != nullptr)
+                v->OutLines.Assign(*frScratchMemo);
+        }
+        int maxY = 0;
+        for (;;) {
+            int limit = page.BottomLimitY - footerDY - Y - 2;
+            // No room at all below the headers: what waits is printed in one piece rather than
+            // asking for pages without end.
+            if (limit <= 0)
+                limit = INT_MAX / 4;
+            maxY = 0;
+            for (Part& part : parts) {
+                TfrView* v = part.view;
+                if (!v->Selected)
+                    continue;
+                TfrStretcheable* s = Stretchable(v);
+                if (!part.continuing) {
+                    v->y = std::max(v->y, 0);
+                    if (v->y >= limit)
+                        continue;
+                    if (v->y + v->dy < limit || (s == nullptr && v->y == 0)) {
+                        // fits, or cannot be split and would not fit on any page
+                        maxY = std::max(maxY, v->y + v->dy);
+                        PrintOneView(v);
+                        v->Selected = false;
+                    } else if (s != nullptr) {
+                        const int keptDY = v->dy;
+                        v->dy = limit - v->y + 1;
+                        s->PrintedHeight += v->dy;
+                        if (s->MinHeight() < v->dy) {
+                            s->PartMode = 3;
+                            PrintOneView(v);
+                        }
+                        v->dy = keptDY;
+                        part.continuing = true;
+                    } else {
+                        v->y = limit;
+                    }
+                    continue;
+                }
+                const int keptY = v->y, keptDY = v->dy;
+                auto printPart = [&](int height, int counted) {
+                    v->y = 0;
+                    v->dy = height;
+                    s->PrintedHeight += counted;
+                    s->PartMode = 3;
+                    PrintOneView(v);
+                    v->y = keptY;
+                    v->dy = keptDY;
+                };
+                if (v->y + v->dy >= limit) {
+                    printPart(limit, limit);
+                    continue;
+                }
+                // The last part is as tall as the text left, which may be more than the rest of the
+                // view's rectangle: lines never split, so every page may have left a little room.
+                if (!s->AllPrinted()) {
+                    const int need = s->UnprintedHeight() + 2 * v->GapY + 1;
+                    if (need > limit && need < part.lastNeed) {
+                        part.lastNeed = need;
+                        printPart(limit, limit);
+                        continue;
+                    }
+                    maxY = std::max(maxY, need);
+                    printPart(need, need - 1);
+                }
+                ShiftObjectsBelow(v, s->PrintedHeight - v->dy);
+                v->Selected = false;
+            }
+            for (TfrView* v : Objects)
+                v->y -= limit;
+            const bool waiting = std::any_of(Objects.begin(), Objects.end(), [](TfrView* v) { return v->Selected; });
+            if (!waiting || Cancelled())
+                break;
+            Overflows(Y, 10000, false);
+            Y = page.NextY;
+        }
+        UsedDY = maxY;
+    }
+    for (const Part& part : parts) {
+        part.view->x = part.design.Left;
+        part.view->y = part.design.Top;
+        part.view->dx = part.design.Right;
+        part.view->dy = part.design.Bottom;
+        part.view->Selected = false;
+    }
+    page.NextY += UsedDY;
+}
+
+void TfrBand::ShiftObjectsBelow(TfrView* view, int delta)
+{
+    for (TfrView* v : Objects) {
+        if (v != view && v->y > view->y + view->dy && v->x >= view->x && v->x <= view->x + view->dx)
+            v->y += delta;
+    }
+}
+
+void TfrBand::SetUpSubReports()
+{
+    TfrPage& parent = *Parent;
+    const size_t count = static_cast<size_t>(std::max(static_cast<int>(Objects.size()) - FirstSubReport, 0));
+    SubReportDone.assign(count, true);
+    subPages_.assign(count, nullptr);
+    for (int i = FirstSubReport; i < Objects.size(); ++i) {
+        auto* view = dynamic_cast<TfrSubReportView*>(Objects[i]);
+        if (view == nullptr || frCurrentReport == nullptr || view->PageIndex < 0 ||
+            view->PageIndex >= frCurrentReport->Pages.Count())
+            continue;
+        TfrPage& page = frCurrentReport->Pages.Pages(view->PageIndex);
+        // A page that holds itself, directly or through others, is printed once and not again inside.
+        if (&page == &parent || !page.List.empty() || !page.BandsBuilt)
+            continue;
+        page.Mode = 1;
+        page.FormPage();
+        page.NextY = view->y + Y;
+        page.BottomLimitY = parent.BottomLimitY;
+        page.ColumnX = parent.ColumnX + view->x;
+        page.Columns = 1;
+        page.NextStep = 0;
+        const auto k = static_cast<size_t>(i - FirstSubReport);
+        subPages_[k] = &page;
+        SubReportDone[k] = false;
+    }
+    parent.WaitingBand = nullptr;
+}
+
+bool TfrBand::DrawSubReports()
+{
+    TfrPage& parent = *Parent;
+    const size_t count = subPages_.size();
+    bool fresh = false;
+    int maxY = parent.NextY;
+    for (;;) {
+        if (!BandDone) {
+            // a pass after a new page: the sub-reports go on from its top
+            fresh = true;
+            for (size_t k = 0; k < count; ++k) {
+                if (!SubReportDone[k]) {
+                    subPages_[k]->NextY = parent.NextY;
+                    subPages_[k]->BottomLimitY = parent.BottomLimitY;
+                }
+            }
+        }
+        BandDone = true;
+        maxY = parent.NextY;
+        const int printedBefore = printedViews;
+        auto playAll = [&] {
+            for (size_t k = 0; k < count; ++k) {
+                if (SubReportDone[k])
+                    continue;
+                if (subPages_[k]->PlayRecList()) {
+                    BandDone = false;
+                } else {
+                    SubReportDone[k] = true;
+                    maxY = std::max(maxY, subPages_[k]->NextY);
+                }
+            }
+        };
+        playAll();
+        if (!BandDone && fresh && printedViews == printedBefore && !Cancelled()) {
+            // Nothing fitted on an empty page: what waits is printed as it is.
+            const bool keptForce = forceFit;
+            forceFit = true;
+            BandDone = true;
+            playAll();
+            forceFit = keptForce;
+        }
+        if (BandDone || Cancelled())
+            break;
+        if (parent.Skip) {
+            parent.WaitingBand = this;
+            return true;
+        }
+        parent.NewPage();
+    }
+    for (TfrPage* page : subPages_) {
+        if (page != nullptr)
+            page->ClearRecList();
+    }
+    subPages_.clear();
+    parent.NextY = maxY;
+    parent.WaitingBand = nullptr;
+    return false;
+}
+
+bool TfrBand::SharesCrossViews() const
+{
+    return std::any_of(Objects.begin(), Objects.end(), [this](const TfrView* v) { return v->Parent != this; });
+}
+
+void TfrBand::PrintCrossTable()
+{
+    if (BandType == btPageFooter)
+        return;
+    TfrPage& page = *Parent;
+    page.ColumnCounter = 1;
+    const int startPageNo = frCurrentPageNo;
+    struct CrossScope {
+        CrossScope() { frDrawingCross = true; }
+        ~CrossScope() { frDrawingCross = false; }
+    } scope;
+    if (frCurrentReport != nullptr && frCurrentReport->OnBeginColumn)
+        frCurrentReport->OnBeginColumn(this);
+    TfrBand* header = CrossBand(btCrossHeader);
+    TfrBand* data = CrossBand(btCrossData);
+    TfrBand* footer = CrossBand(btCrossFooter);
+    int x = 0;
+    if (page.BandHasObjects(header)) {
+        PrintCrossSlice(header, header->X);
+        x = header->X + header->DX;
+    }
+    if (page.BandHasObjects(data)) {
+        if (x == 0)
+            x = data->X;
+        TfrDataset* columns = data->DataSet != nullptr ? data->DataSet : ColumnDataSet;
+        if (columns != nullptr) {
+            for (columns->First(); !columns->Eof() && !Cancelled(); columns->Next()) {
+                int width = data->DX;
+                if (frCurrentReport != nullptr && frCurrentReport->OnPrintColumn)
+                    frCurrentReport->OnPrintColumn(page.ColumnCounter, width);
+                CrossPageWidthCheck(x, width, startPageNo);
+                PrintCrossSlice(data, x);
+                if (IsDataBand(BandType)) {
+                    page.DoAggregate({btPageFooter, btMasterFooter, btDetailFooter, btSubDetailFooter,
+                                      btGroupFooter, btCrossFooter, btReportSummary});
+                }
+                x += width;
+                ++page.ColumnCounter;
+            }
+        }
+    }
+    if (page.BandHasObjects(footer)) {
+        if (x == 0)
+            x = footer->X;
+        CrossPageWidthCheck(x, footer->DX, startPageNo);
+        frAggregateBand = footer;
+        PrintCrossSlice(footer, x);
+        footer->InitValues();
+    }
+    frCurrentPageNo = startPageNo;
+    frCurrentBand = frAggregateBand = this;
+}
+
+void TfrBand::CrossPageWidthCheck(int& x, int width, int startPageNo)
+{
+    TfrPage& page = *Parent;
+    if (x + width <= page.RightMargin())
+        return;
+    x = page.LeftMargin();
+    ++frCurrentPageNo;
+    TfrEMFPages& pages = frMasterReport->EMFPages;
+    if (frCurrentPageNo >= pages.Count()) {
+        pages.Add(page);
+        const int keptY = page.NextY;
+        page.NextY = page.TopMargin();
+        const bool keptStarting = page.StartingPage;
+        page.StartingPage = true;
+        page.ShowBand(page.Bands[btOverlay]);
+        TfrBand* pageHeader = page.Bands[btPageHeader];
+        if (startPageNo != 0 || (pageHeader->Flags & flBandOnFirstPage))
+            page.ShowBand(pageHeader);
+        page.StartingPage = keptStarting;
+        page.NextY = keptY;
+        if (frCurrentReport != nullptr)
+            frCurrentReport->UpdateProgress(frCurrentPageNo + 1);
+    }
+    frCurrentBand = this;
+    TfrBand* header = CrossBand(btCrossHeader);
+    if (page.BandHasObjects(header) && (header->Flags & flBandRepeatHeader)) {
+        PrintCrossSlice(header, page.LeftMargin());
+        x = page.LeftMargin() + header->DX;
+    }
+}
+
+void TfrBand::PrintCrossSlice(TfrBand* crossBand, int x)
+{
+    if (frMeasureOnly)
+        return;
+    for (TfrView* v : crossBand->Objects) {
+        if (!Objects.contains(v))
+            continue;
+        frCurrentPage = Parent;
+        frCurrentBand = this;
+        v->Parent = this;
+        PrintViewAt(v, x, Y);
+        v->Parent = crossBand;
+        if (Cancelled())
+            return;
+    }
+}
+
+void TfrBand::InitValues()
+{
+    if (BandType == btGroupHeader) {
+        for (TfrBand* b = this; b != nullptr; b = b->Next) {
+            if (b->FooterBand != nullptr) {
+                b->FooterBand->Values.Clear();
+                b->FooterBand->Count = 0;
+            }
+            TfrBand* keptBand = frCurrentBand;
+            frCurrentBand = b;
+            b->GroupStartValue = b->GroupCondition.isEmpty() || frGlobalParser == nullptr
+                                     ? Variant()
+                                     : frGlobalParser->Calc(b->GroupCondition);
+            frCurrentBand = keptBand;
+        }
+        return;
+    }
+    Values.Clear();
+    Count = 0;
+}
+
+void TfrBand::DoAggregate()
+{
+    ResetAggregateMarks();
+    TfrBand* keptAggregate = frAggregateBand;
+    TfrView* keptView = frCurrentView;
+    const bool keptVisible = Visible;
+    struct Restore {
+        TfrBand* band;
+        TfrBand* aggregate;
+        TfrView* view;
+        bool visible;
+        ~Restore()
+        {
+            band->Visible = visible;
+            frAggregateBand = aggregate;
+            frCurrentView = view;
+        }
+    } restore{this, keptAggregate, keptView, keptVisible};
+    // Hidden while it accumulates: the aggregate functions count instead of answering, and user
+    // functions are not called.
+    Visible = false;
+    frAggregateBand = this;
+    for (TfrView* v : Objects) {
+        if (v->ObjectType != gtMemo)
+            continue;
+        frCurrentView = v;
+        static_cast<TfrMemoView*>(v)->ExpandVariables();
+    }
+    ++Count;
+}
+
+void TfrBand::ReportError(const QString& message)
+{
+    // The first failure is the one to tell; what fails after it follows from it.
+    if (!frErrorFlag) {
+        QString text = frLoadStr(frRes_CalcError);
+        if (frCurrentView != nullptr) {
+            for (int i = 0; i < frCurrentView->Memo.Count(); ++i)
+                text += QLatin1Char('\r') + frCurrentView->Memo[i];
+        }
+        text += QLatin1Char('\r') + frLoadStr(frRes_ReportColon) + QLatin1Char(' ') +
+                (frCurrentReport != nullptr ? frCurrentReport->objectName() : QString());
+        const TfrBand* band = frCurrentView != nullptr && frCurrentView->Parent != nullptr ? frCurrentView->Parent : this;
+        text += QLatin1Char('\r') + frLoadStr(frRes_BandColon) + QLatin1Char(' ') + frBandTypeNames.value(band->BandType);
+        if (!message.isEmpty())
+            text += QLatin1Char('\r') + message;
+        frErrorText = text;
+        frErrorFlag = true;
+    }
+    if (frMasterReport != nullptr)
+        frMasterReport->Terminated = true;
+}
