@@ -168,6 +168,8 @@ TEST_F(BandStructure, CrossColumnsRunRightAndOntoTheNextPageWithTheirHeaderRepea
     AddMemo(110, 100, 60, 16, {"Başlık"});
     AddCrossBand(btCrossData, 200, 100, 48, "8");
     AddMemo(210, 100, 60, 16, {"Sütun [COLUMN#]"});
+    AddCrossBand(btCrossFooter, 650, 80);
+    AddMemo(660, 100, 60, 16, {"Toplam [SUM([COLUMN#])]"});
     ASSERT_TRUE(Prepare());
     ASSERT_EQ(PageCount(), 2);
     // the header stands at its own place, the columns follow it 100 apart while they fit in 734;
@@ -178,8 +180,12 @@ TEST_F(BandStructure, CrossColumnsRunRightAndOntoTheNextPageWithTheirHeaderRepea
     EXPECT_EQ(XsOf(1, "Sütun"), (QList<int>{108, 208, 308, 108, 208, 308}));
     EXPECT_EQ(MemoTexts(0).mid(0, 3), (QStringList{"Satır 1", "Başlık", "Sütun 1"}));
     EXPECT_EQ(MemoTexts(1).mid(0, 4), (QStringList{"Başlık", "Sütun 6", "Sütun 7", "Sütun 8"}));
+    // the footer closes each line behind its last column, with the line's total of 1 to 8
+    EXPECT_EQ(XsOf(1, "Toplam"), (QList<int>{408, 408}));
+    EXPECT_EQ(MemoTexts(1).mid(4, 1), QStringList{"Toplam 36"});
+    EXPECT_TRUE(XsOf(0, "Toplam").isEmpty());
     // each record's columns stand on its own line, on both pages
     const auto second = Printed(1);
     EXPECT_EQ(second[0].y, kTop);
-    EXPECT_EQ(second[4].y, kTop + 40);
+    EXPECT_EQ(second[5].y, kTop + 40);
 }
