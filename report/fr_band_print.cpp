@@ -250,6 +250,8 @@ void TfrBand::PlaceAndPrint()
     const int keptY = Y;
     const bool placed = IsPlaced(BandType);
     const bool mayMove = placed && !movedDown_ && !page.StartingPage;
+    // Splitting starts pages; a band that prints while a page starts or ends must not.
+    const bool split = MayBreak && placed && !page.StartingPage;
     if (placed)
         Y = page.NextY;
     bool stopped = false;
@@ -260,11 +262,11 @@ void TfrBand::PlaceAndPrint()
         if (height > DY)
             GrowViews(height);
         UsedDY = height;
-        if (!MayBreak && mayMove) {
+        if (!split && mayMove) {
             Overflows(Y, height, false);
             Y = page.NextY;
         }
-        if (MayBreak) {
+        if (split) {
             PrintSplit();
             height = 0;
         } else {
@@ -276,11 +278,11 @@ void TfrBand::PlaceAndPrint()
         if (!stopped && placed)
             page.NextY += height;
     } else {
-        if (!MayBreak && mayMove) {
+        if (!split && mayMove) {
             Overflows(Y, DY, false);
             Y = page.NextY;
         }
-        if (MayBreak) {
+        if (split) {
             UsedDY = MeasuredHeight < 0 ? DY : MeasuredHeight;
             PrintSplit();
         } else {

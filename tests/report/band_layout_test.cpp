@@ -316,3 +316,23 @@ TEST_F(BandLayout, InvisibleDataBandCountsIntoFootersOnlyWhereAskedTo)
         EXPECT_EQ(MemoTexts(0), QStringList{c.expected}) << c.footer;
     }
 }
+
+TEST_F(BandLayout, HeadersMarkedToRepeatStartEveryPageAndOverlaysStandOnEach)
+{
+    AddBand(btOverlay, 500, 20);
+    AddMemo(300, 505, 100, 16, {"TASLAK"});
+    AddBand(btMasterHeader, 60, 30, 48 | flBandRepeatHeader);
+    AddMemo(20, 62, 200, 16, {"Sütunlar"});
+    AddBand(btMasterData, 100, 50, 48, "45");
+    AddMemo(20, 100, 200, 16, {"Kayıt [LINE#]"});
+    ASSERT_TRUE(Prepare());
+    // under a 30-high header, 20 records of 50 fit from 48 down to 1053
+    ASSERT_EQ(PageCount(), 3);
+    for (int page = 0; page < 3; ++page) {
+        EXPECT_EQ(TopsOf(page, "Sütunlar"), QList<int>{kTop + 2}) << page + 1;
+        EXPECT_EQ(TopsOf(page, "TASLAK"), QList<int>{505}) << page + 1;
+        EXPECT_EQ(TopsOf(page, "Kayıt").first(), kTop + 30) << page + 1;
+    }
+    EXPECT_EQ(TopsOf(0, "Kayıt").size(), 20);
+    EXPECT_EQ(MemoTexts(1)[2], "Kayıt 21");
+}

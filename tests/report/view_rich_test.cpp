@@ -6,7 +6,6 @@
 #include "report/fr_utils.h"
 
 #include <QImage>
-#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -60,6 +59,16 @@ protected:
         back.LoadFromStream(page);
         EXPECT_EQ(page.Position(), page.Size());
         return back.RichEdit->document()->toPlainText();
+    }
+
+    // Width of a text in a font of `pixels` on the 96-dpi measuring canvas.
+    static int ScreenWidth(const QString& face, int pixels, const QString& text)
+    {
+        TCanvas& c = frMeasureCanvas();
+        TFont font;
+        font.Name = face;
+        c.SetFont(font, -pixels);
+        return c.TextWidth(text);
     }
 
     int oldMode_ = 0;
@@ -127,25 +136,6 @@ TEST_F(RichViewTest, ContentHeightIsTheLeastHeightThatHoldsTheText)
     const int length = TRichPageFormatter::TextLength(doc);
     EXPECT_EQ(TRichPageFormatter::FitEndUncached(doc, 0, 350, h, screen), length);
     EXPECT_LT(TRichPageFormatter::FitEndUncached(doc, 0, 350, h - 1, screen), length);
-}
-
-TEST_F(RichViewTest, APrinterLaysTheTextOutAtItsRealSize)
-{
-    auto view = MakeView(ReportLines(30).mid(0, 10), 350);
-    const QTextDocument& doc = *view->RichEdit->document();
-    const QPaintDevice* screen = frMeasureCanvas().Device();
-    QImage printer(10, 10, QImage::Format_RGB32);
-    printer.setDotsPerMeterX(47244);  // 1200 dots per inch
-    printer.setDotsPerMeterY(47244);
-    const double scale = 1200.0 / 96.0;
-    // the height and width that hold the first five lines on the screen hold about as many on paper
-    const int five = doc.findBlockByNumber(5).position();
-    int height = 1;
-    while (TRichPageFormatter::FitEndUncached(doc, 0, 10000, height, screen) < five)
-        ++height;
-    const int onPaper = TRichPageFormatter::FitEndUncached(doc, 0, 10000 * scale, height * scale, &printer);
-    EXPECT_GE(onPaper, doc.findBlockByNumber(4).position());
-    EXPECT_LE(onPaper, doc.findBlockByNumber(6).position());
 }
 
 TEST_F(RichViewTest, EmptyTextHasNoDataAndHeightEight)
@@ -232,6 +222,28 @@ TEST_F(RichViewTest, CopyKeepsTheFormatting)
     QTextCursor c(b.RichEdit->document());
     c.setPosition(2);
     EXPECT_TRUE(c.charFormat().font().bold());
+}
+
+TEST_F(RichViewTest, OnAPrinterTheTextIsLaidOutAtTheDevicesResolution)
+{
+    TfrRichView view;
+    view.SetBounds(20, 30, 300, 100);
+    view.RichEdit->SetFontSpec("Courier New", -16);
+    view.RichEdit->SetLines({"Birinci satır"});
+    // a 192-dpi device: twice the screen's pixels
+    TTextRunRecorder rec(1600, 1200, 192);
+    {
+        TCanvas canvas(&rec);
+        view.ToPrinter = true;
+        view.ScaleX = view.ScaleY = 2;
+        view.Draw(canvas);
+    }
+    ASSERT_EQ(rec.Runs().size(), 1u);
+    EXPECT_EQ(rec.Runs()[0].Text, "Birinci satır");
+    EXPECT_EQ(rec.Runs()[0].Bounds.left(), 40);
+    EXPECT_NEAR(rec.Runs()[0].Bounds.top(), 60, 1);
+    // the 12-point text is twice as wide as on the screen
+    EXPECT_NEAR(rec.Runs()[0].Bounds.width(), 2 * ScreenWidth("Courier New", 16, "Birinci satır"), 2);
 }
 
 }  // namespace
