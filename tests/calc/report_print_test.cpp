@@ -4,6 +4,7 @@
 #include "base/text_run_recorder.h"
 #include "base/string_grid.h"
 #include "report/fr_memo_view.h"
+#include "report/fr_progr.h"
 #include "report/fr_report.h"
 #include "report/fr_rich.h"
 #include "report/fr_view_form.h"
@@ -296,4 +297,27 @@ TEST_F(CalculatorPrinting, ACalculatorsReportPrintsItsPagesToTheChosenOutput)
     Printer().SetOutputFileName(QString());
     report->OnProgress = nullptr;
     EXPECT_EQ(PdfPageSizes(pdf), (std::vector<QSize>{{595, 842}, {595, 842}}));
+}
+
+TEST_F(CalculatorPrinting, CancellingTheBuildShowsThePagesBuiltSoFar)
+{
+    QStringList lines;
+    for (int i = 1; i <= 3000; ++i)
+        lines << QString(" %1. satır").arg(i, 4);
+    Pane("RichEdit14")->SetLines(lines);
+    const int whole = Print("SpeedButton6").pages;
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [&] {
+        TfrProgressForm& progress = frGetProgressForm();
+        if (progress.isVisible() && progress.Label1->text().endsWith("  3")) {
+            progress.Button1->click();
+            cancel.stop();
+        }
+    });
+    cancel.start(0);
+    const Preview cut = Print("SpeedButton6");
+    EXPECT_TRUE(cut.shown);
+    EXPECT_GE(cut.pages, 1);
+    EXPECT_LT(cut.pages, whole);
+    EXPECT_TRUE(TestDialogs().shown.empty());
 }

@@ -122,3 +122,12 @@ TEST_F(ReportShowing, PagesLentToTheWindowComeBackWhole)
     host->ReturnPreparedPages(std::move(held));
     EXPECT_EQ(report->EMFPages.Count(), 2);
 }
+
+TEST_F(ReportShowing, AReportThatBuildsNoPageShowsNothing)
+{
+    report->ShowProgress = false;
+    report->ShowReport();
+    EXPECT_EQ(report->EMFPages.Count(), 0);
+    EXPECT_EQ(ShownPreview(), nullptr);
+    EXPECT_TRUE(TestDialogs().shown.empty());
+}
