@@ -1,4 +1,5 @@
 #include "base/numbers.h"
+#include "base/printer.h"
 #include "base/rich_edit.h"
 #include "base/text_run_recorder.h"
 #include "base/string_grid.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDate>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -272,4 +274,26 @@ TEST_F(CalculatorPrinting, AFailedBuildShowsItsErrorOnceAndNoPreview)
     EXPECT_EQ(TestDialogs().shown[0].caption, "Error");
     EXPECT_EQ(TestDialogs().shown[0].icon, DialogService::Error);
     EXPECT_EQ(form_->frReport2->EMFPages.Count(), 0);
+}
+
+
+TEST_F(CalculatorPrinting, ACalculatorsReportPrintsItsPagesToTheChosenOutput)
+{
+    QStringList lines;
+    for (int i = 1; i <= 150; ++i)
+        lines << QString(" %1. satır").arg(i, 3);
+    Pane("RichEdit15")->SetLines(lines);
+    Print("SpeedButton7");
+    // the preview gave its pages back and dropped them: build again, as its print command does after a
+    // change of printer
+    TfrReport* report = form_->frReport2;
+    report->OnProgress = [](int) {};
+    ASSERT_TRUE(report->PrepareReport());
+    ASSERT_GE(report->EMFPages.Count(), 3);
+    const QString pdf = Path("amortisman.pdf");
+    Printer().SetOutputFileName(pdf);
+    report->PrintPreparedReport("2-3", 1);
+    Printer().SetOutputFileName(QString());
+    report->OnProgress = nullptr;
+    EXPECT_EQ(PdfPageSizes(pdf), (std::vector<QSize>{{595, 842}, {595, 842}}));
 }
