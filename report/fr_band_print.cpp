@@ -136,11 +136,12 @@ bool TfrBand::Draw()
                 }
                 BandDone = true;
                 if (IsDataBand(BandType) && DataSet != nullptr && Next != nullptr && Next->DataSet == nullptr) {
-                    // The bands behind a data band that have no data of their own print with its record.
+                    // The bands behind a data band that have no data of their own print with its record,
+                    // which the footers count once.
                     for (TfrBand* b = this; b != nullptr; b = b->Next) {
                         if (b != this && b->DataSet != nullptr)
                             break;
-                        b->PlaceAndPrint();
+                        b->PlaceAndPrint(b == this);
                     }
                 } else {
                     PlaceAndPrint();
@@ -244,7 +245,7 @@ void TfrBand::ResetViewHeights()
         v->dy = v->DesignDY;
 }
 
-void TfrBand::PlaceAndPrint()
+void TfrBand::PlaceAndPrint(bool aggregate)
 {
     if (Objects.isEmpty())
         return;
@@ -297,7 +298,7 @@ void TfrBand::PlaceAndPrint()
     }
     Y = keptY;
     movedDown_ = false;
-    if (IsDataBand(BandType))
+    if (aggregate && IsDataBand(BandType))
         page.DoAggregate({btPageFooter, btMasterFooter, btDetailFooter, btSubDetailFooter, btGroupFooter,
                           btReportSummary});
 }

@@ -360,3 +360,17 @@ TEST_F(BandLayout, MarginsComeFromThePageOrThePrintableArea)
         EXPECT_EQ(page.BottomMargin(), c.bottom) << c.apply;
     }
 }
+
+TEST_F(BandLayout, BandsChainedBehindADataBandPrintWithItsRecordAndCountOnce)
+{
+    UserData({"a", "b"}, {10, 20});
+    AddBand(btMasterData, 100, 20, 48, "Data");
+    AddMemo(20, 102, 200, 16, {"[Key]"});
+    AddBand(btMasterData, 130, 20);  // no data of its own
+    AddMemo(20, 132, 200, 16, {"[Amount]"});
+    AddBand(btMasterFooter, 160, 20);
+    AddMemo(20, 162, 200, 16, {"Toplam [SUM([Amount])]"});
+    ASSERT_TRUE(Prepare());
+    EXPECT_EQ(MemoTexts(0), (QStringList{"a", "10", "b", "20", "Toplam 30"}));
+    EXPECT_EQ(TopsOf(0, "b"), QList<int>{kTop + 40 + 2});
+}
