@@ -41,8 +41,8 @@ void FailBuild(TfrReport& report, const std::exception& e)
 {
     if (!frErrorFlag) {
         const auto* own = dynamic_cast<const Exception*>(&e);
-        frErrorText = frLoadStr(frRes_CalcError) + QLatin1Char('\r') + frLoadStr(frRes_ReportColon) +
-                      QLatin1Char(' ') + report.objectName() + QLatin1Char('\r') +
+        frErrorText = frLoadStr(frRes_CalcError) + QLatin1Char('\n') + frLoadStr(frRes_ReportColon) +
+                      QLatin1Char(' ') + report.objectName() + QLatin1Char('\n') +
                       (own != nullptr ? own->Message() : QString::fromUtf8(e.what()));
         frErrorFlag = true;
     }

@@ -336,3 +336,41 @@ TEST_F(BandLayout, HeadersMarkedToRepeatStartEveryPageAndOverlaysStandOnEach)
     EXPECT_EQ(TopsOf(0, "Kayıt").size(), 20);
     EXPECT_EQ(MemoTexts(1)[2], "Kayıt 21");
 }
+
+TEST_F(BandLayout, MarginsComeFromThePageOrThePrintableArea)
+{
+    struct Case {
+        uint16_t apply;
+        TRect margins;  // left, top, right, bottom as stored
+        int top, left, right, bottom;
+    };
+    const Case cases[] = {
+        {0, {30, 40, 50, 60}, 0, 0, 752, 1071},  // the whole paper
+        {1, {0, 0, 0, 0}, kTop, kLeft, kRight, kBottom},  // the printer's printable area
+        {1, {30, 40, 50, 60}, 40, 30, 752 - 50, 1071 - 60},
+    };
+    frBuildingFlag = false;
+    for (const Case& c : cases) {
+        TfrPage& page = Page();
+        page.ApplyMargins = c.apply;
+        page.Margins = c.margins;
+        EXPECT_EQ(page.TopMargin(), c.top) << c.apply;
+        EXPECT_EQ(page.LeftMargin(), c.left) << c.apply;
+        EXPECT_EQ(page.RightMargin(), c.right) << c.apply;
+        EXPECT_EQ(page.BottomMargin(), c.bottom) << c.apply;
+    }
+}
+
+TEST_F(BandLayout, BandsChainedBehindADataBandPrintWithItsRecordAndCountOnce)
+{
+    UserData({"a", "b"}, {10, 20});
+    AddBand(btMasterData, 100, 20, 48, "Data");
+    AddMemo(20, 102, 200, 16, {"[Key]"});
+    AddBand(btMasterData, 130, 20);  // no data of its own
+    AddMemo(20, 132, 200, 16, {"[Amount]"});
+    AddBand(btMasterFooter, 160, 20);
+    AddMemo(20, 162, 200, 16, {"Toplam [SUM([Amount])]"});
+    ASSERT_TRUE(Prepare());
+    EXPECT_EQ(MemoTexts(0), (QStringList{"a", "10", "b", "20", "Toplam 30"}));
+    EXPECT_EQ(TopsOf(0, "b"), QList<int>{kTop + 40 + 2});
+}
