@@ -7,9 +7,6 @@
 #include "report/fr_strings.h"
 #include "report/fr_view_form.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 void TfrReport::ShowReport()
 {
     PrepareReport();
@@ -30,9 +27,6 @@ void TfrReport::ShowPreparedReport()
         return;
     // The window goes with the window that owns the report; it frees itself when closed.
     auto* form = new TfrPreviewForm(qobject_cast<QWidget*>(parent()));
-    // opened maximized; where no window manager maximizes it, it still covers the screen
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        form->setGeometry(screen->availableGeometry());
     form->setWindowTitle(Title.isEmpty() ? frLoadStr(frRes_Preview) : frLoadStr(frRes_Preview) + " - " + Title);
     form->ShowReport(TfrReportPreview::For(this));
 }
