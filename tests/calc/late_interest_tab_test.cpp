@@ -193,6 +193,11 @@ struct RunCase {
     QStringList lines; // after the heading block
 };
 
+void PrintTo(const RunCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 // clang-format off
 const RunCase kRunCases[] = {
     {"DeferralFromFirstPeriodDebtDay31", "SpeedButton48", {1993, 1, 31}, {1997, 5, 31}, "1000", "",
