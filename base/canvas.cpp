@@ -160,13 +160,33 @@ void TCanvas::SetTextJustification(int extra, int blanks)
     justifyBlanks_ = blanks > 0 ? blanks : 0;
 }
 
+namespace {
+// How many device pixels one pixel of letter spacing becomes on the device, measured on one glyph.
+qreal SpacingScale(const QFont& font, QPaintDevice* device)
+{
+    if (device == nullptr)
+        return 1;
+    constexpr qreal probe = 100;
+    QFont spaced = font;
+    spaced.setLetterSpacing(QFont::AbsoluteSpacing, probe);
+    // a string, not a character: the spacing is added only to the advance of a text
+    const QString x = QStringLiteral("x");
+    const qreal grown =
+        QFontMetricsF(spaced, device).horizontalAdvance(x) - QFontMetricsF(font, device).horizontalAdvance(x);
+    return grown > 0 ? grown / probe : 1;
+}
+}  // namespace
+
 void TCanvas::DrawTextRun(int x, int y, const TRect* clip, const QString& text, qreal letterSpacing)
 {
     QFont f = QtFont();
+    // Qt enlarges a font's letter and word spacing on a device of another resolution (a printer);
+    // the spacing here is in device pixels already.
+    const qreal scale = justifyBlanks_ > 0 || letterSpacing != 0 ? SpacingScale(f, Device()) : 1;
     if (justifyBlanks_ > 0)
-        f.setWordSpacing(static_cast<qreal>(justifyExtra_) / justifyBlanks_);
+        f.setWordSpacing(static_cast<qreal>(justifyExtra_) / justifyBlanks_ / scale);
     if (letterSpacing != 0)
-        f.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
+        f.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing / scale);
     painter_->save();
     if (clip)
         painter_->setClipRect(clip->ToQRect(), painter_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);

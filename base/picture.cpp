@@ -75,6 +75,13 @@ QByteArray ReadIconFile(TStream& stream)
     return bytes + stream.ReadBytes(end - bytes.size());
 }
 
+// An enhanced metafile starts with its header record (type 1) holding the signature " EMF" at byte 40
+// and the whole file's size at byte 48.
+bool IsEnhancedMetafileHeader(const QByteArray& head)
+{
+    return head.size() >= 52 && LittleEndian32(head, 0) == 1 && LittleEndian32(head, 40) == 0x464D4520;
+}
+
 }  // namespace
 
 bool TPicture::Empty() const
@@ -138,8 +145,19 @@ void TPicture::LoadGraphic(Kind kind, TStream& stream)
     case Icon: SetIcon(DecodeImage(ReadIconFile(stream), "ICO")); break;
     case Metafile: {
         QByteArray magic = stream.ReadBytes(4);
-        if (magic != QByteArray(kRecordingMagic, 4))
-            throw EStreamError(BadGraphicText());
+        if (magic != QByteArray(kRecordingMagic, 4)) {
+            // A metafile of the original platform is well formed but cannot be played here: it is passed
+            // over and the picture stays empty, as a graphic of an unknown kind does.
+            QByteArray head = magic + stream.ReadBytes(qMin<int64_t>(48, stream.Remaining()));
+            if (!IsEnhancedMetafileHeader(head))
+                throw EStreamError(BadGraphicText());
+            const uint32_t size = LittleEndian32(head, 48);
+            if (size < head.size())
+                throw EStreamError(BadGraphicText());
+            stream.ReadBytes(size - head.size());
+            Clear();
+            break;
+        }
         int w = stream.ReadInteger();
         int h = stream.ReadInteger();
         int32_t size = stream.ReadInteger();

@@ -29,7 +29,8 @@ public:
     void SetMetafile(const QPicture& recording, QSize frame);
 
     // The graphic of `kind` read from the stream; EReadError on a short stream, EStreamError on data
-    // the graphic does not understand.
+    // the graphic does not understand. An enhanced metafile of the original platform, which cannot be
+    // played here, is read over and leaves the picture empty.
     void LoadGraphic(Kind kind, TStream& stream);
     void SaveGraphic(TStream& stream) const;
     // Bytes of any of the three forms, told apart by their first bytes (a blob field's content).

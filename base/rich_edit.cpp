@@ -94,6 +94,9 @@ void TRichEdit::AssignLines(const TRichEdit& other)
 
 void TRichEdit::SetFontSpec(const QString& name, int heightPixels, int style)
 {
+    fontName_ = name;
+    fontHeight_ = heightPixels;
+    fontStyle_ = style;
     const QFont f = MakeFont(name, heightPixels, style);
     setFont(f);
     document()->setDefaultFont(f);

@@ -27,6 +27,10 @@ public:
     // name as the original's ("Courier New"), pixel height (negative: character height), style bits
     // (1 italic, 2 bold, 4 underline); applies to the whole text and to text added later.
     void SetFontSpec(const QString& name, int heightPixels, int style = 0);
+    // The font as last given, in the same terms; the class library's default before.
+    QString FontName() const { return fontName_; }
+    int FontHeight() const { return fontHeight_; }
+    int FontStyle() const { return fontStyle_; }
     void SetBackgroundColor(int tcolor);  // a colour in the original's 0x00BBGGRR form
     bool Modified() const;
     void SetModified(bool modified);
@@ -38,4 +42,7 @@ public:
 
 private:
     QTextCharFormat textFormat_;  // the format of text added through the line operations
+    QString fontName_ = QStringLiteral("MS Sans Serif");
+    int fontHeight_ = -11;
+    int fontStyle_ = 0;
 };

@@ -87,7 +87,7 @@ public:
     bool ColumnBreakRequested = false;
 
 private:
-    void PlaceAndPrint();
+    void PlaceAndPrint(bool aggregate = true);
     void PrintSplit();
     bool PrintAllViews();
     void PrintOneView(TfrView* view);

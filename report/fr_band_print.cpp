@@ -51,6 +51,8 @@ QString ExceptionText(const std::exception& e)
     return QString::fromUtf8(e.what());
 }
 
+const QChar kLineBreak = QLatin1Char('\n');
+
 // Views printed so far; a pass of sub-reports that prints none on a fresh page cannot get further.
 int printedViews = 0;
 // Set while the sub-reports of a band must print what waits even though it does not fit.
@@ -134,11 +136,12 @@ bool TfrBand::Draw()
                 }
                 BandDone = true;
                 if (IsDataBand(BandType) && DataSet != nullptr && Next != nullptr && Next->DataSet == nullptr) {
-                    // The bands behind a data band that have no data of their own print with its record.
+                    // The bands behind a data band that have no data of their own print with its record,
+                    // which the footers count once.
                     for (TfrBand* b = this; b != nullptr; b = b->Next) {
                         if (b != this && b->DataSet != nullptr)
                             break;
-                        b->PlaceAndPrint();
+                        b->PlaceAndPrint(b == this);
                     }
                 } else {
                     PlaceAndPrint();
@@ -242,7 +245,7 @@ void TfrBand::ResetViewHeights()
         v->dy = v->DesignDY;
 }
 
-void TfrBand::PlaceAndPrint()
+void TfrBand::PlaceAndPrint(bool aggregate)
 {
     if (Objects.isEmpty())
         return;
@@ -250,6 +253,8 @@ void TfrBand::PlaceAndPrint()
     const int keptY = Y;
     const bool placed = IsPlaced(BandType);
     const bool mayMove = placed && !movedDown_ && !page.StartingPage;
+    // Splitting starts pages; a band that prints while a page starts or ends must not.
+    const bool split = MayBreak && placed && !page.StartingPage;
     if (placed)
         Y = page.NextY;
     bool stopped = false;
@@ -260,11 +265,11 @@ void TfrBand::PlaceAndPrint()
         if (height > DY)
             GrowViews(height);
         UsedDY = height;
-        if (!MayBreak && mayMove) {
+        if (!split && mayMove) {
             Overflows(Y, height, false);
             Y = page.NextY;
         }
-        if (MayBreak) {
+        if (split) {
             PrintSplit();
             height = 0;
         } else {
@@ -276,11 +281,11 @@ void TfrBand::PlaceAndPrint()
         if (!stopped && placed)
             page.NextY += height;
     } else {
-        if (!MayBreak && mayMove) {
+        if (!split && mayMove) {
             Overflows(Y, DY, false);
             Y = page.NextY;
         }
-        if (MayBreak) {
+        if (split) {
             UsedDY = MeasuredHeight < 0 ? DY : MeasuredHeight;
             PrintSplit();
         } else {
@@ -293,7 +298,7 @@ void TfrBand::PlaceAndPrint()
     }
     Y = keptY;
     movedDown_ = false;
-    if (IsDataBand(BandType))
+    if (aggregate && IsDataBand(BandType))
         page.DoAggregate({btPageFooter, btMasterFooter, btDetailFooter, btSubDetailFooter, btGroupFooter,
                           btReportSummary});
 }
@@ -732,19 +737,20 @@ void TfrBand::DoAggregate()
 
 void TfrBand::ReportError(const QString& message)
 {
-    // The first failure is the one to tell; what fails after it follows from it.
+    // The first failure is the one to tell; what fails after it follows from it. The lines are broken
+    // where a message box breaks them.
     if (!frErrorFlag) {
         QString text = frLoadStr(frRes_CalcError);
         if (frCurrentView != nullptr) {
             for (int i = 0; i < frCurrentView->Memo.Count(); ++i)
-                text += QLatin1Char('\r') + frCurrentView->Memo[i];
+                text += kLineBreak + frCurrentView->Memo[i];
         }
-        text += QLatin1Char('\r') + frLoadStr(frRes_ReportColon) + QLatin1Char(' ') +
+        text += kLineBreak + frLoadStr(frRes_ReportColon) + QLatin1Char(' ') +
                 (frCurrentReport != nullptr ? frCurrentReport->objectName() : QString());
         const TfrBand* band = frCurrentView != nullptr && frCurrentView->Parent != nullptr ? frCurrentView->Parent : this;
-        text += QLatin1Char('\r') + frLoadStr(frRes_BandColon) + QLatin1Char(' ') + frBandTypeNames.value(band->BandType);
+        text += kLineBreak + frLoadStr(frRes_BandColon) + QLatin1Char(' ') + frBandTypeNames.value(band->BandType);
         if (!message.isEmpty())
-            text += QLatin1Char('\r') + message;
+            text += kLineBreak + message;
         frErrorText = text;
         frErrorFlag = true;
     }

@@ -41,8 +41,8 @@ void FailBuild(TfrReport& report, const std::exception& e)
 {
     if (!frErrorFlag) {
         const auto* own = dynamic_cast<const Exception*>(&e);
-        frErrorText = frLoadStr(frRes_CalcError) + QLatin1Char('\r') + frLoadStr(frRes_ReportColon) +
-                      QLatin1Char(' ') + report.objectName() + QLatin1Char('\r') +
+        frErrorText = frLoadStr(frRes_CalcError) + QLatin1Char('\n') + frLoadStr(frRes_ReportColon) +
+                      QLatin1Char(' ') + report.objectName() + QLatin1Char('\n') +
                       (own != nullptr ? own->Message() : QString::fromUtf8(e.what()));
         frErrorFlag = true;
     }
@@ -107,13 +107,13 @@ bool TfrReport::RunPreparation()
     // A single pass knows no page count; one left from another report would be wrong here.
     if (!finalPass_)
         frTotalPages = 0;
-    if (useWindow && ProgressWindowRunning()) {
+    if (useWindow && finalPass_ && ProgressWindowRunning()) {
         // the final pass of two goes on in the window the counting pass opened
         PrepareTwice = 1;
         frProgressForm->ProgressPrefix = frLoadStr(frRes_ProcessingPage);
         frProgressForm->Label1->setText(frProgressForm->ProgressPrefix + QStringLiteral("  1"));
         PreparePass();
-    } else if (useWindow) {
+    } else if (useWindow && !ProgressWindowRunning()) {
         if (RunInProgressWindow(caption, frRes_ProcessingPage) == 2)
             passCancelled_ = true;
     } else {

@@ -76,7 +76,9 @@ void frInitEngine()
     if (engineStarted)
         return;
     engineStarted = true;
-    frScratchMemo = new TStringList;
+    // a memo wrapped before the engine started has made the list already
+    if (frScratchMemo == nullptr)
+        frScratchMemo = new TStringList;
     frBandBrush = new QImage(8, 8, QImage::Format_RGB32);
     frMeasureBitmap = new QImage(8, 8, QImage::Format_RGB32);
     for (int y = 0; y < 8; ++y) {

@@ -56,7 +56,7 @@ extern TfrParser* frGlobalParser;
 extern TfrInterpretator* frGlobalInterpreter;  // a TInterpretator
 extern TfrVariables* frGlobalVariables;
 extern TfrCompressor* frGlobalCompressor;
-extern TStringList* frScratchMemo;   // error lines of script compilation nobody reads
+extern TStringList* frScratchMemo;   // a memo's wrapped lines; also the script compiler's unread errors
 extern QImage* frMeasureBitmap;
 extern QImage* frBandBrush;          // 8 x 8 white and silver checkerboard
 extern TfrProgressForm* frProgressForm;

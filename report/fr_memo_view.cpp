@@ -439,8 +439,9 @@ void TfrMemoView::Draw(TCanvas& canvas)
             WrapText();
             OutLines.Assign(Scratch());
         } else {
-            // lines wrapped before: the block's height follows from their count
-            frWrapHeight = 2 * GapY + OutLines.Count() * (LineSpacing + ScreenPixels(Font.Size));
+            // lines wrapped before: the block's height follows from their count, as WrapText counts it
+            int gap = (Alignment & frtaVertical) ? GapX : GapY;
+            frWrapHeight = 2 * gap + OutLines.Count() * (LineSpacing + ScreenPixels(Font.Size));
         }
     }
     CalcGaps();

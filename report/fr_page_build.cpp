@@ -283,6 +283,19 @@ void TfrPage::LinkHeadersAndFooters()
             if (last != nullptr && last->FooterBand == nullptr)
                 last->FooterBand = footer;
         }
+        // A band without data of its own prints with the record of the data band above it: a footer
+        // below the pair belongs to that one, which is the band the loop walks.
+        for (TfrBand* data = Bands[level.data]; data != nullptr; data = data->Next) {
+            if (data->DataSet != nullptr || data->FooterBand == nullptr)
+                continue;
+            TfrBand* head = data->Prev;
+            while (head != nullptr && head->DataSet == nullptr)
+                head = head->Prev;
+            if (head != nullptr && head->FooterBand == nullptr) {
+                head->FooterBand = data->FooterBand;
+                data->FooterBand = nullptr;
+            }
+        }
     }
     // The innermost group header pairs with the first group footer.
     TfrBand* header = Bands[btGroupHeader] != nullptr ? Bands[btGroupHeader]->ChainEnd : nullptr;

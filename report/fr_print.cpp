@@ -11,7 +11,7 @@
 #include "report/fr_prntr.h"
 #include "report/fr_strings.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLabel>
 #include <QRect>
 
@@ -84,7 +84,9 @@ void TfrReport::PrintPreparedReport(const QString& pageList, int copies)
     Terminated = false;
     PrintPageList = pageList;
     PrintCopies = copies;
-    if (ShowProgress && !OnProgress) {
+    // the window needs widgets; a program without them prints directly
+    const bool widgets = qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+    if (ShowProgress && !OnProgress && widgets) {
         TfrProgressForm& progress = frGetProgressForm();
         progress.setWindowTitle(withTitle(frLoadStr(frRes_ReportPreparing), Title));
         progress.ProgressPrefix = frLoadStr(frRes_PrintingPage);
@@ -150,12 +152,8 @@ void TfrReport::SendToPrinter(const QString& pageList, int copies)
                 page.Visible = 0;
                 EMFPages.Draw(i, canvas, TRect{});
             }
-            if (OnProgress) {
-                OnProgress(i + 1);
-            } else if (ShowProgress && frProgressForm != nullptr) {
-                frProgressForm->Label1->setText(frProgressForm->ProgressPrefix + "  " + QString::number(i + 1));
-            }
-            QCoreApplication::processEvents();
+            UpdateProgress(i + 1);
+            frProcessMessages();
             if (Terminated) {
                 Printer().Abort();
                 return;

@@ -79,6 +79,13 @@ std::unique_ptr<QTextLayout> DeviceLayout(const QPaintDevice* device)
     return std::make_unique<QTextLayout>(QString(), QFont(), const_cast<QPaintDevice*>(device));
 }
 
+// The text's base font in points, bound to the device: the layout resolves every format against it, so
+// a font without the device would give screen-sized glyphs on a printer.
+QFont DeviceFont(const QTextDocument& document, const QPaintDevice* device)
+{
+    return QFont(ToPoints(document.defaultFont()), device);
+}
+
 QTextBlock BlockAt(const QTextDocument& document, int position)
 {
     return document.findBlock(position);
@@ -115,7 +122,7 @@ void TRichPageFormatter::Build(const QTextDocument& document, double width, cons
     double y = 0;
     int position = 0;  // summed here: asking each block for its position costs a tree walk
     auto layout = DeviceLayout(device);
-    const QFont base = ToPoints(document.defaultFont());
+    const QFont base = DeviceFont(document, device);
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         LayoutBlock(*layout, base, block, 0, width, y);
         for (int i = 0; i < layout->lineCount(); ++i) {
@@ -153,7 +160,7 @@ int TRichPageFormatter::FitEnd(const QTextDocument& document, int start, double 
         // come from the cache.
         QTextBlock block = BlockAt(document, start);
         auto layout = DeviceLayout(device);
-        LayoutBlock(*layout, ToPoints(document.defaultFont()), block, start - block.position(), width, 0);
+        LayoutBlock(*layout, DeviceFont(document, device), block, start - block.position(), width, 0);
         double used = 0;
         for (int i = 0; i < layout->lineCount(); ++i) {
             QTextLine line = layout->lineAt(i);
@@ -182,7 +189,7 @@ int TRichPageFormatter::FitEndUncached(const QTextDocument& document, int start,
     int from = start - block.position();
     double y = 0;
     auto layout = DeviceLayout(device);
-    const QFont base = ToPoints(document.defaultFont());
+    const QFont base = DeviceFont(document, device);
     for (; block.isValid(); block = block.next(), from = 0) {
         LayoutBlock(*layout, base, block, from, width, y);
         for (int i = 0; i < layout->lineCount(); ++i) {
@@ -208,7 +215,7 @@ int TRichPageFormatter::Render(QPainter& painter, const QTextDocument& document,
     double y = 0;
     int stop = length;
     auto layout = DeviceLayout(device);
-    const QFont base = ToPoints(document.defaultFont());
+    const QFont base = DeviceFont(document, device);
     for (; block.isValid() && stop == length; block = block.next(), from = 0) {
         LayoutBlock(*layout, base, block, from, rect.width(), y);
         for (int i = 0; i < layout->lineCount(); ++i) {

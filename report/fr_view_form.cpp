@@ -26,6 +26,7 @@
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QWhatsThis>
 
@@ -448,6 +449,9 @@ void TfrPreviewForm::ShowReport(TfrPreviewReport* report)
     VScrollBar->setValue(0);
     HScrollBar->setValue(0);
     SavedHelpFile.clear();
+    // The maximized size is the whole screen; set it too for desktops without a window manager.
+    if (QScreen* screen = this->screen())
+        setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
     if (report->ModalPreview())
         exec();

@@ -4,6 +4,8 @@
 #include "calc/calculators.h"
 
 #include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 
 namespace {
 ScriptedDialogService* g_dialogs = nullptr;
@@ -57,4 +59,19 @@ void MainWindowTest::RecreateWindow()
     form_ = std::make_unique<TForm1>();
     InstallCalculators(*form_);
     form_->FormCreate();
+}
+
+std::vector<QSize> PdfPageSizes(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString pdf = QString::fromLatin1(file.readAll());
+    static const QRegularExpression box(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])");
+    std::vector<QSize> sizes;
+    for (auto it = box.globalMatch(pdf); it.hasNext();) {
+        const auto m = it.next();
+        sizes.emplace_back(qRound(m.captured(1).toDouble()), qRound(m.captured(2).toDouble()));
+    }
+    return sizes;
 }

@@ -3,12 +3,17 @@
 #include "app/main_window.h"
 #include "base/dialogs.h"
 
+#include <QSize>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
+
+// The page sizes of a PDF file in points, in page order; none when it cannot be read.
+std::vector<QSize> PdfPageSizes(const QString& fileName);
 
 // The scripted dialog service every test runs with (installed by the test main).
 ScriptedDialogService& TestDialogs();

@@ -9,6 +9,7 @@
 #include "base/fonts.h"
 #include "base/rich_edit.h"
 #include "base/typed_length.h"
+#include "calc/report_pane_print.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -71,7 +72,8 @@ QCheckBox* MakeFlag(const char* name, const QString& caption, QWidget* parent)
 
 } // namespace
 
-LatePaymentInterestCalculator::LatePaymentInterestCalculator(TForm1& form) : QObject(form.TabSheet12)
+LatePaymentInterestCalculator::LatePaymentInterestCalculator(TForm1& form)
+    : QObject(form.TabSheet12), form_(form)
 {
     setObjectName("LatePaymentInterestCalculator");
     BuildWidgets(form);
@@ -162,7 +164,6 @@ void LatePaymentInterestCalculator::BuildWidgets(TForm1& form)
     strip->addLayout(commands);
     auto* print = new QPushButton("YAZDIR", inputs);
     print->setObjectName("SpeedButton4");
-    print->setEnabled(false); // printing arrives with the report engine
     auto* reset = new QPushButton("SIFIRLA", inputs);
     reset->setObjectName("SpeedButton45");
     // A glyph without a caption.
@@ -207,6 +208,7 @@ void LatePaymentInterestCalculator::BuildWidgets(TForm1& form)
     ConnectGuarded(lateSummary, &QPushButton::clicked, this, [this] { SpeedButton47Click(); });
     ConnectGuarded(deferralDetailed, &QPushButton::clicked, this, [this] { SpeedButton48Click(); });
     ConnectGuarded(deferralSummary, &QPushButton::clicked, this, [this] { SpeedButton49Click(); });
+    ConnectGuarded(print, &QPushButton::clicked, this, [this] { SpeedButton4Click(); });
     ConnectGuarded(reset, &QPushButton::clicked, this, [this] { SpeedButton45Click(); });
     ConnectGuarded(help, &QPushButton::clicked, this, [this] { tfXPButton13Click(); });
 }
@@ -253,6 +255,12 @@ void LatePaymentInterestCalculator::Run(InterestSide side, RunForm form)
         throw;
     }
     writeBack();
+}
+
+void LatePaymentInterestCalculator::SpeedButton4Click()
+{
+    ShowPaneReport(*form_.frReport2, *RichEdit10, "Gecikme/Tecil Faizi Rapor Dökümü",
+                   "Dorvan Rapor Önizleme - Gecikme/Tecil Faizi Rapor Dökümü");
 }
 
 void LatePaymentInterestCalculator::SpeedButton45Click()

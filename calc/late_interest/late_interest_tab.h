@@ -22,6 +22,7 @@ public:
     void SpeedButton48Click(); // deferral interest, detailed
     void SpeedButton49Click(); // deferral interest, summary
     void SpeedButton45Click(); // reset
+    void SpeedButton4Click();  // "YAZDIR": the report pane through the report engine
     void tfXPButton13Click();  // help
 
 private:
@@ -37,6 +38,7 @@ private:
     QCheckBox* CheckBox2 = nullptr;
     QCheckBox* CheckBox3 = nullptr;
     TRichEdit* RichEdit10 = nullptr;
+    TForm1& form_;
 };
 
 void InstallLateInterestTab(TForm1& form);

@@ -11,6 +11,7 @@
 #include "base/rich_edit.h"
 #include "calc/payroll_assets/calculator_widgets.h"
 #include "calc/payroll_assets/depreciation_life_rate.h"
+#include "calc/report_pane_print.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -144,6 +145,7 @@ DepreciationCalculator::DepreciationCalculator(TForm1& form) : QObject(&form), f
     buttons->setObjectName("DepreciationButtons");
     buttons->addWidget(MakeButton(panel, "SpeedButton64", "AMORTİSMAN HESAPLA", [this] { SpeedButton64Click(); }));
     buttons->addWidget(MakeButton(panel, "SpeedButton66", "SIFIRLA", [this] { SpeedButton66Click(); }));
+    buttons->addWidget(MakeButton(panel, "SpeedButton7", "YAZDIR", [this] { SpeedButton7Click(); }));
     buttons->addWidget(MakeButton(panel, "SpeedButton70", "YEN.DEĞ.ORANLARI", [this] { SpeedButton70Click(); }));
     buttons->addWidget(MakeButton(panel, "tfXPButton11", "YARDIM", [this] { tfXPButton11Click(); }));
     buttons->addStretch();
@@ -232,6 +234,12 @@ void DepreciationCalculator::SpeedButton64Click()
 void DepreciationCalculator::SpeedButton66Click()
 {
     RichEdit15->ClearLines();
+}
+
+void DepreciationCalculator::SpeedButton7Click()
+{
+    ShowPaneReport(*form_.frReport2, *RichEdit15, "Amortisman Hesaplama Dökümü",
+                   "Dorvan Rapor Önizleme - Amortisman Hesaplama raporu");
 }
 
 void DepreciationCalculator::SpeedButton70Click()

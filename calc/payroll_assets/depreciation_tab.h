@@ -23,6 +23,7 @@ public:
 
     void SpeedButton64Click();  // "AMORTİSMAN HESAPLA"
     void SpeedButton66Click();  // "SIFIRLA"
+    void SpeedButton7Click();   // "YAZDIR"
     void SpeedButton70Click();  // "YEN.DEĞ.ORANLARI"
     void SpeedButton71Click();  // "ÇIKIŞ"
     void SpeedButton69Click();  // "SAKLA"

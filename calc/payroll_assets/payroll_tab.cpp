@@ -6,17 +6,23 @@
 #include "app/main_window.h"
 #include "app/shell_routines.h"
 #include "base/color.h"
+#include "base/date_time.h"
 #include "base/dialogs.h"
 #include "base/exceptions.h"
 #include "base/fonts.h"
 #include "base/format_settings.h"
 #include "base/numbers.h"
+#include "base/rich_edit.h"
 #include "base/string_grid.h"
 #include "base/typed_length.h"
 #include "calc/payroll_assets/payroll_document.h"
 #include "calc/payroll_assets/payroll_edits.h"
 #include "calc/payroll_assets/payroll_excel.h"
+#include "calc/payroll_assets/payroll_print.h"
 #include "calc/payroll_assets/ucret_settings.h"
+#include "calc/report_pane_print.h"
+#include "report/fr_memo_view.h"
+#include "report/fr_report.h"
 
 #include <QAction>
 #include <QDateTime>
@@ -146,6 +152,7 @@ void PayrollCalculator::build()
     auto* commands = new QHBoxLayout;
     addButton(commands, "BitBtn8", "YENİDEN HESAPLA", [this] { SpeedButton50Click(); });
     addButton(commands, "BitBtn14", "SIFIRLA", [this] { SpeedButton51Click(); });
+    addButton(commands, "SpeedButton9", "YAZDIR", [this] { SpeedButton9Click(); });
     addButton(commands, "SpeedButton17", "EXCEL", [this] { SpeedButton17Click(); });
     addButton(commands, "BitBtn21", "KAYDET", [this] { BitBtn21Click(); });
     addButton(commands, "BitBtn22", "AÇ", [this] { BitBtn22Click(); });
@@ -457,6 +464,40 @@ void PayrollCalculator::SpeedButton52Click()
     in.ceiling = rate("Edit387");
     grid_->SetCells(2, r, FormatPayrollMoney(GrossFromNet(in, net).gross));
     StringGrid5Click();
+}
+
+void PayrollCalculator::SpeedButton9Click()
+{
+    SpeedButton50Click();
+    TRichEdit& body = *form_.RichEdit9;
+    body.ClearLines();
+    TfrReport& report = *form_.frReport3;
+    TfrMemoView& heading1 = TemplateMemo(report, "Memo1");
+    TfrMemoView& heading2 = TemplateMemo(report, "Memo6");
+    TfrMemoView& dateLine = TemplateMemo(report, "Memo7");
+    TemplateMemo(report, "Memo5").Memo.SetText("Ücret Hesaplama Rapor Dökümü");
+    dateLine.Memo.SetText("İşlem Tarihi        : " + FormatDateTime("dd/mm/yyyy", Date()));
+    heading1.Memo.SetText(PayrollReportHeader1());
+    heading2.Memo.SetText(PayrollReportHeader2());
+    QStringList lines;
+    // every row, also an empty last one
+    for (int row = 1; row < grid_->RowCount(); ++row) {
+        QStringList cells;
+        for (int col = 0; col < 15; ++col)
+            cells << grid_->Cells(col, row);
+        lines << PayrollReportLine(cells);
+    }
+    QStringList totals;
+    for (const QLineEdit* edit : totals_)
+        totals << edit->text();
+    lines << QString() << PayrollTotalsLine(totals) << QString();
+    body.AddLines(lines);
+    const TFont font = RichEditFont(body);
+    for (TfrMemoView* memo : {&heading1, &heading2, &dateLine})
+        memo->SetFont(font);
+    FillRichView(report, body);
+    report.Title = "Dorvan Rapor Önizleme - Ücret Hesaplama Rapor Dökümü";
+    report.ShowReport();
 }
 
 void PayrollCalculator::SpeedButton17Click()

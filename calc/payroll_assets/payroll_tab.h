@@ -41,6 +41,7 @@ public:
     void MenuItem7Click();      // insert a row
     void MenuItem8Click();      // delete a row
     void SpeedButton52Click();  // "BRÜTÜ BUL"
+    void SpeedButton9Click();   // "YAZDIR": the payroll list through the report engine
     void SpeedButton17Click();  // "EXCEL"
     void UcretExcel();
     void BitBtn21Click();       // "KAYDET"

@@ -10,6 +10,7 @@
 #include "calc/payroll_assets/severance_notice_pay.h"
 #include "calc/payroll_assets/severance_release_deed.h"
 #include "calc/payroll_assets/ucret_settings.h"
+#include "calc/report_pane_print.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -91,6 +92,7 @@ SeveranceNoticePayCalculator::SeveranceNoticePayCalculator(TForm1& form) : QObje
     buttons->addWidget(
         MakeButton(panel, "SpeedButton16", "SABİT ORANLARI SAKLA", [&form] { ucretsakla(form); }), 2, 1);
     buttons->addWidget(MakeButton(panel, "tfXPButton9", "YARDIM", [this] { tfXPButton9Click(); }), 3, 0);
+    buttons->addWidget(MakeButton(panel, "SpeedButton6", "YAZDIR", [this] { SpeedButton6Click(); }), 3, 1);
 
     auto* inputs = new QVBoxLayout;
     inputs->addLayout(grid);
@@ -194,6 +196,11 @@ void SeveranceNoticePayCalculator::SpeedButton61Click()
     RichEdit14->ClearLines();
     for (QLineEdit* edit : {Edit414, Edit415, Edit416, Edit417, Edit420, Edit421, Edit435, Edit418, Edit419})
         edit->clear();
+}
+
+void SeveranceNoticePayCalculator::SpeedButton6Click()
+{
+    ShowPaneReport(*form_.frReport2, *RichEdit14, "Kıdem/İhbar Dökümü", "Dorvan Rapor Önizleme - Kıdem/İhbar raporu");
 }
 
 void SeveranceNoticePayCalculator::tfXPButton9Click()

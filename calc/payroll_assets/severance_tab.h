@@ -23,6 +23,7 @@ public:
     void SpeedButton63Click();  // "İHBAR+KIDEM HESAPLA"
     void SpeedButton12Click();  // "İBRANAME HAZIRLA"
     void SpeedButton61Click();  // "SIFIRLA"
+    void SpeedButton6Click();   // "YAZDIR"
     void tfXPButton9Click();    // help
 
     QLineEdit* Edit414 = nullptr;  // name

@@ -6,6 +6,7 @@
 #include "calc/payroll_assets/turnover_ratios.h"
 #include "base/date_time_picker.h"
 #include "base/rich_edit.h"
+#include "calc/report_pane_print.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -35,7 +36,7 @@ constexpr std::array<GroupCaptions, 5> Groups{{
 
 }  // namespace
 
-TurnoverRatioCalculator::TurnoverRatioCalculator(TForm1& form) : QObject(&form)
+TurnoverRatioCalculator::TurnoverRatioCalculator(TForm1& form) : QObject(&form), form_(form)
 {
     setObjectName("TurnoverRatioCalculator");
     QWidget* tab = form.TabSheet14;
@@ -88,6 +89,7 @@ TurnoverRatioCalculator::TurnoverRatioCalculator(TForm1& form) : QObject(&form)
     buttons->setObjectName("TurnoverButtons");
     buttons->addWidget(MakeButton(panel, "SpeedButton56", "HESAPLA", [this] { SpeedButton56Click(); }));
     buttons->addWidget(MakeButton(panel, "SpeedButton57", "SIFIRLA", [this] { SpeedButton57Click(); }));
+    buttons->addWidget(MakeButton(panel, "SpeedButton5", "YAZDIR", [this] { SpeedButton5Click(); }));
     buttons->addWidget(MakeButton(panel, "tfXPButton10", "YARDIM", [this] { tfXPButton10Click(); }));
     buttons->addStretch();
     inputs->addLayout(buttons);
@@ -125,6 +127,12 @@ void TurnoverRatioCalculator::SpeedButton57Click()
     RichEdit13->ClearLines();
     for (QLineEdit* edit : AmountEdits)
         edit->clear();
+}
+
+void TurnoverRatioCalculator::SpeedButton5Click()
+{
+    ShowPaneReport(*form_.frReport2, *RichEdit13, "Devir Hızı Rapor Dökümü",
+                   "Dorvan Rapor Önizleme - Devir Hızı raporu");
 }
 
 void TurnoverRatioCalculator::tfXPButton10Click()

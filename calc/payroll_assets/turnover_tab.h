@@ -18,6 +18,7 @@ public:
 
     void SpeedButton56Click();  // "HESAPLA"
     void SpeedButton57Click();  // "SIFIRLA"
+    void SpeedButton5Click();   // "YAZDIR"
     void tfXPButton10Click();   // help
 
     std::array<QLineEdit*, 15> AmountEdits{};  // Edit399 .. Edit413, three per group
@@ -25,6 +26,9 @@ public:
     TDateTimePicker* DateTimePicker65 = nullptr;
     QLineEdit* Edit398 = nullptr;
     TRichEdit* RichEdit13 = nullptr;
+
+private:
+    TForm1& form_;
 };
 
 void InstallTurnoverTab(TForm1& form);

@@ -108,6 +108,33 @@ TEST(CanvasTest, PlacedAndJustifiedTextFillTheirWidth)
     EXPECT_NEAR(rec.Runs()[2].Bounds.width(), natural, 1);
 }
 
+TEST(CanvasTest, PlacedTextFillsItsWidthOnAPrinterResolutionDevice)
+{
+    // 1200 dots per inch, as a printer draws; the placed line must end where it was asked to
+    QImage page(4000, 400, QImage::Format_RGB32);
+    page.setDotsPerMeterX(47244);
+    page.setDotsPerMeterY(47244);
+    page.fill(Qt::white);
+    const QString text = "MMMMMMMMMM";
+    int natural = 0;
+    int cell = 0;
+    {
+        TCanvas c(&page);
+        c.SetFont(Courier(), -200);
+        natural = c.TextWidth(text);
+        cell = c.TextWidth("M");
+        c.TextOutPlaced(0, 0, TRect{0, 0, 4000, 400}, text, natural + 400);
+    }
+    int right = -1;
+    for (int x = 0; x < page.width(); ++x)
+        for (int y = 0; y < page.height(); ++y)
+            if (qGray(page.pixel(x, y)) < 128)
+                right = x;
+    // the last glyph ends inside the last cell of the requested width
+    EXPECT_GT(right, natural + 400 - cell);
+    EXPECT_LE(right, natural + 400);
+}
+
 TEST(CanvasTest, MeasuringIsAtScreenResolution)
 {
     TMeasureBitmap bmp;

@@ -9,6 +9,7 @@
 #include "report/fr_report.h"
 #include "report/fr_rich.h"
 #include "report/fr_subreport_view.h"
+#include "report_test_support.h"
 #include "template_test_support.h"
 
 #include <QObject>

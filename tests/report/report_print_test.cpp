@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSizeF>
 #include <QTimer>
 
@@ -32,21 +31,6 @@ void AddPage(TfrReport& report, uint8_t orientation, const QString& text)
     memo.SaveToStream(*record.Stream);
 }
 
-// The page sizes of a PDF in points, in page order.
-std::vector<QSize> PdfPageSizes(const QString& fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QString pdf = QString::fromLatin1(file.readAll());
-    static const QRegularExpression box(R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])");
-    std::vector<QSize> sizes;
-    for (auto it = box.globalMatch(pdf); it.hasNext();) {
-        auto m = it.next();
-        sizes.emplace_back(qRound(m.captured(1).toDouble()), qRound(m.captured(2).toDouble()));
-    }
-    return sizes;
-}
 
 const QSize kA4Portrait(595, 842);
 const QSize kA4Landscape(842, 595);

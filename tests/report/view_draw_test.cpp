@@ -1,5 +1,6 @@
 #include "report/fr_globals.h"
 #include "report/fr_line_view.h"
+#include "report/fr_memo_view.h"
 #include "report/fr_picture_view.h"
 #include "report/fr_subreport_view.h"
 
@@ -269,6 +270,66 @@ TEST_F(ViewDrawTest, SubReportShowsItsPageNumber)
     EXPECT_EQ(rec.Runs()[0].Text, " 2");
     EXPECT_EQ(rec.Runs()[0].Bounds.topLeft(), QPoint(12, 12));
     EXPECT_FLOAT_EQ(sub.FrameWidth, 1.0f);
+}
+
+TEST_F(ViewDrawTest, ClipRegionGrowsByTheFrame)
+{
+    struct Case {
+        float width;
+        uint16_t style;
+        uint16_t edges;
+        bool extended;
+        QRect expected;  // left, top, right and bottom excluded
+    } cases[] = {
+        {1, 0, 0, false, QRect(QPoint(10, 10), QPoint(110, 60))},
+        {1, 0, 15, false, QRect(QPoint(10, 10), QPoint(110, 60))},  // outer round(0.5) = 0, inner 0
+        // outer round(1.5) = 2, inner round(1) = 1
+        {3, 0, 15, false, QRect(QPoint(8, 8), QPoint(111, 61))},
+        {3, 0, 1 | 8, false, QRect(QPoint(10, 8), QPoint(111, 60))},
+        // double: outer round(4.5) = 4, inner round(1 + 3) = 4
+        {3, 5, 15, false, QRect(QPoint(6, 6), QPoint(114, 64))},
+        {2, 0, 4 | 2, true, QRect(QPoint(-1, 0), QPoint(120, 70))},  // outer 1, inner round(0.5) = 0
+    };
+    for (const Case& c : cases) {
+        TfrMemoView v;
+        v.SetBounds(10, 10, 100, 50);
+        v.FrameWidth = c.width;
+        v.FrameStyle = c.style;
+        v.FrameTyp = c.edges;
+        EXPECT_EQ(v.GetClipRgn(c.extended).boundingRect(), c.expected) << c.width << " " << c.style << " " << c.edges;
+    }
+}
+
+TEST_F(ViewDrawTest, PictureAtNaturalSizeInsideTheFrame)
+{
+    QImage blue(30, 20, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    QImage image(200, 200, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    TfrPictureView pic;
+    pic.Flags = 4;  // aspect alone counts only when stretched
+    pic.SetBounds(10, 10, 100, 100);
+    pic.FrameTyp = 15;
+    pic.FrameWidth = 3;
+    pic.Picture.SetBitmap(blue);
+    {
+        TCanvas canvas(&image);
+        pic.Draw(canvas);
+    }
+    // the inner rectangle starts at x + round((3 - 1) / 2) = 11
+    EXPECT_EQ(image.pixel(11 + 29, 11 + 19), qRgb(0, 0, 255));
+    EXPECT_EQ(image.pixel(11 + 30, 11 + 19), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(11 + 29, 11 + 20), qRgb(255, 255, 255));
+}
+
+TEST_F(ViewDrawTest, RotatedFontTurnsCounterClockwise)
+{
+    TLogFont f{TFont{}, -17, 0};
+    f.Font.Style = 3;
+    TLogFont r = frCreateRotatedFont(f);
+    EXPECT_EQ(r.Orientation, 900);
+    EXPECT_EQ(r.Height, -17);
+    EXPECT_EQ(r.Font, f.Font);
 }
 
 }  // namespace

@@ -35,6 +35,25 @@ QByteArray Word(int v)
     return Bytes({v & 0xFF, (v >> 8) & 0xFF});
 }
 
+QByteArray Str(const QByteArray& s)
+{
+    return Word(static_cast<int>(s.size())) + s + Bytes({0});
+}
+
+// Items 2..8 of a record: geometry, flags, edges, width, colour, style and fill of a default view.
+QByteArray Block(int x, int y, int dx, int dy, int flags, int edges = 0)
+{
+    return Int32(x) + Int32(y) + Int32(dx) + Int32(dy) + Word(flags) + Word(edges) + Int32(1) + Int32(0) + Word(0) +
+           Int32(frNoFillColor);
+}
+
+QByteArray Saved(TfrView& view)
+{
+    TMemoryStream out;
+    view.SaveToStream(out);
+    return out.Data();
+}
+
 class ViewRecordTest : public ::testing::Test {
 protected:
     void SetUp() override { frTemplateVersion = 23; }
@@ -321,6 +340,20 @@ TEST_F(ViewRecordTest, PictureRecordKeepsItsEndPosition)
     EXPECT_TRUE(back.Picture.Empty());
     EXPECT_EQ(in.ReadByte(), 0x42);
 
+    // an enhanced metafile of the original platform cannot be played: read over, the picture stays empty
+    QByteArray emf = Int32(1) + Int32(108) + QByteArray(32, '\x11') + Bytes({' ', 'E', 'M', 'F'}) + Int32(0x10000) +
+                     Int32(60) + QByteArray(8, '\x22');
+    QByteArray withEmf = bytes.left(kindAt) + Bytes({2}) + Int32(kindAt + 5 + 60) + emf + Bytes({0x42});
+    TfrPictureView fromEmf;
+    TMemoryStream emfIn(withEmf);
+    fromEmf.LoadFromStream(emfIn);
+    EXPECT_TRUE(fromEmf.Picture.Empty());
+    EXPECT_EQ(emfIn.ReadByte(), 0x42);
+    // data that is no drawing at all is an error of the graphic's reader
+    withEmf[kindAt + 5 + 41] = 'X';
+    TMemoryStream badIn(withEmf);
+    EXPECT_THROW(fromEmf.LoadFromStream(badIn), EStreamError);
+
     // the recorded drawing travels whole
     QPicture drawing;
     {
@@ -354,6 +387,43 @@ TEST_F(ViewRecordTest, InvisibleViewLeavesNoBytes)
     // type byte 10, then the class name, then the record
     EXPECT_EQ(static_cast<uint8_t>(richOut.Data()[0]), gtAddIn);
     EXPECT_EQ(richOut.Data().mid(1, 14), Word(11) + QByteArray("TfrRichView") + Bytes({0}));
+}
+
+TEST_F(ViewRecordTest, MemoRecordBytesInBothForms)
+{
+    TfrMemoView memo;
+    memo.Name = "Memo2";
+    memo.SetBounds(5, 6, 70, 20);
+    memo.Memo.SetText("x");
+    QByteArray font = Str("Arial") + Int32(10) + Word(0) + Int32(0) + Int32(0) + Word(0);
+    QByteArray expected = Str("Memo2") + Block(5, 6, 70, 20, 3) + Int32(0x22C) + Str("") +
+                          Word(1) + Word(1) + "x" + Bytes({0}) + Str("") + Word(0xFFFF) + font +
+                          Word(2) + Int32(0) + Int32(0xFFFFFF) + Str("");
+    EXPECT_EQ(Saved(memo).toHex(' '), expected.toHex(' '));
+
+    memo.RecordForm = 1;
+    memo.OutLines.SetText("a\r\nb");
+    memo.Font.Charset = 162;
+    memo.Alignment = frtaRight | frtaDown;
+    QByteArray prepared = Block(5, 6, 70, 20, 3) + Word(2) + Word(1) + "a" + Bytes({13}) + Word(1) + "b" +
+                          Bytes({0}) + Str("Arial") + Int32(10) + Word(0) + Int32(0) + Int32(17) + Word(162);
+    EXPECT_EQ(Saved(memo).toHex(' '), prepared.toHex(' '));
+}
+
+TEST_F(ViewRecordTest, SubReportAndEmptyRichRecordsInThePreparedForm)
+{
+    TfrSubReportView sub;
+    sub.RecordForm = 1;
+    sub.SetBounds(1, 2, 3, 4);
+    sub.PageIndex = 2;
+    EXPECT_EQ(Saved(sub).toHex(' '), (Block(1, 2, 3, 4, 1) + Bytes({0, 0, 0}) + Int32(2)).toHex(' '));
+
+    TfrRichView rich;
+    rich.SetBounds(1, 2, 3, 4);
+    QByteArray bytes = Saved(rich);
+    QByteArray head = Str("") + Block(1, 2, 3, 4, 1) + Int32(0x22C) + Str("") + Bytes({0, 0, 0}) +
+                      Bytes({0, 0, 0}) + Word(0xFFFF);
+    EXPECT_EQ(bytes.toHex(' '), (head + Bytes({0}) + Int32(static_cast<int>(head.size()) + 5)).toHex(' '));
 }
 
 }  // namespace

@@ -61,6 +61,16 @@ protected:
         return back.RichEdit->document()->toPlainText();
     }
 
+    // Width of a text in a font of `pixels` on the 96-dpi measuring canvas.
+    static int ScreenWidth(const QString& face, int pixels, const QString& text)
+    {
+        TCanvas& c = frMeasureCanvas();
+        TFont font;
+        font.Name = face;
+        c.SetFont(font, -pixels);
+        return c.TextWidth(text);
+    }
+
     int oldMode_ = 0;
 };
 
@@ -212,6 +222,28 @@ TEST_F(RichViewTest, CopyKeepsTheFormatting)
     QTextCursor c(b.RichEdit->document());
     c.setPosition(2);
     EXPECT_TRUE(c.charFormat().font().bold());
+}
+
+TEST_F(RichViewTest, OnAPrinterTheTextIsLaidOutAtTheDevicesResolution)
+{
+    TfrRichView view;
+    view.SetBounds(20, 30, 300, 100);
+    view.RichEdit->SetFontSpec("Courier New", -16);
+    view.RichEdit->SetLines({"Birinci satır"});
+    // a 192-dpi device: twice the screen's pixels
+    TTextRunRecorder rec(1600, 1200, 192);
+    {
+        TCanvas canvas(&rec);
+        view.ToPrinter = true;
+        view.ScaleX = view.ScaleY = 2;
+        view.Draw(canvas);
+    }
+    ASSERT_EQ(rec.Runs().size(), 1u);
+    EXPECT_EQ(rec.Runs()[0].Text, "Birinci satır");
+    EXPECT_EQ(rec.Runs()[0].Bounds.left(), 40);
+    EXPECT_NEAR(rec.Runs()[0].Bounds.top(), 60, 1);
+    // the 12-point text is twice as wide as on the screen
+    EXPECT_NEAR(rec.Runs()[0].Bounds.width(), 2 * ScreenWidth("Courier New", 16, "Birinci satır"), 2);
 }
 
 }  // namespace
