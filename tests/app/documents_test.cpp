@@ -31,6 +31,12 @@ protected:
         QFile f(Path(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<yok>");
     }
+    void Write(const QString& name, const QByteArray& bytes) const
+    {
+        QFile f(Path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
 
     QString oldKind_;
     QStringList saved_ = {"Şirket,\"Ocak 2024\"", ",1,Ayşe Işık,17.002,12"};
@@ -47,25 +53,17 @@ TEST_F(DocumentsTest, SavesCodePage1254LinesAndLoadsThemBack)
     EXPECT_TRUE(TestDialogs().Texts().isEmpty());
 }
 
-TEST_F(DocumentsTest, AnUnwritableTargetShowsTheMessage)
+TEST_F(DocumentsTest, AFailedSaveIsShownAndLeavesTheOldDocumentIdentical)
 {
-    QFile file(Path("dosya"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    Write("dosya", "");
     const QString target = Path("dosya/bordro.tus");  // its folder is a file
     EXPECT_FALSE(SaveCalculatorDocument(target));
     ASSERT_EQ(TestDialogs().shown.size(), 1u);
     EXPECT_EQ(TestDialogs().shown[0].text, "Dosya Saklanamıyor:\n" + target);
     EXPECT_EQ(TestDialogs().shown[0].icon, DialogService::Error);
-}
 
-TEST_F(DocumentsTest, AFailedSaveLeavesTheOldDocumentIdentical)
-{
-    {
-        QFile old(Path("bordro.tus"));
-        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
-        old.write("eski belge\r\n");
-    }
+    TestDialogs().Reset();
+    Write("bordro.tus", "eski belge\r\n");
     for (int i = 0; i < 200; ++i)
         saved_ << QString("satır %1,1.000,00").arg(i);
     // a file-size limit makes the disk "full" after 100 bytes, for root as well
@@ -88,9 +86,7 @@ TEST_F(DocumentsTest, AMissingFileOrKindRaisesAndLoadsNothing)
 {
     EXPECT_THROW(LoadCalculatorDocument(Path("yok.tus")), EInOutError);
     DocumentKind = "bilinmeyen";
-    QFile file(Path("var.tus"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    Write("var.tus", "");
     EXPECT_THROW(LoadCalculatorDocument(Path("var.tus")), Exception);
     EXPECT_THROW(SaveCalculatorDocument(Path("var.tus")), Exception);
     EXPECT_TRUE(loaded_.isEmpty());

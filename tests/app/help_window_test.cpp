@@ -6,15 +6,7 @@
 #include <QFile>
 
 namespace {
-class HelpWindowTest : public WorkingFolderTest {
-protected:
-    void TearDown() override
-    {
-        yardimF().hide();
-        yardimF().RichEdit1->ClearLines();
-        WorkingFolderTest::TearDown();
-    }
-};
+class HelpWindowTest : public WorkingFolderTest {};
 
 TEST_F(HelpWindowTest, LoadsTheTopicAndKeepsItWhenAnotherIsMissing)
 {
@@ -23,15 +15,14 @@ TEST_F(HelpWindowTest, LoadsTheTopicAndKeepsItWhenAnotherIsMissing)
     topic.write("{\\rtf1\\ansi\\ansicpg1254{\\fonttbl{\\f0\\fcharset162 Arial;}}\\f0 {\\b GEC\\'ddKME FA\\'ddZ\\'dd}\\par "
                 "Bor\\'e7 tarihini girin.\\par}");
     topic.close();
-
-    yardimF().ShowTopic("yardimgec");
-    EXPECT_TRUE(yardimF().isVisible());
-    EXPECT_EQ(yardimF().RichEdit1->Lines(), QStringList({"GECİKME FAİZİ", "Borç tarihini girin."}));
-
-    yardimF().hide();
-    yardimF().ShowTopic("yardimyok");
-    EXPECT_TRUE(yardimF().isVisible());
-    EXPECT_EQ(yardimF().RichEdit1->Lines(), QStringList({"GECİKME FAİZİ", "Borç tarihini girin."}));
+    const QStringList text = {"GECİKME FAİZİ", "Borç tarihini girin."};
+    for (const char* name : {"yardimgec", "yardimyok"}) {
+        yardimF().ShowTopic(name);
+        EXPECT_TRUE(yardimF().isVisible()) << name;
+        EXPECT_EQ(yardimF().RichEdit1->Lines(), text) << name;
+        yardimF().hide();
+    }
     EXPECT_TRUE(TestDialogs().shown.empty());
+    yardimF().RichEdit1->ClearLines();
 }
 }  // namespace

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextBlock>
-#include <QVBoxLayout>
 
 namespace {
 class ShellWindowTest : public WorkingFolderTest {};
@@ -22,8 +21,7 @@ TEST_F(ShellWindowTest, HomeOpensEachCalculatorAndTheHeaderComesBack)
         auto* tab = form.findChild<QWidget*>(name);
         ASSERT_NE(tab, nullptr) << name;
         EXPECT_EQ(form.PageControl1->tabText(form.PageControl1->indexOf(tab)), QString(caption));
-        if (!tab->layout())
-            form.AddNavHeader(tab, caption);
+        form.AddNavHeader(tab, caption);
         auto* open = form.findChild<QPushButton*>(QString("HomeOpen") + name);
         ASSERT_NE(open, nullptr) << name;
         open->click();

@@ -96,28 +96,6 @@ TEST_F(SettingsArchiveTest, AShortMemberLeavesTheDesignValuesOfTheMissingLines)
     EXPECT_EQ(form->RichEdit12->LineCount(), 13);
 }
 
-TEST_F(SettingsArchiveTest, RepoLinesOfTheOtherCalculatorSurviveAWriteOfTheRates)
-{
-    QStringList repo(60, QString());
-    for (int i = 0; i <= 20; ++i)
-        repo[i] = QString("faiz %1").arg(i);
-    form_->RichEdit1->SetLines(repo);
-    ASSERT_TRUE(WriteSettingsMember(*form_, "repo", *form_->RichEdit1));
-
-    RecreateWindow();
-    for (int i = 21; i <= 45; ++i)
-        form_->RichEdit1->SetLine(i, QString("%1,5").arg(i));
-    ASSERT_TRUE(WriteSettingsMember(*form_, "repo", *form_->RichEdit1));
-
-    RecreateWindow();
-    const QStringList lines = form_->RichEdit1->Lines();
-    ASSERT_EQ(lines.size(), 60);
-    for (int i = 0; i <= 20; ++i)
-        EXPECT_EQ(lines[i], QString("faiz %1").arg(i));
-    for (int i = 21; i <= 45; ++i)
-        EXPECT_EQ(lines[i], QString("%1,5").arg(i));
-}
-
 TEST_F(SettingsArchiveTest, OpensWithUnzipUnderThePasswordOnly)
 {
     const QString unzip = QStandardPaths::findExecutable("unzip");

@@ -9,6 +9,8 @@
 #include <QPainter>
 
 #include <cmath>
+#include <memory>
+#include <tuple>
 
 namespace {
 struct AmountCase {
@@ -77,12 +79,10 @@ TEST(PadTest, FillsToTheWidthAndNeverCuts)
 TEST(MidStrTest, TakesFromTheOneBasedStart)
 {
     const QString letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    EXPECT_EQ(MidStr(letters, 1, 1), "A");
-    EXPECT_EQ(MidStr(letters, 17, 1), "Q");
-    EXPECT_EQ(MidStr(letters, 25, 5), "YZ");
-    EXPECT_EQ(MidStr(letters, 27, 1), "");
-    EXPECT_EQ(MidStr(letters, 0, 2), "A");
-    EXPECT_EQ(MidStr(letters, 3, 0), "");
+    const std::tuple<int, int, const char*> cases[] = {{1, 1, "A"},  {17, 1, "Q"}, {25, 5, "YZ"},
+                                                       {27, 1, ""}, {0, 2, "A"},  {3, 0, ""}};
+    for (const auto& [start, count, expected] : cases)
+        EXPECT_EQ(MidStr(letters, start, count), expected) << start << " " << count;
 }
 
 TEST(IsValidDateTextTest, OnlyRealDatesInTheFullForm)
@@ -99,10 +99,10 @@ TEST(IsValidDateTextTest, OnlyRealDatesInTheFullForm)
         EXPECT_EQ(IsValidDateText(c.text), c.valid) << c.text;
 }
 
-// A grid whose column 1 holds the letter of the row, column 0 its number.
-TStringGrid* lettered(int rows)
+// A grid of the given rows whose column 1 holds the letter of the row, column 0 its number.
+std::unique_ptr<TStringGrid> lettered(int rows)
 {
-    auto* grid = new TStringGrid;
+    auto grid = std::make_unique<TStringGrid>();
     grid->SetColCount(2);
     grid->SetRowCount(rows);
     for (int r = 1; r < rows; ++r) {
@@ -120,33 +120,26 @@ QString column1(const TStringGrid& grid)
     return s;
 }
 
-TEST(GridRowTest, MoveShiftsTheRowsBetween)
+TEST(GridRowTest, MoveShiftsTheRowsBetweenAndDeleteMovesTheRowsBelowUp)
 {
-    std::unique_ptr<TStringGrid> grid(lettered(6));  // A B C D E
+    auto grid = lettered(6);  // A B C D E
     MoveGridRow(*grid, 5, 2);
     EXPECT_EQ(column1(*grid), "AEBCD");
     MoveGridRow(*grid, 2, 5);
     EXPECT_EQ(column1(*grid), "ABCDE");
     MoveGridRow(*grid, 1, 9);
     EXPECT_EQ(column1(*grid), "ABCDE");
-}
 
-TEST(GridRowTest, DeleteMovesTheRowsBelowUp)
-{
-    std::unique_ptr<TStringGrid> grid(lettered(5));  // A B C D
     DeleteRow(*grid, 2);
-    EXPECT_EQ(grid->RowCount(), 4);
-    EXPECT_EQ(column1(*grid), "ACD");
+    EXPECT_EQ(grid->RowCount(), 5);
+    EXPECT_EQ(column1(*grid), "ACDE");
     DeleteRow(*grid, 0);  // the heading row stays
-    EXPECT_EQ(grid->RowCount(), 4);
-}
+    EXPECT_EQ(grid->RowCount(), 5);
 
-TEST(GridRowTest, DeletingTheLastDataRowEmptiesIt)
-{
-    std::unique_ptr<TStringGrid> grid(lettered(2));
-    DeleteRow(*grid, 1);
-    EXPECT_EQ(grid->RowCount(), 2);
-    EXPECT_EQ(grid->Cells(1, 1), "");
+    auto one = lettered(2);  // deleting the last data row empties it
+    DeleteRow(*one, 1);
+    EXPECT_EQ(one->RowCount(), 2);
+    EXPECT_EQ(one->Cells(1, 1), "");
 }
 
 // Columns of the image that hold text pixels (anything darker than the fill).
@@ -173,7 +166,7 @@ QImage drawn(const QString& text, TCellAlignment alignment)
     return image;
 }
 
-TEST(DrawCellTextTest, InsetsTheTextTwoPixelsFromTheAlignedEdge)
+TEST(DrawCellTextTest, FillsTheCellAndInsetsTheClippedTextTwoPixelsFromTheAlignedEdge)
 {
     QImage left = drawn("128,50", taLeftJustify);
     EXPECT_EQ(left.pixel(11, 11), QColor(255, 255, 0).rgb());
@@ -188,10 +181,7 @@ TEST(DrawCellTextTest, InsetsTheTextTwoPixelsFromTheAlignedEdge)
 
     auto [c0, c1] = inkColumns(drawn("128,50", taCenter));
     EXPECT_LE(std::abs((c0 + c1) / 2 - 60), 2);
-}
 
-TEST(DrawCellTextTest, ClipsToTheCell)
-{
     auto [first, last] = inkColumns(drawn("ÇOK UZUN BİR HÜCRE METNİ ÇOK UZUN", taLeftJustify));
     EXPECT_GE(first, 10);
     EXPECT_LE(last, 109);

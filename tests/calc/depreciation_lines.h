@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
+
+#include <ostream>
+#include <utility>
+#include <vector>
 
 // Expected depreciation report lines, written out column by column.
 namespace depreciation_lines {
@@ -78,5 +83,26 @@ inline QStringList FirstRow(const QString& year, const QString& cost, const QStr
 {
     return Row(year, {cost, "0", cost, "0"}, {"0", "0", depreciation, depreciation});
 }
+
+// One schedule as the tab's inputs give it, and its lines below the heading of the asset "Kamyon".
+struct ScheduleCase {
+    const char* name;
+    int method;  // item of the method box, -1 none
+    const char* cost;
+    const char* life;
+    QDate entry;
+    QDate sale;
+    bool fromCost;
+    std::vector<std::pair<int, const char*>> ticks;  // year, rate text
+    QStringList rows;
+};
+
+inline void PrintTo(const ScheduleCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+// Checked on the computation and again through the tab's components.
+const std::vector<ScheduleCase>& ScheduleCases();
 
 }  // namespace depreciation_lines

@@ -6,51 +6,37 @@
 
 namespace {
 
-struct ServiceCase {
-    const char* name;
-    QDate entry;
-    QDate exit;
-    bool served;
-};
-
-class OneYearRuleTest : public ::testing::TestWithParam<ServiceCase> {};
-
-TEST_P(OneYearRuleTest, NeedsTheAnniversaryReached)
+TEST(OneYearRule, NeedsTheAnniversaryReached)
 {
-    EXPECT_EQ(HasServedOneYear(FromQDate(GetParam().entry), FromQDate(GetParam().exit)), GetParam().served);
+    const struct {
+        QDate entry, exit;
+        bool served;
+    } cases[] = {
+        {{2011, 7, 1}, {2012, 6, 30}, false}, {{2011, 7, 1}, {2012, 7, 1}, true},
+        {{2012, 2, 29}, {2013, 2, 27}, false},  // a leap-day entry completes its year on 28 February
+        {{2012, 2, 29}, {2013, 2, 28}, true},   {{2012, 2, 29}, {2016, 2, 29}, true},
+        {{2011, 7, 1}, {2011, 6, 1}, false},    // exit before entry
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HasServedOneYear(FromQDate(c.entry), FromQDate(c.exit)), c.served)
+            << c.entry.toString("dd.MM.yyyy").toStdString() << " - " << c.exit.toString("dd.MM.yyyy").toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, OneYearRuleTest,
-    ::testing::Values(ServiceCase{"DayBeforeAnniversary", {2011, 7, 1}, {2012, 6, 30}, false},
-                      ServiceCase{"Anniversary", {2011, 7, 1}, {2012, 7, 1}, true},
-                      ServiceCase{"LeapDayEntryBefore28February", {2012, 2, 29}, {2013, 2, 27}, false},
-                      ServiceCase{"LeapDayEntryOn28February", {2012, 2, 29}, {2013, 2, 28}, true},
-                      ServiceCase{"LeapDayEntryToLeapDay", {2012, 2, 29}, {2016, 2, 29}, true},
-                      ServiceCase{"ExitBeforeEntry", {2011, 7, 1}, {2011, 6, 1}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct BandCase {
-    long double tenure;
-    int wageDays;
-    const char* text;
-};
-
-class NoticeBandTest : public ::testing::TestWithParam<BandCase> {};
-
-TEST_P(NoticeBandTest, FirstMatchingBandFromTheTopWins)
+TEST(NoticeBands, FirstMatchingBandFromTheTopWins)
 {
+    const struct {
+        long double tenure;
+        int wageDays;
+        const char* text;
+    } cases[] = {{-5, 14, "(14 Günlük Ücret.)"},    {182, 14, "(14 Günlük Ücret.)"},   {183, 28, "(28 Günlük Ücret.)"},
+                 {547, 28, "(28 Günlük Ücret.)"},   {548, 42, "(42 Günlük Ücret.)"},   {1094, 42, "(42 Günlük Ücret.)"},
+                 {1095, 56, "(56 Günlük Ücret.)"},  {99998, 56, "(56 Günlük Ücret.)"}, {99999, 0, ""}};
     const TDateTime entry = FromQDate(QDate(2000, 1, 1));
-    const NoticePay pay = ComputeNoticePay(3000, 0, 0, entry, entry + static_cast<double>(GetParam().tenure));
-    EXPECT_EQ(pay.wageDays, GetParam().wageDays);
-    EXPECT_EQ(pay.bandText, QString(GetParam().text));
+    for (const auto& c : cases) {
+        const NoticePay pay = ComputeNoticePay(3000, 0, 0, entry, entry + static_cast<double>(c.tenure));
+        EXPECT_EQ(pay.wageDays, c.wageDays) << static_cast<double>(c.tenure);
+        EXPECT_EQ(pay.bandText, QString(c.text)) << static_cast<double>(c.tenure);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Bands, NoticeBandTest,
-                         ::testing::Values(BandCase{-5, 14, "(14 Günlük Ücret.)"}, BandCase{182, 14, "(14 Günlük Ücret.)"},
-                                           BandCase{183, 28, "(28 Günlük Ücret.)"}, BandCase{547, 28, "(28 Günlük Ücret.)"},
-                                           BandCase{548, 42, "(42 Günlük Ücret.)"}, BandCase{1094, 42, "(42 Günlük Ücret.)"},
-                                           BandCase{1095, 56, "(56 Günlük Ücret.)"}, BandCase{99998, 56, "(56 Günlük Ücret.)"},
-                                           BandCase{99999, 0, ""}));
 
 }  // namespace

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "base/date_time_picker.h"
+#include "base/rich_edit.h"
+#include "test_support.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDate>
+#include <QFile>
+#include <QLineEdit>
+
+// The calculator tabs driven through their components, by name, as a user drives them.
+class CalcTabTest : public MainWindowTest {
+protected:
+    void Type(const char* edit, const QString& text) const { Find<QLineEdit>(edit)->setText(text); }
+    QString Text(const char* edit) const { return Find<QLineEdit>(edit)->text(); }
+    void Click(const char* button) const { Find<QAbstractButton>(button)->click(); }
+    bool Checked(const char* box) const { return Find<QCheckBox>(box)->isChecked(); }
+    QStringList Lines(const char* richEdit) const { return Find<TRichEdit>(richEdit)->Lines(); }
+    void Pick(const char* picker, QDate date) const { Find<TDateTimePicker>(picker)->setDate(date); }
+    QDate Picked(const char* picker) const { return ToQDate(Find<TDateTimePicker>(picker)->Date()); }
+    // The texts of edits whose names run from first to first + count - 1 ("Edit399" ...).
+    QStringList Texts(int first, int count) const
+    {
+        QStringList texts;
+        for (int i = 0; i < count; ++i)
+            texts << Find<QLineEdit>(QString("Edit%1").arg(first + i))->text();
+        return texts;
+    }
+    void WriteFile(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(Path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+};
