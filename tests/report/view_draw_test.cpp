@@ -4,7 +4,7 @@
 #include "report/fr_picture_view.h"
 #include "report/fr_subreport_view.h"
 
-#include "base/text_run_recorder.h"
+#include "view_test_support.h"
 
 #include <QImage>
 
@@ -31,6 +31,16 @@ protected:
     {
         TCanvas canvas(&image_);
         view.Draw(canvas);
+    }
+    // One drawing step of a view on a fresh white image, as its Draw runs it.
+    void Step(TfrView& view, void (TfrView::*step)())
+    {
+        image_.fill(Qt::white);
+        TCanvas canvas(&image_);
+        view.BeginDraw(&canvas);
+        view.CalcGaps();
+        (view.*step)();
+        view.RestoreCoord();
     }
     QRgb At(int x, int y) const { return image_.pixel(x, y); }
 
@@ -118,43 +128,23 @@ TEST_F(ViewDrawTest, FrameEdgesAndTheWholeRectangle)
     TfrLineView probe;  // any view with the base frame drawing
     probe.SetBounds(10, 10, 50, 40);
     probe.FrameTyp = 15;
-    {
-        TCanvas canvas(&image_);
-        probe.BeginDraw(&canvas);
-        probe.CalcGaps();
-        probe.DrawFrame();
-        probe.RestoreCoord();
-    }
+    Step(probe, &TfrView::DrawFrame);
     EXPECT_EQ(At(60, 50), kBlack);
     EXPECT_EQ(At(35, 10), kBlack);
     EXPECT_EQ(At(35, 30), kWhite);
 
     // right and bottom edges only: each line stops short of its end point
-    image_.fill(Qt::white);
     probe.FrameTyp = 1 | 2;
-    {
-        TCanvas canvas(&image_);
-        probe.BeginDraw(&canvas);
-        probe.CalcGaps();
-        probe.DrawFrame();
-        probe.RestoreCoord();
-    }
+    Step(probe, &TfrView::DrawFrame);
     EXPECT_EQ(At(60, 10), kBlack);
     EXPECT_EQ(At(59, 50), kBlack);
     EXPECT_EQ(At(60, 50), kWhite);
     EXPECT_EQ(At(10, 10), kWhite);
 
     // dashed: the gaps show
-    image_.fill(Qt::white);
     probe.FrameTyp = 15;
     probe.FrameStyle = 1;
-    {
-        TCanvas canvas(&image_);
-        probe.BeginDraw(&canvas);
-        probe.CalcGaps();
-        probe.DrawFrame();
-        probe.RestoreCoord();
-    }
+    Step(probe, &TfrView::DrawFrame);
     int dark = 0;
     for (int x = 10; x < 60; ++x)
         dark += At(x, 10) == kBlack;
@@ -162,18 +152,11 @@ TEST_F(ViewDrawTest, FrameEdgesAndTheWholeRectangle)
     EXPECT_LT(dark, 50);
 
     // double: two lines in the frame colour with the fill between
-    image_.fill(Qt::white);
     probe.FrameTyp = 8;
     probe.FrameStyle = 5;
     probe.FrameWidth = 1;
     probe.FillColor = 0x0000FF;
-    {
-        TCanvas canvas(&image_);
-        probe.BeginDraw(&canvas);
-        probe.CalcGaps();
-        probe.DrawFrame();
-        probe.RestoreCoord();
-    }
+    Step(probe, &TfrView::DrawFrame);
     EXPECT_EQ(At(30, 9), kBlack);
     EXPECT_EQ(At(30, 10), qRgb(255, 0, 0));
     EXPECT_EQ(At(30, 11), kBlack);
@@ -186,13 +169,7 @@ TEST_F(ViewDrawTest, BackgroundFillsTheScaledRectangle)
     v.FillColor = 0x00FF00;
     v.ScaleX = v.ScaleY = 2;
     v.OriginX = 5;
-    {
-        TCanvas canvas(&image_);
-        v.BeginDraw(&canvas);
-        v.CalcGaps();
-        v.DrawBackground();
-        v.RestoreCoord();
-    }
+    Step(v, &TfrView::DrawBackground);
     // from (25, 20) to (65, 40), right and bottom excluded
     EXPECT_EQ(At(25, 20), qRgb(0, 255, 0));
     EXPECT_EQ(At(64, 39), qRgb(0, 255, 0));
@@ -201,74 +178,62 @@ TEST_F(ViewDrawTest, BackgroundFillsTheScaledRectangle)
     EXPECT_EQ(At(24, 20), kWhite);
 
     // no fill while printing
-    image_.fill(Qt::white);
     v.FillColor = frNoFillColor;
-    {
-        TCanvas canvas(&image_);
-        v.BeginDraw(&canvas);
-        v.CalcGaps();
-        v.DrawBackground();
-        v.RestoreCoord();
-    }
+    Step(v, &TfrView::DrawBackground);
     EXPECT_EQ(At(30, 30), kWhite);
 }
 
-TEST_F(ViewDrawTest, PictureKeepsItsAspectAndCentres)
+TEST_F(ViewDrawTest, PicturePlacement)
 {
-    QImage red(200, 100, QImage::Format_RGB32);
-    red.fill(Qt::red);
     struct Case {
+        const char* name;
         uint16_t flags;
+        QSize graphic;
+        float frameWidth;
         QRect covered;  // inclusive
     } cases[] = {
-        // stretched with aspect: the whole width, half the height
-        {1 | 4, QRect(QPoint(10, 10), QPoint(110, 59))},
-        // and centred: moved down by a quarter of the view
-        {1 | 4 | 2, QRect(QPoint(10, 35), QPoint(110, 84))},
-        // stretched without aspect: the whole inner rectangle
-        {1, QRect(QPoint(10, 10), QPoint(110, 110))},
+        // a 200 x 100 graphic in a 100 x 100 view at (10, 10)
+        {"stretched with aspect: whole width, half height", 1 | 4, {200, 100}, 0, {QPoint(10, 10), QPoint(110, 59)}},
+        {"and centred: down by a quarter", 1 | 4 | 2, {200, 100}, 0, {QPoint(10, 35), QPoint(110, 84)}},
+        {"stretched without aspect", 1, {200, 100}, 0, {QPoint(10, 10), QPoint(110, 110)}},
+        {"natural size centred: moved by (30, 40)", 2, {40, 20}, 0, {QPoint(40, 50), QPoint(79, 69)}},
+        // aspect alone counts only when stretched; the inner rectangle starts at 10 + round((3 - 1) / 2)
+        {"natural size inside a frame", 4, {30, 20}, 3, {QPoint(11, 11), QPoint(40, 30)}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         image_.fill(Qt::white);
+        QImage graphic(c.graphic, QImage::Format_RGB32);
+        graphic.fill(Qt::red);
         TfrPictureView pic;
         pic.SetBounds(10, 10, 100, 100);
         pic.Flags = c.flags;
-        pic.Picture.SetBitmap(red);
+        if (c.frameWidth > 0) {
+            pic.FrameTyp = 15;
+            pic.FrameWidth = c.frameWidth;
+        }
+        pic.Picture.SetBitmap(graphic);
         DrawOnImage(pic);
-        QRect r = c.covered;
-        EXPECT_EQ(At(r.left(), r.top()), qRgb(255, 0, 0)) << c.flags;
-        EXPECT_EQ(At(r.right(), r.bottom()), qRgb(255, 0, 0)) << c.flags;
-        EXPECT_EQ(At(r.center().x(), r.top() - 1), kWhite) << c.flags;
-        EXPECT_EQ(At(r.center().x(), r.bottom() + 1), kWhite) << c.flags;
+        const QRect& r = c.covered;
+        if (c.frameWidth == 0) {  // a frame is drawn over the graphic's top left
+            EXPECT_EQ(At(r.left(), r.top()), qRgb(255, 0, 0));
+            EXPECT_EQ(At(r.left(), r.top() - 1), kWhite);
+        }
+        EXPECT_EQ(At(r.right(), r.bottom()), qRgb(255, 0, 0));
+        EXPECT_EQ(At(r.right() + 1, r.bottom()), kWhite);
+        EXPECT_EQ(At(r.right(), r.bottom() + 1), kWhite);
     }
-    // natural size, centred in a 100 x 100 view: a 40 x 20 graphic moves by (30, 40)
-    image_.fill(Qt::white);
-    QImage small(40, 20, QImage::Format_RGB32);
-    small.fill(Qt::blue);
-    TfrPictureView pic;
-    pic.SetBounds(10, 10, 100, 100);
-    pic.Flags = 2;
-    pic.Picture.SetBitmap(small);
-    DrawOnImage(pic);
-    EXPECT_EQ(At(40, 50), qRgb(0, 0, 255));
-    EXPECT_EQ(At(79, 69), qRgb(0, 0, 255));
-    EXPECT_EQ(At(80, 70), kWhite);
-    EXPECT_EQ(At(39, 49), kWhite);
 }
 
 TEST_F(ViewDrawTest, SubReportShowsItsPageNumber)
 {
-    TTextRunRecorder rec(300, 300);
     TfrSubReportView sub;
     sub.SetBounds(10, 10, 100, 40);
     sub.PageIndex = 1;
-    {
-        TCanvas canvas(&rec);
-        sub.Draw(canvas);
-    }
-    ASSERT_EQ(rec.Runs().size(), 1u);
-    EXPECT_EQ(rec.Runs()[0].Text, " 2");
-    EXPECT_EQ(rec.Runs()[0].Bounds.topLeft(), QPoint(12, 12));
+    const auto runs = DrawnRuns(sub);
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].Text, " 2");
+    EXPECT_EQ(runs[0].Bounds.topLeft(), QPoint(12, 12));
     EXPECT_FLOAT_EQ(sub.FrameWidth, 1.0f);
 }
 
@@ -296,30 +261,9 @@ TEST_F(ViewDrawTest, ClipRegionGrowsByTheFrame)
         v.FrameWidth = c.width;
         v.FrameStyle = c.style;
         v.FrameTyp = c.edges;
-        EXPECT_EQ(v.GetClipRgn(c.extended).boundingRect(), c.expected) << c.width << " " << c.style << " " << c.edges;
+        EXPECT_EQ(v.GetClipRgn(c.extended).boundingRect(), c.expected)
+            << c.width << " " << c.style << " " << c.edges;
     }
-}
-
-TEST_F(ViewDrawTest, PictureAtNaturalSizeInsideTheFrame)
-{
-    QImage blue(30, 20, QImage::Format_RGB32);
-    blue.fill(Qt::blue);
-    QImage image(200, 200, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    TfrPictureView pic;
-    pic.Flags = 4;  // aspect alone counts only when stretched
-    pic.SetBounds(10, 10, 100, 100);
-    pic.FrameTyp = 15;
-    pic.FrameWidth = 3;
-    pic.Picture.SetBitmap(blue);
-    {
-        TCanvas canvas(&image);
-        pic.Draw(canvas);
-    }
-    // the inner rectangle starts at x + round((3 - 1) / 2) = 11
-    EXPECT_EQ(image.pixel(11 + 29, 11 + 19), qRgb(0, 0, 255));
-    EXPECT_EQ(image.pixel(11 + 30, 11 + 19), qRgb(255, 255, 255));
-    EXPECT_EQ(image.pixel(11 + 29, 11 + 20), qRgb(255, 255, 255));
 }
 
 TEST_F(ViewDrawTest, RotatedFontTurnsCounterClockwise)

@@ -1,14 +1,16 @@
 #include "base/stream.h"
-#include "base/text_run_recorder.h"
 #include "report/fr_globals.h"
 #include "report/fr_memo_view.h"
 #include "report/fr_pars.h"
 #include "report/fr_utils.h"
 
+#include "view_test_support.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
+// A memo in printing mode, measured in Courier New 10 pt (13 pixels, lines of 15).
 class MemoViewTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -20,7 +22,11 @@ protected:
         memo_.Font.Size = 10;
         memo_.SetBounds(0, 0, 400, 200);
     }
-    void TearDown() override { frEngineMode = oldMode_; }
+    void TearDown() override
+    {
+        frEngineMode = oldMode_;
+        frTemplateVersion = 23;
+    }
 
     // Width of a text in the memo's wrapping font (Courier New 10 pt at 96 dpi).
     int Width(const QString& text)
@@ -44,7 +50,7 @@ protected:
             bool end = false;
             int w = 0;
             frSplitWrappedLine((*frScratchMemo)[i], text, end, w);
-            EXPECT_EQ(w, Width(text.endsWith('-') ? text : text)) << text.toStdString();
+            EXPECT_EQ(w, Width(text)) << text.toStdString();
             out << (end ? text + "¶" : text);
         }
         return out;
@@ -102,6 +108,32 @@ TEST_F(MemoViewTest, WrapHeightCountsLinesAndGaps)
     EXPECT_EQ(memo_.MinHeight(), 15);
 }
 
+TEST_F(MemoViewTest, WideFrameWidensTheGaps)
+{
+    memo_.FrameWidth = 3;
+    memo_.FrameTyp = 15;
+    // pen 3: R = B = round(1.5) = 2, so the text keeps 4 pixels from each side and 2 from top and bottom
+    memo_.dx = Width("aaa") + 8;
+    memo_.CalcGaps();
+    EXPECT_EQ(memo_.GapX, 4);
+    EXPECT_EQ(memo_.GapY, 2);
+    memo_.RestoreCoord();
+    EXPECT_EQ(Wrap({"aaa bbb"}), (QStringList{"aaa", "bbb¶"}));
+    EXPECT_EQ(frWrapHeight, 2 * 2 + 2 * 15);
+}
+
+TEST_F(MemoViewTest, RotatedMemoWrapsAlongItsHeight)
+{
+    memo_.Alignment = frtaVertical;
+    // the line runs along dy: its room is dy less twice the vertical gap 1
+    memo_.SetBounds(0, 0, 40, Width("aaa bbb") + 2);
+    EXPECT_EQ(Wrap({"aaa bbb ccc"}), (QStringList{"aaa bbb", "ccc¶"}));
+    // lines advance across the memo from the horizontal gap 2 on each side
+    EXPECT_EQ(frWrapHeight, 2 * 2 + 2 * 15);
+    memo_.Flags = 1;  // unwrapped rotated lines carry no paragraph end
+    EXPECT_EQ(Wrap({"aaa bbb ccc"}), QStringList{"aaa bbb ccc"});
+}
+
 TEST_F(MemoViewTest, HyphenationRuleOnCodePageBytes)
 {
     struct Case {
@@ -153,14 +185,10 @@ TEST_F(MemoViewTest, SplitWritesPrintedLinesAndAMarker)
 
     // drawing the page takes the lines as they are: no second wrapping
     back.dx = 400;  // wide enough to join the words again if it wrapped anew
-    TTextRunRecorder rec(800, 600);
-    {
-        TCanvas canvas(&rec);
-        back.Draw(canvas);
-    }
-    ASSERT_EQ(rec.Runs().size(), 2u);
-    EXPECT_EQ(rec.Runs()[0].Text, "aaa");
-    EXPECT_EQ(rec.Runs()[1].Text, "bbb");
+    const auto runs = DrawnRuns(back);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0].Text, "aaa");
+    EXPECT_EQ(runs[1].Text, "bbb");
 
     // the second part continues where the first stopped
     memo_.PartMode = 3;
@@ -187,18 +215,16 @@ TEST_F(MemoViewTest, DrawAlignsLinesInTheMemo)
     };
     for (const Case& c : cases) {
         memo_.Alignment = c.alignment;
-        TTextRunRecorder rec(800, 600);
-        {
-            TCanvas canvas(&rec);
-            memo_.Draw(canvas);
-        }
-        ASSERT_EQ(rec.Runs().size(), 2u);
+        const auto runs = DrawnRuns(memo_);
+        ASSERT_EQ(runs.size(), 2u);
         int w = Width("kısa satır");
-        int expectedX = c.alignment == frtaRight ? c.firstX - w : c.alignment == frtaCenter ? c.firstX - w / 2 : c.firstX;
-        EXPECT_NEAR(rec.Runs()[0].Bounds.left(), expectedX, 1) << c.alignment;
-        EXPECT_EQ(rec.Runs()[0].Bounds.top(), 10 + 1);
-        EXPECT_EQ(rec.Runs()[1].Bounds.top(), 10 + 1 + 15);
-        EXPECT_NEAR(rec.Runs()[0].Bounds.width(), w, 1);
+        int expectedX = c.alignment == frtaRight    ? c.firstX - w
+                        : c.alignment == frtaCenter ? c.firstX - w / 2
+                                                    : c.firstX;
+        EXPECT_NEAR(runs[0].Bounds.left(), expectedX, 1) << c.alignment;
+        EXPECT_EQ(runs[0].Bounds.top(), 10 + 1);
+        EXPECT_EQ(runs[1].Bounds.top(), 10 + 1 + 15);
+        EXPECT_NEAR(runs[0].Bounds.width(), w, 1);
     }
 }
 
@@ -208,15 +234,11 @@ TEST_F(MemoViewTest, JustifiedTextLeavesTheParagraphEnd)
     memo_.Alignment = frtaJustify;
     FitWidthTo("bir iki üç dört");
     memo_.dx += 30;
-    TTextRunRecorder rec(800, 600);
-    {
-        TCanvas canvas(&rec);
-        memo_.Draw(canvas);
-    }
-    ASSERT_EQ(rec.Runs().size(), 2u);
-    EXPECT_EQ(rec.Runs()[0].Text, "bir iki üç dört");
-    EXPECT_NEAR(rec.Runs()[0].Bounds.width(), memo_.dx - 4, 1) << "stretched to the memo's width";
-    EXPECT_NEAR(rec.Runs()[1].Bounds.width(), Width("beş altı yedi"), 1) << "the last line keeps its width";
+    const auto runs = DrawnRuns(memo_);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0].Text, "bir iki üç dört");
+    EXPECT_NEAR(runs[0].Bounds.width(), memo_.dx - 4, 1) << "stretched to the memo's width";
+    EXPECT_NEAR(runs[1].Bounds.width(), Width("beş altı yedi"), 1) << "the last line keeps its width";
 }
 
 TEST_F(MemoViewTest, ZoomedLinesKeepTheirMeasuredWidth)
@@ -225,43 +247,91 @@ TEST_F(MemoViewTest, ZoomedLinesKeepTheirMeasuredWidth)
     memo_.SetBounds(10, 10, 200, 30);
     for (double scale : {0.5, 1.0, 1.5, 2.0}) {
         memo_.ScaleX = memo_.ScaleY = scale;
-        TTextRunRecorder rec(1000, 1000);
-        {
-            TCanvas canvas(&rec);
-            memo_.Draw(canvas);
-        }
-        ASSERT_EQ(rec.Runs().size(), 1u);
-        EXPECT_NEAR(rec.Runs()[0].Bounds.width(), frRound(Width("Sayfa 12") * scale), 1) << scale;
+        const auto runs = DrawnRuns(memo_, 1000, 1000);
+        ASSERT_EQ(runs.size(), 1u);
+        EXPECT_NEAR(runs[0].Bounds.width(), frRound(Width("Sayfa 12") * scale), 1) << scale;
     }
 }
 
-TEST_F(MemoViewTest, VerticalAndRotatedPlacement)
+TEST_F(MemoViewTest, BlockAlignmentAndRotatedPositions)
 {
-    memo_.Memo.SetText("orta");
-    memo_.SetBounds(0, 0, 200, 101);
-    memo_.Alignment = frtaMiddle;
-    TTextRunRecorder rec(800, 600);
-    {
-        TCanvas canvas(&rec);
-        memo_.Draw(canvas);
+    struct Case {
+        const char* name;
+        int alignment;
+        TRect bounds;  // x, y, dx, dy
+        int left, top, bottom;  // the run's bounds; -1 where not checked
+    } cases[] = {
+        // one line: a block of 2 + 15; centred it moves down by (101 - 17) div 2, bottom-aligned by 100 - 17
+        {"middle", frtaMiddle, {0, 0, 200, 101}, 2, 42 + 1, -1},
+        {"bottom", frtaDown, {10, 10, 200, 100}, 12, 10 + 83 + 1, -1},
+        // rotated: runs upwards from the bottom gap, its cell starting at the left gap
+        {"rotated", frtaVertical, {10, 10, 40, 200}, 10 + 2, -1, 10 + 200 - 1},
+        // rotated, centred across: x moves by (40 - (4 + 15)) div 2 = 10
+        {"rotated centre", frtaVertical | frtaMiddle, {10, 10, 40, 200}, 10 + 10 + 2, -1, 10 + 200 - 1},
+        // rotated and right-aligned: the text ends at the top gap
+        {"rotated right", frtaVertical | frtaRight, {10, 10, 40, 200}, 12, 10 + 1, -1},
+    };
+    memo_.Memo.SetText("alt");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        memo_.Alignment = c.alignment;
+        memo_.SetBounds(c.bounds.Left, c.bounds.Top, c.bounds.Right, c.bounds.Bottom);
+        const auto runs = DrawnRuns(memo_);
+        ASSERT_EQ(runs.size(), 1u);
+        const QRect b = runs[0].Bounds;
+        const bool turned = (c.alignment & frtaVertical) != 0;
+        EXPECT_NEAR(turned ? b.height() : b.width(), Width("alt"), 1);
+        EXPECT_EQ(b.left(), c.left);
+        if (c.top >= 0) {
+            EXPECT_NEAR(b.top(), c.top, turned ? 1 : 0);  // a turned run's cell may round by a pixel
+        }
+        if (c.bottom >= 0) {
+            EXPECT_NEAR(b.bottom() + 1, c.bottom, 1);
+        }
     }
-    // block of 2 + 15 pixels: moved down by (101 - 17) div 2
-    ASSERT_EQ(rec.Runs().size(), 1u);
-    EXPECT_EQ(rec.Runs()[0].Bounds.top(), 42 + 1);
+}
 
-    memo_.Alignment = frtaVertical;
+TEST_F(MemoViewTest, PreparedLinesKeepTheirWrappingWhenDrawn)
+{
+    // lines wrapped before (a split part): the block height follows their count, not a new wrapping
+    memo_.SetBounds(0, 0, 400, 100);
+    memo_.Alignment = frtaDown;
+    memo_.Memo.Add("aaa" + QString(QChar(0)) + QChar(24));
+    memo_.Memo.Add("bbb" + QString(frParagraphEnd) + QChar(0) + QChar(24));
+    auto runs = DrawnRuns(memo_);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0].Text, "aaa");
+    // block 2 + 2 * 15 moved down by 100 - 32
+    EXPECT_NEAR(runs[0].Bounds.top(), 68 + 1, 1);
+    EXPECT_NEAR(runs[1].Bounds.top(), 68 + 1 + 15, 1);
+
+    // turned, the block counts the horizontal gaps: 2 + 2 + 2 * 15 centred across 40 moves by 3
+    memo_.Alignment = frtaVertical | frtaMiddle;
     memo_.SetBounds(10, 10, 40, 200);
-    TTextRunRecorder up(800, 600);
-    {
-        TCanvas canvas(&up);
-        memo_.Draw(canvas);
-    }
-    ASSERT_EQ(up.Runs().size(), 1u);
-    // runs upwards from the bottom gap, its cell starting at the left gap
-    const QRect& b = up.Runs()[0].Bounds;
-    EXPECT_EQ(b.left(), 10 + 2);
-    EXPECT_NEAR(b.bottom() + 1, 10 + 200 - 1, 1);
-    EXPECT_NEAR(b.height(), Width("orta"), 1);
+    runs = DrawnRuns(memo_);
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_EQ(runs[0].Bounds.left(), 10 + 3 + 2);
+    EXPECT_EQ(runs[1].Bounds.left(), 10 + 3 + 2 + 15);
+}
+
+TEST_F(MemoViewTest, InvisibleOrEmptyMemoHasNoHeightAndNoRecord)
+{
+    memo_.RecordForm = 1;
+    EXPECT_EQ(memo_.ContentHeight(), 0) << "no lines";
+    memo_.Memo.SetText("metin");
+    memo_.Visible = 0;
+    EXPECT_EQ(memo_.ContentHeight(), 0) << "invisible";
+    TMemoryStream page;
+    memo_.Print(page);
+    EXPECT_EQ(page.Size(), 0);
+    EXPECT_EQ(memo_.PartMode, 0);
+}
+
+TEST_F(MemoViewTest, UnprintedHeightCountsTheWaitingLines)
+{
+    memo_.Memo.SetText("a\r\nb\r\nc");
+    memo_.ContentHeight();
+    EXPECT_EQ(memo_.UnprintedHeight(), 3 * 15);
 }
 
 TEST_F(MemoViewTest, HighlightAppliesWhenTheConditionHolds)
@@ -293,11 +363,7 @@ TEST_F(MemoViewTest, AutoWidthFollowsTheText)
     memo_.Memo.SetText("kısa\r\nen uzun satır\r\n");
     memo_.SetBounds(100, 0, 20, 100);
     memo_.Alignment = frtaRight;
-    TTextRunRecorder rec(800, 600);
-    {
-        TCanvas canvas(&rec);
-        memo_.Draw(canvas);
-    }
+    DrawnRuns(memo_);
     int grown = Width("en uzun satır") + 2 + 2;
     EXPECT_EQ(memo_.dx, grown);
     EXPECT_EQ(memo_.x, 100 - (grown - 20)) << "a right-aligned memo grows to the left";
