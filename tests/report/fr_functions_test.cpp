@@ -41,13 +41,19 @@ INSTANTIATE_TEST_SUITE_P(
                       FunctionCase{"FORMATDATETIME('dd.mm.yyyy', STRTODATE('01.02.2005') + 1)", "02.02.2005"},
                       FunctionCase{"FORMATDATETIME('hh:nn', STRTOTIME('13:45:00'))", "13:45"},
                       FunctionCase{"UPPERCASE('a') + LOWERCASE('B')", "Ab"},
-                      FunctionCase{"BILINMEYEN(1) + 1", "1"}));
+                      FunctionCase{"BILINMEYEN(1) + 1", "1"},
+                      // 38384 is 1 February 2005.
+                      FunctionCase{"FORMATDATETIME('dd.mm.yyyy', 38384)", "01.02.2005"},
+                      FunctionCase{"FORMATDATETIME('yyyy', STRTODATE('31.12.1999'))", "1999"},
+                      FunctionCase{"LOWERCASE(UPPERCASE('Ab') + 'C')", "abc"},
+                      FunctionCase{"NAMECASE('şEKER')", "Şeker"},
+                      FunctionCase{"COPY(UPPERCASE('abc'), 2, 1)", "B"}));
 
-TEST_F(StdFunctions, StrToDateGivesADate)
+TEST_F(StdFunctions, DatesAreDatesAndWrongArgumentsFail)
 {
     EXPECT_DOUBLE_EQ(frGlobalParser->Calc("STRTODATE('01.02.2005')").AsDate(), EncodeDate(2005, 2, 1));
-    EXPECT_THROW(frGlobalParser->Calc("STRTODATE(5)"), EConvertError);
-    EXPECT_THROW(frGlobalParser->Calc("FORMATDATETIME('dd', 'x')"), EConvertError);
+    for (const char* bad : {"STRTODATE(5)", "FORMATDATETIME('dd', 'x')", "STRTOTIME(5)"})
+        EXPECT_THROW(frGlobalParser->Calc(bad), EConvertError) << bad;
 }
 
 TEST_F(StdFunctions, InputAsksThroughTheDialogs)
@@ -115,46 +121,60 @@ protected:
     double amount = 0;
 };
 
-TEST_F(BandAggregates, TotalsOfAMasterFooter)
+struct AggregateCase {
+    const char* name;
+    bool dataVisible;
+    QStringList memos;  // what the data band's memos hold, each record
+    std::vector<std::pair<QString, QString>> reads;  // what the footer shows after 10, 20 and 30
+    int entries = -1;  // totals kept by the footer, where it matters
+};
+
+class BandAggregateTable : public BandAggregates, public ::testing::WithParamInterface<AggregateCase> {};
+
+TEST_P(BandAggregateTable, FooterShows)
 {
-    const QStringList memos{"SUM([Amount])", "AVG([Amount])", "MIN([Amount])", "MAX([Amount])", "COUNT(x)"};
-    Run(memos);
-    EXPECT_EQ(Read("SUM([Amount])"), "60");
-    EXPECT_EQ(Read("AVG([Amount])"), "20");
-    EXPECT_EQ(Read("MIN([Amount])"), "10");
-    EXPECT_EQ(Read("MAX([Amount])"), "30");
-    EXPECT_EQ(Read("COUNT(x)"), "3");
+    const AggregateCase& c = GetParam();
+    data.Visible = c.dataVisible;
+    Run(c.memos);
+    for (const auto& [memo, text] : c.reads)
+        EXPECT_EQ(Read(memo), text) << memo.toStdString();
+    if (c.entries >= 0) {
+        EXPECT_EQ(footer.Values.Count(), c.entries);
+    }
 }
 
-TEST_F(BandAggregates, TheSameExpressionInTwoMemosCountsEachRecordOnce)
-{
-    Run({"SUM([Amount])", "SUM([Amount])", "SUM([Amount]) + 1"});
-    EXPECT_EQ(Read("SUM([Amount])"), "60");
-}
-
-TEST_F(BandAggregates, HiddenDataBandsCountOnlyWithTheFlag)
-{
-    data.Visible = false;
-    Run({"SUM([Amount], , 1)"});
-    EXPECT_EQ(Read("SUM([Amount], , 1)"), "60");
-    footer.Values.Clear();
-    Run({"SUM([Amount])"});
-    EXPECT_EQ(Read("SUM([Amount])"), " ");  // nothing accumulated: no operand
-}
-
-TEST_F(BandAggregates, BandArgumentSelectsTheBandThatCounts)
-{
-    Run({"SUM([Amount], MasterData1)", "MAX([Amount], Baska)"});
-    EXPECT_EQ(Read("SUM([Amount], MasterData1)"), "60");
-    EXPECT_EQ(Read("MAX([Amount], Baska)"), " ");
-}
-
-TEST_F(BandAggregates, KeysHoldingAnEqualsSignStayApart)
-{
-    Run({"SUM([Amount] = 20)", "SUM([Amount])"});
-    EXPECT_EQ(Read("SUM([Amount] = 20)"), "1");
-    EXPECT_EQ(Read("SUM([Amount])"), "60");
-}
+const QString kSum = "SUM([Amount])";
+INSTANTIATE_TEST_SUITE_P(
+    Records, BandAggregateTable,
+    ::testing::Values(
+        AggregateCase{"all five",
+                      true,
+                      {kSum, "AVG([Amount])", "MIN([Amount])", "MAX([Amount])", "COUNT(x)"},
+                      {{kSum, "60"}, {"AVG([Amount])", "20"}, {"MIN([Amount])", "10"}, {"MAX([Amount])", "30"},
+                       {"COUNT(x)", "3"}}},
+        // each record counted once however many memos hold the expression
+        AggregateCase{"same expression twice", true, {kSum, kSum, kSum + " + 1"}, {{kSum, "60"}}},
+        AggregateCase{"hidden band with the flag", false, {"SUM([Amount], , 1)"}, {{"SUM([Amount], , 1)", "60"}}},
+        AggregateCase{"hidden band without it", false, {kSum}, {{kSum, " "}}},  // nothing accumulated
+        AggregateCase{"band argument",
+                      true,
+                      {"SUM([Amount], MasterData1)", "MAX([Amount], Baska)"},
+                      {{"SUM([Amount], MasterData1)", "60"}, {"MAX([Amount], Baska)", " "}}},
+        AggregateCase{"band name trimmed, any case",
+                      true,
+                      {"SUM([Amount],  masterdata1 )", "COUNT(x, MASTERDATA1)"},
+                      {{"SUM([Amount], MasterData1)", "60"}, {"COUNT(x)", "3"}}},
+        AggregateCase{"key holding an equals sign",
+                      true,
+                      {"SUM([Amount] = 20)", kSum},
+                      {{"SUM([Amount] = 20)", "1"}, {kSum, "60"}}},
+        // one entry per function and first argument: whichever memo comes first counts for both
+        AggregateCase{"flag second, visible band",
+                      true,
+                      {"SUM([Amount], , 1)", kSum},
+                      {{kSum, "60"}, {"SUM([Amount], , 1)", "60"}},
+                      1},
+        AggregateCase{"flag second, hidden band", false, {kSum, "SUM([Amount], , 1)"}, {{kSum, "60"}}}));
 
 TEST_F(BandAggregates, AverageWithoutRecordsFails)
 {
@@ -263,33 +283,6 @@ TEST_F(StdFunctions, LibrariesAreAskedInRegistrationOrder)
     frFunctionLibraries.pop_back();
 }
 
-TEST_F(StdFunctions, DatesAsNumbersAndTextResults)
-{
-    // 38384 is 1 February 2005.
-    EXPECT_EQ(Show("FORMATDATETIME('dd.mm.yyyy', 38384)"), "01.02.2005");
-    EXPECT_EQ(Show("FORMATDATETIME('yyyy', STRTODATE('31.12.1999'))"), "1999");
-    EXPECT_EQ(Show("LOWERCASE(UPPERCASE('Ab') + 'C')"), "abc");
-    EXPECT_EQ(Show("NAMECASE('şEKER')"), QString::fromUtf8("Şeker"));
-    EXPECT_EQ(Show("COPY(UPPERCASE('abc'), 2, 1)"), "B");
-    EXPECT_THROW(Show("STRTOTIME(5)"), EConvertError);
-}
-
-TEST_F(BandAggregates, OneEntryForAFunctionAndItsFirstArgument)
-{
-    // Visible data band: whichever memo comes first counts the record for both.
-    Run({"SUM([Amount], , 1)", "SUM([Amount])"});
-    EXPECT_EQ(Read("SUM([Amount])"), "60");
-    EXPECT_EQ(Read("SUM([Amount], , 1)"), "60");
-    EXPECT_EQ(footer.Values.Count(), 1);
-
-    // Hidden data band: the memo without the flag leaves the entry alone, the flagged one counts.
-    footer.Values.Clear();
-    footer.Count = 0;
-    data.Visible = false;
-    Run({"SUM([Amount])", "SUM([Amount], , 1)"});
-    EXPECT_EQ(Read("SUM([Amount])"), "60");
-}
-
 TEST_F(BandAggregates, FractionsNegativesAndNulls)
 {
     Variant current;
@@ -315,13 +308,6 @@ TEST_F(BandAggregates, AverageKeepsFifteenDigits)
     for (double v : {10.0, 20.0, 25.0})
         Record(v, {"AVG([Amount])"});
     EXPECT_EQ(Read("AVG([Amount])"), "18,3333333333333");
-}
-
-TEST_F(BandAggregates, BandNameIsTrimmedAndComparedWithoutCase)
-{
-    Run({"SUM([Amount],  masterdata1 )", "COUNT(x, MASTERDATA1)"});
-    EXPECT_EQ(Read("SUM([Amount], MasterData1)"), "60");
-    EXPECT_EQ(Read("COUNT(x)"), "3");
 }
 
 TEST_F(BandAggregates, FootersAndSummariesOnly)
