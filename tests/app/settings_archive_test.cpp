@@ -83,13 +83,11 @@ TEST_F(SettingsArchiveTest, LinesGoIntoTheEditsThatExist)
     };
     for (const auto& [name, text] : expected)
         EXPECT_EQ(EditText(*form, name), text) << name;
-}
 
-TEST_F(SettingsArchiveTest, AShortMemberLeavesTheDesignValuesOfTheMissingLines)
-{
+    // A short member leaves the design values of the missing lines.
     form_->RichEdit12->SetLines({"a", "b"});
     ASSERT_TRUE(WriteSettingsMember(*form_, "ucret", *form_->RichEdit12));
-    auto form = WindowWithEdits({"Edit380", "Edit381", "Edit423"}, "tasarım");
+    form = WindowWithEdits({"Edit380", "Edit381", "Edit423"}, "tasarım");
     EXPECT_EQ(EditText(*form, "Edit380"), "b");
     EXPECT_EQ(EditText(*form, "Edit381"), "tasarım");
     EXPECT_EQ(EditText(*form, "Edit423"), "tasarım");

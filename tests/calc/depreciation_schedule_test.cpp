@@ -17,6 +17,7 @@ QStringList Unchanged(const QString& year, const QString& value, const QString& 
 const std::vector<ScheduleCase>& ScheduleCases()
 {
     const QDate jan2009{2009, 1, 1}, never{2049, 12, 31};
+    // clang-format off
     static const std::vector<ScheduleCase> cases = {
         {"NormalWithoutRevaluation", 0, "10000", "4", jan2009, never, false, {},
          FirstRow("2009", "10.000,00", "2.500,00") + Unchanged("2010", "10.000,00", "2.500,00", "5.000,00", "2.500,00") +
@@ -140,6 +141,7 @@ const std::vector<ScheduleCase>& ScheduleCases()
         {"NegativeCost", 1, "-5", "4", jan2009, never, false, {}, {}},
         {"NoLife", 2, "10000", "0", jan2009, never, false, {}, {}},
     };
+    // clang-format on
     return cases;
 }
 

@@ -97,9 +97,8 @@ TEST_F(DepreciationTab, LinkedEditsFollowFocus)
         QLineEdit* other;
         const char* shown;
     } cases[] = {{life, "8", rate, "12,5"},
-                 {life, "3", rate, "33,3333333333333"},  // longer than the edit lets the user type
-                 {life, "0", rate, "33,3333333333333"},
-                 {rate, "3", life, "33"},
+                 {life, "7", rate, "14,2857142857143"},  // longer than the edit lets the user type
+                 {life, "0", rate, "14,2857142857143"},
                  {rate, "12,5", life, "8"},
                  {rate, "0", life, "8"},
                  {rate, "", life, ""}};
@@ -117,19 +116,13 @@ TEST_F(DepreciationTab, LinkedEditsFollowFocus)
     focus(rate, QEvent::FocusOut);
     EXPECT_EQ(life->text(), "5");
     EXPECT_EQ(TestDialogs().shown.size(), 1u);
-}
 
-TEST_F(DepreciationTab, TypingStopsAtTheEditLimitButComputedTextsDoNot)
-{
-    QLineEdit* rate = Find<QLineEdit>("Edit427");
+    rate->clear();
     for (QChar c : QString("12345")) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QApplication::sendEvent(rate, &press);
     }
     EXPECT_EQ(rate->text(), "1234");
-    Type("Edit426", "7");
-    form_->findChild<DepreciationCalculator*>()->Edit426Exit();
-    EXPECT_EQ(rate->text(), "14,2857142857143");
 }
 
 TEST_F(DepreciationTab, TickAllThenClearAll)
@@ -160,11 +153,13 @@ TEST_F(DepreciationTab, RatesPanelLiesOverTheReport)
     EXPECT_FALSE(Find<TRichEdit>("RichEdit15")->isHidden());
 }
 
-TEST_F(DepreciationTab, SaveKeepsTheOtherLinesOfTheMemberAsTheyStand)
+TEST_F(DepreciationTab, SaveStoresEveryRateAndKeepsTheOtherLinesOfAShortMember)
 {
-    TRichEdit& store = *form_->RichEdit1;
-    for (int line = 0; line <= 20; ++line)
-        store.SetLine(line, QString("faiz %1").arg(line));
+    TRichEdit shortMember;
+    shortMember.SetLines({"faiz 0", "faiz 1"});
+    ASSERT_TRUE(WriteSettingsMember(*form_, "repo", shortMember));
+    RecreateWindow();
+    EXPECT_EQ(Rates(), QStringList(RevaluationYearCount, ""));
     QStringList rates;
     for (int i = 0; i < RevaluationYearCount; ++i)
         rates << (i % 4 == 0 ? QString() : QString("%1,5").arg(i));
@@ -178,30 +173,11 @@ TEST_F(DepreciationTab, SaveKeepsTheOtherLinesOfTheMemberAsTheyStand)
     ASSERT_TRUE(ReadSettingsMember("repo", member));
     const QStringList lines = member.Lines();
     ASSERT_GE(lines.size(), 46);
-    for (int line = 0; line <= 20; ++line)
-        EXPECT_EQ(lines[line], QString("faiz %1").arg(line));
+    EXPECT_EQ(lines.mid(0, 3), QStringList({"faiz 0", "faiz 1", ""}));
     EXPECT_EQ(lines.mid(21, 25), rates);
-
     RecreateWindow();
     EXPECT_EQ(Rates(), rates);
-    EXPECT_EQ(form_->RichEdit1->Line(5), "faiz 5");
-}
-
-TEST_F(DepreciationTab, ShortMemberStillStoresEveryRate)
-{
-    TRichEdit shortMember;
-    shortMember.SetLines({"a", "b"});
-    ASSERT_TRUE(WriteSettingsMember(*form_, "repo", shortMember));
-    RecreateWindow();
-    EXPECT_EQ(Rates(), QStringList(RevaluationYearCount, ""));
-    QStringList rates;
-    for (int i = 0; i < RevaluationYearCount; ++i)
-        rates << QString::number(i + 1);
-    SetRates(rates);
-    Click("SpeedButton69");
-    RecreateWindow();
-    EXPECT_EQ(Rates(), rates);
-    EXPECT_EQ(form_->RichEdit1->Line(1), "b");
+    EXPECT_EQ(form_->RichEdit1->Line(1), "faiz 1");
 }
 
 }  // namespace

@@ -45,6 +45,7 @@ TEST_F(PayrollCalcTest, RowsToTheCent)
         const char* days;
         QStringList cells;  // columns 3 to 14
     } rows[] = {
+        // clang-format off
         // Empty days count as a full month; a typed net is replaced.
         {false, "3000", "", {"2.144,73", "30", "420,00", "615,00", "30,00", "60,00", "1.125,00", "2.550,00",
                              "382,50", "22,77", "855,27", "3.675,00"}},
@@ -64,6 +65,7 @@ TEST_F(PayrollCalcTest, RowsToTheCent)
         // Above that ceiling: contributions on 26 days of 9000, taxes on the earned 10699.
         {true, "12345", "26", {"7.479,59", "26", "1.170,00", "1.209,00", "78,00", "156,00", "2.613,00",
                                "9.451,00", "1.890,20", "81,21", "3.219,41", "12.064,00"}},
+        // clang-format on
     };
     for (const auto& w : rows) {
         SCOPED_TRACE(std::string(w.gross) + " / " + w.days);

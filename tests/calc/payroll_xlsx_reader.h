@@ -10,8 +10,7 @@
 struct XlsxSheet {
     struct Cell {
         QString type;  // "s" shared string, "str", "inlineStr", "" number
-        QString value;
-        QString formula;
+        QString value, formula;
         int style = 0;
     };
     struct Style {
@@ -22,14 +21,20 @@ struct XlsxSheet {
     std::map<QString, Cell> cells;  // by reference, "B4"
     std::vector<Style> styles;
     std::map<int, double> widths;  // 1-based column
+    QStringList sharedStrings;
 
     bool Has(const QString& ref) const { return cells.count(ref) > 0; }
-    QString Text(const QString& ref) const;   // a string cell's text
-    double Number(const QString& ref) const;  // a number cell's value or a formula's stored result
-    QString Formula(const QString& ref) const;
-    Style StyleOf(const QString& ref) const;
-
-    QStringList sharedStrings;
+    Cell At(const QString& ref) const { return Has(ref) ? cells.at(ref) : Cell(); }
+    QString Text(const QString& ref) const  // a string cell's text
+    {
+        return At(ref).type == "s" ? sharedStrings.value(At(ref).value.toInt()) : At(ref).value;
+    }
+    double Number(const QString& ref) const { return At(ref).value.toDouble(); }  // or a formula's result
+    QString Formula(const QString& ref) const { return At(ref).formula; }
+    Style StyleOf(const QString& ref) const
+    {
+        return size_t(At(ref).style) < styles.size() ? styles[At(ref).style] : Style();
+    }
 };
 
 XlsxSheet ReadXlsxSheet(const QString& path);

@@ -16,17 +16,9 @@ QStringList Blanks(int count)
 
 QStringList Head(const Person& p, const QString& title, const QString& entry, const QString& exit)
 {
-    return {" " + p.company,
-            " " + p.description,
-            title,
-            "ADI SOYADI           : " + p.name,
-            " ",
-            "SİCİL NO             : " + p.registerNo,
-            " ",
-            "GİRİŞ TARİHİ         : " + entry,
-            " ",
-            "ÇIKIŞ TARİHİ         : " + exit,
-            " "};
+    return {" " + p.company, " " + p.description, title, "ADI SOYADI           : " + p.name, " ",
+            "SİCİL NO             : " + p.registerNo, " ", "GİRİŞ TARİHİ         : " + entry, " ",
+            "ÇIKIŞ TARİHİ         : " + exit, " "};
 }
 
 QStringList Signature(const Person& p, const QString& receipt)
