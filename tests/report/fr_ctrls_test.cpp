@@ -17,6 +17,16 @@ QImage Strip(int w, int h, QColor fill = Qt::red)
     return img;
 }
 
+// Button face gray, white highlight and gray shadow: the colours the state images are made of.
+QPalette ButtonPalette()
+{
+    QPalette pal;
+    pal.setColor(QPalette::Button, QColor(192, 192, 192));
+    pal.setColor(QPalette::Light, Qt::white);
+    pal.setColor(QPalette::Dark, QColor(128, 128, 128));
+    return pal;
+}
+
 void Press(QWidget* w, Qt::MouseButton button = Qt::LeftButton, QPoint at = {5, 5},
            QEvent::Type type = QEvent::MouseButtonPress)
 {
@@ -87,10 +97,7 @@ TEST(SpeedButtonGlyph, TransparentColourIsTheBottomLeftPixel)
 
 TEST(SpeedButtonGlyph, StateImagesFromTheStrip)
 {
-    QPalette pal;
-    pal.setColor(QPalette::Button, QColor(192, 192, 192));
-    pal.setColor(QPalette::Light, Qt::white);
-    pal.setColor(QPalette::Dark, QColor(128, 128, 128));
+    const QPalette pal = ButtonPalette();
     TButtonGlyph g;
     // up red, disabled white and gray halves, down blue; the strip has no exclusive image
     QImage strip(48, 16, QImage::Format_RGB32);
@@ -116,10 +123,7 @@ TEST(SpeedButtonGlyph, StateImagesFromTheStrip)
 
 TEST(SpeedButtonGlyph, DisabledImageOfALoneGlyphIsEmbossed)
 {
-    QPalette pal;
-    pal.setColor(QPalette::Button, QColor(192, 192, 192));
-    pal.setColor(QPalette::Light, Qt::white);
-    pal.setColor(QPalette::Dark, QColor(128, 128, 128));
+    const QPalette pal = ButtonPalette();
     QImage img(16, 16, QImage::Format_RGB32);
     img.fill(QColor(128, 128, 0));
     img.setPixel(5, 5, qRgb(0, 0, 0));
@@ -133,10 +137,11 @@ TEST(SpeedButtonGlyph, DisabledImageOfALoneGlyphIsEmbossed)
 
 TEST(SpeedButtonGlyph, GrayValue)
 {
-    EXPECT_EQ(frGrayPixel(qRgb(255, 0, 0)), qRgb(76, 76, 76));
-    EXPECT_EQ(frGrayPixel(qRgb(0, 255, 0)), qRgb(149, 149, 149));
-    EXPECT_EQ(frGrayPixel(qRgb(0, 0, 255)), qRgb(28, 28, 28));
-    EXPECT_EQ(frGrayPixel(qRgb(255, 255, 255)), qRgb(255, 255, 255));
+    // weights 77, 150 and 29 of 256
+    const std::pair<QRgb, int> cases[] = {{qRgb(255, 0, 0), 76}, {qRgb(0, 255, 0), 149}, {qRgb(0, 0, 255), 28},
+                                          {qRgb(255, 255, 255), 255}};
+    for (const auto& [colour, gray] : cases)
+        EXPECT_EQ(frGrayPixel(colour), qRgb(gray, gray, gray)) << std::hex << colour;
 }
 
 TEST(SpeedButtonGlyph, SharedListsPerSizeAreGivenBackWithTheLastImage)
@@ -373,11 +378,7 @@ TEST(ToolbarSeparator, EtchedLineAcrossTheMiddle)
     EXPECT_EQ(button->Align(), TfrAlign::alTop);
     EXPECT_TRUE(button->Flat());
 
-    QPalette pal;
-    pal.setColor(QPalette::Button, QColor(192, 192, 192));
-    pal.setColor(QPalette::Dark, QColor(128, 128, 128));
-    pal.setColor(QPalette::Light, QColor(255, 255, 255));
-    inRow->setPalette(pal);
+    inRow->setPalette(ButtonPalette());
     inRow->resize(8, 20);
     QImage v = inRow->grab().toImage();
     EXPECT_EQ(v.pixel(3, 2), qRgb(128, 128, 128));

@@ -43,23 +43,18 @@ QStringList ReadMemo(const QByteArray& bytes, bool old)
 
 }  // namespace
 
-TEST(StreamStrings, EmptyStringIsThreeZeroBytes)
+TEST(StreamStrings, LengthTextAndZeroOneBytePerCharacter)
 {
-    TMemoryStream s;
-    frWriteString(s, "");
-    EXPECT_EQ(s.Data(), Bytes({0, 0, 0}));
-    s.SetPosition(0);
-    EXPECT_EQ(frReadString(s), "");
-}
-
-TEST(StreamStrings, TurkishTextIsOneBytePerCharacter)
-{
-    TMemoryStream s;
-    frWriteString(s, "Şişli");
-    EXPECT_EQ(s.Data(), Bytes({5, 0, 0xDE, 'i', 0xFE, 'l', 'i', 0}));
-    s.SetPosition(0);
-    EXPECT_EQ(frReadString(s), "Şişli");
-    EXPECT_EQ(s.Position(), 8);
+    const std::pair<QString, QByteArray> cases[] = {{"", Bytes({0, 0, 0})},
+                                                    {"Şişli", Bytes({5, 0, 0xDE, 'i', 0xFE, 'l', 'i', 0})}};
+    for (const auto& [text, bytes] : cases) {
+        TMemoryStream s;
+        frWriteString(s, text);
+        EXPECT_EQ(s.Data(), bytes);
+        s.SetPosition(0);
+        EXPECT_EQ(frReadString(s), text);
+        EXPECT_EQ(s.Position(), bytes.size());
+    }
 }
 
 TEST(StreamStrings, OldStringRunsToTheZeroByte)

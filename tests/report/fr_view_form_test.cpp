@@ -431,14 +431,15 @@ TEST_F(PreviewFormTest, OpenShowsTheFilesPagesAndABadFileKeepsTheShownOnes)
 }
 
 namespace {
-// Two stand-in printers in the engine's printer object for the length of a test.
+// Stand-in printers in the engine's printer object for the length of a test; the last is the virtual one.
 class FakePrinters {
 public:
-    FakePrinters() : saved_(frPrinterObject().Printers), index_(frPrinterObject().PrinterIndex),
-                     virtual_(frPrinterObject().VirtualPrinterIndex)
+    explicit FakePrinters(QStringList names = {"Lazer", "Mürekkep", QString()})
+        : saved_(frPrinterObject().Printers), index_(frPrinterObject().PrinterIndex),
+          virtual_(frPrinterObject().VirtualPrinterIndex)
     {
-        frPrinterObject().Printers = QStringList{"Lazer", "Mürekkep", QString()};
-        frPrinterObject().VirtualPrinterIndex = 2;
+        frPrinterObject().VirtualPrinterIndex = static_cast<int>(names.size()) - 1;
+        frPrinterObject().Printers = std::move(names);
         frPrinterObject().PrinterIndex = 0;
     }
     ~FakePrinters()
@@ -469,10 +470,17 @@ TEST_F(PreviewFormTest, PrintSendsThePagesChosenInTheDialog)
     FakePrinters printers;
     Show();
     EXPECT_TRUE(form->PrintBtn->isEnabled());
+    const auto otherPrinter = [](TfrPrintForm* d) {
+        d->CB1->setCurrentIndex(1);
+        emit d->CB1->activated(1);
+        d->Button1->click();
+    };
     struct Case {
         const char* name;
         std::function<void(TfrPrintForm*)> fill;
         QStringList calls;
+        bool printerValid = true;
+        bool byKey = false;
     };
     const Case cases[] = {
         {"all", [](TfrPrintForm* d) { d->Button1->click(); }, {"print '' 1 pages 3"}},
@@ -504,50 +512,34 @@ TEST_F(PreviewFormTest, PrintSendsThePagesChosenInTheDialog)
              d->Button1->click();
          },
          {}},
-        {"another printer rebuilds the pages",
-         [](TfrPrintForm* d) {
-             d->CB1->setCurrentIndex(1);
-             emit d->CB1->activated(1);
-             d->Button1->click();
-         },
-         {"change 0 1", "prepare", "print '' 1 pages 3"}},
+        {"another printer rebuilds the pages", otherPrinter, {"change 0 1", "prepare", "print '' 1 pages 3"}},
+        {"an invalid printer prints nothing; Ctrl+P", otherPrinter, {"change 0 1"}, false, true},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         report.calls.clear();
+        report.changeAnswer = c.printerValid;
         frPrinterObject().PrinterIndex = 0;
         form->ShownPage = 2;
         form->VScrollBar->setValue(1100);
         AnswerPrintDialog(c.fill);
-        form->PrintBtnXP->click();
-        EXPECT_EQ(report.calls, c.calls) << c.name;
-        ASSERT_NE(form->EMFPages, nullptr) << c.name;
-        EXPECT_EQ(report.pages, nullptr) << c.name;
+        if (c.byKey)
+            Key(form->PageBox, Qt::Key_P, Qt::ControlModifier);
+        else
+            form->PrintBtnXP->click();
+        EXPECT_EQ(report.calls, c.calls);
+        ASSERT_NE(form->EMFPages, nullptr);
+        EXPECT_EQ(report.pages, nullptr);
     }
     EXPECT_EQ(TestDialogs().shown.size(), 2U);  // the two conversion errors
-
-    report.calls.clear();
-    report.changeAnswer = false;  // an invalid printer: nothing printed
-    frPrinterObject().PrinterIndex = 0;
-    AnswerPrintDialog([](TfrPrintForm* d) {
-        d->CB1->setCurrentIndex(1);
-        emit d->CB1->activated(1);
-        d->Button1->click();
-    });
-    Key(form->PageBox, Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(report.calls, QStringList{"change 0 1"});
 }
 
 TEST_F(PreviewFormTest, NoPrinterNoPrinting)
 {
-    const int saved = frPrinterObject().VirtualPrinterIndex;
-    const QStringList names = frPrinterObject().Printers;
-    frPrinterObject().Printers = QStringList{QString()};
-    frPrinterObject().VirtualPrinterIndex = 0;
+    FakePrinters onlyTheVirtualOne({QString()});
     Show();
     EXPECT_FALSE(form->PrintBtn->isEnabled());
     EXPECT_FALSE(form->PrintBtnXP->isEnabled());
     form->PrintBtnClick();
     EXPECT_TRUE(report.calls.isEmpty());
-    frPrinterObject().VirtualPrinterIndex = saved;
-    frPrinterObject().Printers = names;
 }
