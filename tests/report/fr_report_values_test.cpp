@@ -310,30 +310,3 @@ TEST_F(ReportEngineTest, ShutDownFreesTheGlobalsAndTheEngineStartsAgain)
 }
 
 }  // namespace
-
-namespace {
-
-TEST_F(ReportEngineTest, MemoLinesExpandThroughTheReport)
-{
-    TfrMemoView memo;
-    memo.Memo.SetText("Sayfa [PAGE#] / [TOTALPAGES]\r\n[FORMATFLOAT('#,##0.00', 1234.5)] TL\r\n"
-                      "[NAMECASE('aBC dEF')]\r\n\r\n[Tutar #N0,2] ve [Tutar]");
-    report->OnGetValue = [](const QString& name, Variant& value) {
-        if (name == "Tutar")
-            value = Variant(1234.5);
-    };
-    frCurrentPageNo = 1;
-    frTotalPages = 3;
-    frCurrentView = &memo;
-    memo.ExpandVariables();
-    EXPECT_EQ(memo.OutLines.ToQStringList(),
-              (QStringList{"Sayfa 2 / 3", "1.234,50 TL", "Abc def", "", "1234,50 ve 1234,5"}));
-
-    // The view's own format applies to every bracket without a suffix.
-    memo.Format = Word(1, 3, 2, ',');
-    memo.Memo.SetText("[PAGE#]: [Tutar]");
-    memo.ExpandVariables();
-    EXPECT_EQ(memo.OutLines.ToQStringList(), QStringList{"2,00: 1.234,50"});
-}
-
-}  // namespace

@@ -32,10 +32,15 @@ TEST_F(ViewExpandTest, MemoLinesTakeTheirValues)
     frTotalPages = 7;
     frGlobalVariables->SetVariable("Boş", QString());
     frGlobalVariables->SetVariable("İki", QStringLiteral("bir\r\niki"));
+    report->OnGetValue = [](const QString& name, Variant& value) {
+        if (name == "Tutar")
+            value = Variant(1234.5);
+    };
     struct Case {
         const char* name;
         QStringList memo;
         QStringList expanded;
+        int format = -1;  // the view's own, where not its default
     } cases[] = {
         {"page numbers", {"Sayfa [PAGE#] / [TOTALPAGES]"}, {"Sayfa 3 / 7"}},
         {"empty line stays", {"a", "", "b"}, {"a", "", "b"}},
@@ -43,11 +48,18 @@ TEST_F(ViewExpandTest, MemoLinesTakeTheirValues)
         {"an empty value inside a line", {"a[Boş]b"}, {"ab"}},
         {"a value with a break is two lines", {"[İki] son"}, {"bir", "iki son"}},
         {"nested brackets", {"x[[PAGE#]]y"}, {"x3y"}},
+        {"functions and suffixes",
+         {"[FORMATFLOAT('#,##0.00', 1234.5)] TL", "[NAMECASE('aBC dEF')]", "[Tutar #N0,2] ve [Tutar]"},
+         {"1.234,50 TL", "Abc def", "1234,50 ve 1234,5"}},
+        // thousands, two fixed decimals, comma: for every bracket without a suffix
+        {"the view's format", {"[PAGE#]: [Tutar]"}, {"3,00: 1.234,50"}, 0x0103022C},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TfrMemoView memo;
         memo.Memo = TStringList(c.memo);
+        if (c.format >= 0)
+            memo.Format = c.format;
         frCurrentView = &memo;
         memo.ExpandVariables();
         EXPECT_EQ(memo.OutLines.ToQStringList(), c.expanded);
