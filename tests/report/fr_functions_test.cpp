@@ -129,6 +129,11 @@ struct AggregateCase {
     int entries = -1;  // totals kept by the footer, where it matters
 };
 
+void PrintTo(const AggregateCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class BandAggregateTable : public BandAggregates, public ::testing::WithParamInterface<AggregateCase> {};
 
 TEST_P(BandAggregateTable, FooterShows)

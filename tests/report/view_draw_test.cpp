@@ -15,17 +15,15 @@ namespace {
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
 
-// Views draw as the engine prints: printing mode, on a white image.
-class ViewDrawTest : public ::testing::Test {
+// Views draw as the engine prints, on a white image.
+class ViewDrawTest : public PrintingModeTest {
 protected:
     void SetUp() override
     {
-        oldMode_ = frEngineMode;
-        frEngineMode = 1;
+        PrintingModeTest::SetUp();
         image_ = QImage(240, 240, QImage::Format_RGB32);
         image_.fill(Qt::white);
     }
-    void TearDown() override { frEngineMode = oldMode_; }
 
     void DrawOnImage(TfrView& view)
     {
@@ -45,7 +43,6 @@ protected:
     QRgb At(int x, int y) const { return image_.pixel(x, y); }
 
     QImage image_;
-    int oldMode_ = 0;
 };
 
 TEST_F(ViewDrawTest, CalcGapsGivesDeviceGeometry)

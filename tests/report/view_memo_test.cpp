@@ -11,21 +11,14 @@
 namespace {
 
 // A memo in printing mode, measured in Courier New 10 pt (13 pixels, lines of 15).
-class MemoViewTest : public ::testing::Test {
+class MemoViewTest : public PrintingModeTest {
 protected:
     void SetUp() override
     {
-        oldMode_ = frEngineMode;
-        frEngineMode = 1;
-        frTemplateVersion = 23;
+        PrintingModeTest::SetUp();
         memo_.Font.Name = "Courier New";
         memo_.Font.Size = 10;
         memo_.SetBounds(0, 0, 400, 200);
-    }
-    void TearDown() override
-    {
-        frEngineMode = oldMode_;
-        frTemplateVersion = 23;
     }
 
     // Width of a text in the memo's wrapping font (Courier New 10 pt at 96 dpi).
@@ -57,7 +50,6 @@ protected:
     }
 
     TfrMemoView memo_;
-    int oldMode_ = 0;
 };
 
 TEST_F(MemoViewTest, WrapsAtBlanksAndMarksParagraphEnds)
