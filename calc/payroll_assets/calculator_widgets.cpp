@@ -16,18 +16,18 @@
 
 #include <cmath>
 
-QLineEdit* MakeEdit(QWidget* parent, const QString& name, const EditSpec& spec)
+QLineEdit* MakeEdit(QWidget* parent, const QString& name, const EditOptions& options)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
-    if (spec.rightAligned)
+    if (options.rightAligned)
         edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (spec.readOnly)
+    if (options.readOnly)
         edit->setReadOnly(true);
-    if (spec.filter)
-        InstallKeyFilter(edit, *spec.filter);
-    if (spec.maxLength > 0)
-        SetTypedMaxLength(edit, spec.maxLength);
+    if (options.filter)
+        InstallKeyFilter(edit, *options.filter);
+    if (options.maxLength > 0)
+        SetTypedMaxLength(edit, options.maxLength);
     return edit;
 }
 

@@ -18,13 +18,13 @@ class TRichEdit;
 
 // Widgets of the severance, depreciation and turnover tabs, built as the form data described them.
 
-struct EditSpec {
+struct EditOptions {
     int maxLength = 0;  // 0: no limit
     bool rightAligned = false;
     std::optional<KeyFilter> filter = std::nullopt;
     bool readOnly = false;
 };
-QLineEdit* MakeEdit(QWidget* parent, const QString& name, const EditSpec& spec = {});
+QLineEdit* MakeEdit(QWidget* parent, const QString& name, const EditOptions& options = {});
 
 QLabel* MakeLabel(QWidget* parent, const QString& text);
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, std::function<void()> handler);

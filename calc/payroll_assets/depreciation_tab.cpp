@@ -41,7 +41,7 @@ QWidget* MakeRatesPanel(QWidget* parent, std::array<QLineEdit*, RevaluationYearC
     auto* panel = new QGroupBox("YENİDEN DEĞERLEME ORANLARI", parent);
     panel->setObjectName("Panel25");
     auto* grid = new QGridLayout;
-    const EditSpec rate{.maxLength = 6, .rightAligned = true, .filter = KeyFilter::Edit425KeyPress};
+    const EditOptions rate{.maxLength = 6, .rightAligned = true, .filter = KeyFilter::Edit425KeyPress};
     for (int column = 0; column < 5; ++column) {
         QLabel* years = MakeLabel(panel, "YILLAR");
         QLabel* rates = MakeLabel(panel, "ORANI");

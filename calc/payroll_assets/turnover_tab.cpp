@@ -50,7 +50,7 @@ TurnoverRatioCalculator::TurnoverRatioCalculator(TForm1& form) : QObject(&form),
     title->setFont(bold);
 
     auto* inputs = new QVBoxLayout;
-    const EditSpec amount{.maxLength = 22, .rightAligned = true, .filter = KeyFilter::Edit425KeyPress};
+    const EditOptions amount{.maxLength = 22, .rightAligned = true, .filter = KeyFilter::Edit425KeyPress};
     for (size_t g = 0; g < Groups.size(); ++g) {
         auto* box = new QGroupBox(Groups[g].group, panel);
         auto* grid = new QGridLayout(box);
