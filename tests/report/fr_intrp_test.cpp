@@ -151,21 +151,22 @@ TEST(ScriptCompile, CallsAreMadeOnceWhenCompiling)
     EXPECT_EQ(host.Var("X"), 42);
 }
 
-TEST(ScriptCompile, CopyIsATextFixedWhenCompiling)
+TEST(ScriptCompile, TextResults)
 {
-    ScriptHost host;
-    host.CompileAndRun({"X := COPY('abc', 1, 1)"});
-    EXPECT_EQ(host.vars.GetVariable("X").AsString(), "a");
-}
-
-TEST(ScriptCompile, CommentsCutQuotedTextsToo)
-{
-    ScriptHost host;
-    // "//" inside the quotes starts a comment; the text goes on with the next line, joined by a blank.
-    host.CompileAndRun({"X := 'a//b'", "c'"});
-    EXPECT_EQ(host.vars.GetVariable("X").AsString(), "a c");
-    host.CompileAndRun({"Y := 'p{q'", "r  s'"});
-    EXPECT_EQ(host.vars.GetVariable("Y").AsString(), "p r s");
+    struct Case {
+        QStringList script;
+        const char* text;  // of X
+    } cases[] = {
+        {{"X := COPY('abc', 1, 1)"}, "a"},  // fixed when compiling
+        // "//" or "{" inside the quotes starts a comment; the text goes on with the next line, joined by a blank
+        {{"X := 'a//b'", "c'"}, "a c"},
+        {{"X := 'p{q'", "r  s'"}, "p r s"},
+    };
+    for (const Case& c : cases) {
+        ScriptHost host;
+        host.CompileAndRun(c.script);
+        EXPECT_EQ(host.vars.GetVariable("X").AsString(), c.text) << c.script.join('|').toStdString();
+    }
 }
 
 TEST(ScriptCompile, AGotoWithoutItsLabelKeepsItsDigits)
