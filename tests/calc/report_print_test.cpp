@@ -1,4 +1,5 @@
 #include "base/numbers.h"
+#include "calc/payroll_assets/payroll_print.h"
 #include "base/printer.h"
 #include "base/rich_edit.h"
 #include "base/text_run_recorder.h"
@@ -233,8 +234,26 @@ TEST_F(CalculatorPrinting, PayrollRecalculatesAndPrintsItsListInTheLandscapeTemp
     EXPECT_EQ(MemoLines(report, "Memo6"), QStringList{kHeader2});
     for (const char* name : {"Memo1", "Memo6", "Memo7"})
         EXPECT_EQ(Memo(report, name)->Font, kPaneFont) << name;
+    const TFont& titleFont = Memo(report, "Memo5")->Font;  // the title keeps its own
+    EXPECT_EQ(std::tuple(titleFont.Name, titleFont.Size, titleFont.Style), std::tuple("Times New Roman Tur", 12, 2));
+    auto* rich = dynamic_cast<TfrRichView*>(report->FindObject("rich1"));
+    EXPECT_EQ(rich->RichEdit->FontName(), "Courier New");
+    EXPECT_EQ(rich->RichEdit->FontHeight(), -11);
     EXPECT_EQ(report->Title, "Dorvan Rapor Önizleme - Ücret Hesaplama Rapor Dökümü");
+    // title band, page header, body without its blank lines, page footer
+    const QString today = QDate::currentDate().toString("dd.MM.yyyy");
+    EXPECT_EQ(preview.texts.value(0), (QStringList{"Ücret Hesaplama Rapor Dökümü", "İşlem Tarihi        : " + today, today,
+                                                   kHeader1, kHeader2, kRow1, kRow2, kRow3, kTotals, "Sayfa 1"}));
     EXPECT_TRUE(TestDialogs().shown.empty()) << TestDialogs().Texts().join(" | ").toStdString();
+}
+
+TEST(PayrollReportLines, APieceOverItsColumnPushesTheRestRightAndIsCutAtSeventeen)
+{
+    const QString figure20 = "12345678901234567890";
+    const QStringList cells{"12", "Ali", "1.234.567,89", "", "31", figure20};
+    const QString expected = QString("12 ") + "Ali              " + "1.234.567,89" + QString(10, ' ') + "  31" +
+                             "12345678901234567" + QString(10 + 8 + 8 + 11 + 11 + 10 + 8 + 10 + 10, ' ');
+    EXPECT_EQ(PayrollReportLine(cells), expected);
 }
 
 TEST_F(CalculatorPrinting, ALongReportFlowsOverPagesWithHeaderAndFooterOnEach)
