@@ -6,6 +6,7 @@
 #include "template_test_support.h"
 
 #include "base/exceptions.h"
+#include "base/printer.h"
 #include "report/fr_globals.h"
 
 #include <QImage>
@@ -212,6 +213,43 @@ TEST_F(PreparedPages, APageNotVisibleFreesItsViewsAndDrawsNothing)
         report.EMFPages.Draw(0, canvas, {0, 0, 376, 536});
     }
     EXPECT_EQ(untouched, blank);
+}
+
+TEST_F(PreparedPages, OnlyThePrinterDrawsViewsOutsideTheCanvas)
+{
+    TfrReport report;
+    AddPage(report, frPortrait, {"Üst"});  // y 20
+    TfrEMFPage& page = report.EMFPages.Pages(0);
+    TfrMemoView low;
+    low.RecordForm = 1;
+    low.SetBounds(40, 600, 300, 18);
+    page.Stream->WriteByte(low.ObjectType);
+    low.SaveToStream(*page.Stream);
+    page.Visible = 1;
+    frEngineMode = 1;
+    // A drawn view takes the rectangle's corner as its origin; a skipped one keeps 0.
+    auto origins = [&page] {
+        return std::vector<int>{page.Page->Objects[0]->OriginY, page.Page->Objects[1]->OriginY};
+    };
+    // Half scale (536 / 1071): the upper memo's slack rectangle starts at 10 + 7 - 10, the lower at
+    // 300 + 7 - 10, below the 100 pixels of the image.
+    QImage image(376, 100, QImage::Format_RGB32);
+    {
+        TCanvas canvas(&image);
+        report.EMFPages.Draw(0, canvas, {0, 7, 376, 543});
+    }
+    EXPECT_EQ(origins(), (std::vector<int>{7, 0}));
+
+    // The printer draws every view, even with the whole page above its sheet.
+    Printer().SetOutputFileName(Path("sayfa.pdf"));
+    ASSERT_TRUE(Printer().BeginDoc());
+    {
+        TCanvas canvas(Printer().Canvas());
+        report.EMFPages.Draw(0, canvas, {0, -20000, 376, -19464});
+    }
+    Printer().EndDoc();
+    Printer().SetOutputFileName(QString());
+    EXPECT_EQ(origins(), (std::vector<int>{-20000, -20000}));
 }
 
 TEST_F(PreparedPages, SavedReportsReadBackThroughTheirFile)

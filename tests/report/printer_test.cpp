@@ -78,10 +78,12 @@ TEST(VirtualPrinter, SamePaperIdAndOrientationIsNotAppliedAgain)
     EXPECT_TRUE(p.IsEqualPaper(256, 1500, 1000, 0));
     EXPECT_FALSE(p.IsEqualPaper(256, 1500, 1001, 0));
 
-    // a forgotten paper is applied whatever it is given
+    // a forgotten paper is applied whatever it is given, even the paper the printer already had
+    p.SetPaper(9, 0, 0, 0);
+    p.PaperWidth = 1;
     p.PaperSize = -1;
-    p.SetPaper(256, 1500, 1000, 0);
-    EXPECT_EQ(p.PaperSize, 256);
+    p.SetPaper(9, 0, 0, 0);
+    EXPECT_EQ(p.PaperWidth, 2100);
 }
 
 TEST(VirtualPrinter, UnknownPaperIdKeepsTheSize)
