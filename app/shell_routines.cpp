@@ -8,6 +8,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 // Keeps the digits, a sign in the first position and (when wanted) the decimal separators.
 QString keepAmountCharacters(const QString& text, bool keepDecimal)
@@ -74,13 +76,8 @@ QString MidStr(const QString& text, int start, int count)
 {
     if (count <= 0)
         return QString();
-    if (start < 1) {
-        count += start - 1;
-        start = 1;
-        if (count <= 0)
-            return QString();
-    }
-    return text.mid(start - 1, count);
+    // a start before the text counts from the first character and still takes count characters
+    return text.mid(std::max(start, 1) - 1, count);
 }
 
 bool IsValidDateText(const QString& text)

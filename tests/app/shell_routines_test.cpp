@@ -75,7 +75,7 @@ TEST(MidStrTest, TakesFromTheOneBasedStart)
 {
     const QString letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
     const std::tuple<int, int, const char*> cases[] = {{1, 1, "A"},  {17, 1, "Q"}, {25, 5, "YZ"},
-                                                       {27, 1, ""}, {0, 2, "A"},  {3, 0, ""}};
+                                                       {27, 1, ""}, {0, 2, "AB"}, {-3, 1, "A"}, {3, 0, ""}};
     for (const auto& [start, count, expected] : cases)
         EXPECT_EQ(MidStr(letters, start, count), expected) << start << " " << count;
 }
