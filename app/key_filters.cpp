@@ -73,9 +73,10 @@ protected:
         if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
             return false;
         const QString text = key->text();
-        if (text.size() != 1 || !text[0].isPrint())
+        if (text.isEmpty() || text[0].category() == QChar::Other_Control)
             return false;
-        return !accepts(text[0]);
+        // a key that brings more than one character (a surrogate pair, composed input) is no digit
+        return text.size() != 1 || !accepts(text[0]);
     }
 
 private:

@@ -52,5 +52,11 @@ TEST_F(KeyFilterTest, DigitsAndTheDecimalSeparatorPass)
         EXPECT_EQ(edit.text(), QString::fromUtf8(c.text)) << c.keys << c.lastKeys;
         EXPECT_EQ(edit.cursorPosition(), c.cursorAfter) << c.keys << c.lastKeys;
     }
+
+    QLineEdit edit;
+    InstallKeyFilter(&edit, KeyFilter::Edit11KeyPress);
+    QKeyEvent twoCharacters(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\xF0\x9F\x98\x80"));
+    QApplication::sendEvent(&edit, &twoCharacters);
+    EXPECT_EQ(edit.text(), "");
 }
 }  // namespace
