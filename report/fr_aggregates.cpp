@@ -19,13 +19,13 @@ namespace {
 bool Aggregates(const TfrBand& band)
 {
     switch (band.BandType) {
-    case 1:   // report summary
-    case 3:   // page footer
-    case 6:   // master footer
-    case 9:   // detail footer
-    case 12:  // subdetail footer
-    case 17:  // group footer
-    case 20:  // cross footer
+    case btReportSummary:
+    case btPageFooter:
+    case btMasterFooter:
+    case btDetailFooter:
+    case btSubDetailFooter:
+    case btGroupFooter:
+    case btCrossFooter:
         return true;
     default:
         return false;
@@ -104,7 +104,7 @@ void frAggregate(int fno, const QString& name, const Variant& p1, const Variant&
 
     QString key = name + arg;
     if (frDrawingCross) {
-        if (band->BandType == 20) {
+        if (band->BandType == btCrossFooter) {
             key += QStringLiteral("00");
         } else {
             key += QString::number(frCurrentPage != nullptr ? frCurrentPage->ColumnCounter : 0);
