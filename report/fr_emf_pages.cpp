@@ -66,14 +66,6 @@ bool rectVisible(TCanvas& canvas, const TRect& rect)
     return painter.worldTransform().mapRect(r).intersects(QRect(0, 0, device->width(), device->height()));
 }
 
-QString selectedPrinterName()
-{
-    const TfrPrinter& printer = frPrinterObject();
-    if (printer.PrinterIndex >= 0 && printer.PrinterIndex < printer.Printers.size())
-        return printer.Printers.at(printer.PrinterIndex);
-    return QString();
-}
-
 void applyPaper(TfrEMFPage& page)
 {
     TfrPrinter& printer = frPrinterObject();
@@ -229,7 +221,7 @@ void TfrEMFPages::SaveToStream(TStream& stream)
 {
     const bool compressed = frGlobalCompressor && frGlobalCompressor->Enabled;
     stream.WriteByte(compressed ? 1 : 0);
-    frWriteString(stream, selectedPrinterName());
+    frWriteString(stream, frPrinterObject().SelectedPrinterName());
     stream.WriteInteger(Count());
     for (TfrEMFPage& page : pages_) {
         const int64_t nextField = stream.Position();

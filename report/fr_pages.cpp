@@ -167,11 +167,7 @@ void TfrPages::SaveToStream(TStream& stream) const
 {
     stream.WriteWord(parent_->KeepDefaultPrinter);
     stream.WriteWord(parent_->PrepareTwice);
-    const TfrPrinter& printer = frPrinterObject();
-    QString printerName;
-    if (printer.PrinterIndex >= 0 && printer.PrinterIndex < printer.Printers.size())
-        printerName = printer.Printers.at(printer.PrinterIndex);
-    frWriteString(stream, printerName);
+    frWriteString(stream, frPrinterObject().SelectedPrinterName());
     for (const auto& page : pages_) {
         stream.WriteByte(kPageMarker);
         page->SaveToStream(stream);

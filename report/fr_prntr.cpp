@@ -78,6 +78,13 @@ void TfrPrinter::SetPrinterIndex(int index)
     }
 }
 
+QString TfrPrinter::SelectedPrinterName() const
+{
+    if (PrinterIndex >= 0 && PrinterIndex < Printers.size())
+        return Printers.at(PrinterIndex);
+    return QString();
+}
+
 bool TfrPrinter::IsEqualPaper(int paperSize, int width, int height, int orientation) const
 {
     if (paperSize == frCustomPaper)

@@ -53,6 +53,8 @@ public:
     void ApplyPrinterState();
 
     bool IsVirtual() const { return PrinterIndex == VirtualPrinterIndex; }
+    // The name stored in templates and prepared reports; the virtual printer's is empty.
+    QString SelectedPrinterName() const;
     TPrinter* Printer() const { return printer_; }
 
     QStringList PaperNames;
