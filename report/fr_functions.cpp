@@ -26,18 +26,13 @@ bool TfrFunctionLibrary::OnFunction(const QString& name, const Variant& p1, cons
                                     QString& value)
 {
     // Names fold as ASCII: under the Turkish rules "min" would upper-case to "MİN" and miss "MIN".
-    int index = -1;
-    if (!List.Find(frUpperName(name), index)) {
-        index = -1;
-        for (int i = 0; i < List.Count() && index < 0; ++i) {
-            if (frSameName(List[i], name))
-                index = i;
+    for (int i = 0; i < List.Count(); ++i) {
+        if (frSameName(List[i], name)) {
+            CallFunction(i, p1, p2, p3, value);
+            return true;
         }
-        if (index < 0)
-            return false;
     }
-    CallFunction(index, p1, p2, p3, value);
-    return true;
+    return false;
 }
 
 TfrStdFunctionLibrary::TfrStdFunctionLibrary()
