@@ -1,10 +1,10 @@
 #include "app/settings_archive.h"
 
 #include "app/main_window.h"
+#include "base/atomic_file.h"
 #include "base/dialogs.h"
 #include "base/exceptions.h"
 #include "base/rich_edit.h"
-#include "base/stream.h"
 #include "base/zip_archive.h"
 
 #include <QFile>
@@ -83,8 +83,9 @@ bool WriteSettingsMember(TForm1& form, const QString& member, TRichEdit& store)
                                           "Arşivi silin ya da taşıyın, sonra yeniden saklayın.");
         return false;
     }
+    const QByteArray rtf = store.SaveRtf();
     try {
-        store.SaveToFile(member);
+        WriteFileAtomically(member, rtf);
     } catch (const Exception& e) {
         Dialogs().ShowError(e.Message());
         return false;
@@ -93,9 +94,8 @@ bool WriteSettingsMember(TForm1& form, const QString& member, TRichEdit& store)
     store.SetModified(false);
     bool written = true;
     try {
-        TMemoryStream plain;
-        plain.LoadFromFile(member);
-        archive.AddMember(member, plain.Data());
+        // the plain file holds these very bytes; no need to read it back
+        archive.AddMember(member, rtf);
     } catch (const Exception& e) {
         Dialogs().ShowError(e.Message());
         written = false;
