@@ -119,19 +119,7 @@ void DrawCellText(const QString& text, const QRect& cell, QPainter& painter, TCe
 
 void MoveGridRow(TStringGrid& grid, int from, int to)
 {
-    const int rows = grid.RowCount();
-    if (from == to || from < 0 || to < 0 || from >= rows || to >= rows)
-        return;
-    const int cols = grid.ColCount();
-    QStringList moved;
-    for (int c = 0; c < cols; ++c)
-        moved << grid.Cells(c, from);
-    const int step = from < to ? 1 : -1;
-    for (int r = from; r != to; r += step)
-        for (int c = 0; c < cols; ++c)
-            grid.SetCells(c, r, grid.Cells(c, r + step));
-    for (int c = 0; c < cols; ++c)
-        grid.SetCells(c, to, moved[c]);
+    grid.MoveRowCells(from, to);
 }
 
 void DeleteRow(TStringGrid& grid, int row)
