@@ -47,11 +47,13 @@ TZipArchive settingsArchive()
     return TZipArchive(kArchiveName, SettingsArchivePassword());
 }
 
-void loadMember(TForm1& form, const Member& member)
+void loadMember(TForm1& form, const Member& member, const QHash<QString, QByteArray>& members)
 {
-    TRichEdit& store = *(form.*member.store);
-    if (!ReadSettingsMember(member.name, store))
+    const auto data = members.constFind(member.name);
+    if (data == members.constEnd())
         return;
+    TRichEdit& store = *(form.*member.store);
+    store.LoadRtf(*data);
     const int stored = store.LineCount();
     for (const EditLines& group : member.edits)
         for (int i = 0; i < group.names.size(); ++i) {
@@ -124,12 +126,14 @@ void LoadSettingsAtStartUp(TForm1& form)
     archive.RemoveStaleTemporaries();
     if (!archive.Exists())
         return;
+    // one reading checks every member and hands over the ones the program starts from
+    QHash<QString, QByteArray> members;
     try {
-        archive.CheckMembers();
+        members = archive.ReadAllMembers();
     } catch (const EArchiveError& e) {
         Dialogs().ShowError(e.Message() + "\nProgram kendi varsayılan değerleriyle açılıyor.");
         return;
     }
     for (const Member& member : startUpMembers())
-        loadMember(form, member);
+        loadMember(form, member, members);
 }
