@@ -3,12 +3,12 @@
 #include "base/format_settings.h"
 #include "base/numbers.h"
 #include "base/string_grid.h"
+#include "base/strings.h"
 
 #include <QDate>
 #include <QFontMetrics>
 #include <QPainter>
 
-#include <algorithm>
 
 namespace {
 // Keeps the digits, a sign in the first position and (when wanted) the decimal separators.
@@ -74,10 +74,8 @@ QString PadRight(int width, const QString& text)
 
 QString MidStr(const QString& text, int start, int count)
 {
-    if (count <= 0)
-        return QString();
     // a start before the text counts from the first character and still takes count characters
-    return text.mid(std::max(start, 1) - 1, count);
+    return Copy(text, start, count);
 }
 
 bool IsValidDateText(const QString& text)
