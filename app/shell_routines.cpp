@@ -9,7 +9,6 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-
 namespace {
 // Keeps the digits, a sign in the first position and (when wanted) the decimal separators.
 QString keepAmountCharacters(const QString& text, bool keepDecimal)
