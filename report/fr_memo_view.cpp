@@ -5,7 +5,6 @@
 #include "base/stream.h"
 #include "base/strings.h"
 #include "report/fr_globals.h"
-#include "report/fr_pars.h"
 #include "report/fr_report.h"
 #include "report/fr_utils.h"
 
@@ -127,28 +126,6 @@ void TfrMemoView::LoadFromBlob(TField* field)
     OutLines.SetText(field ? field->AsString() : QString());
 }
 
-QString TfrMemoView::ExpandLine(const QString& line)
-{
-    QString s = line;
-    int i = 1;
-    for (;;) {
-        while (i < s.size() && At(s, i) != QLatin1Char('['))
-            ++i;
-        int j = i;
-        QString name;
-        frExtractBracketedName(s, i, j, name);
-        if (i == j)
-            break;
-        s.remove(i - 1, j - i + 1);
-        QString value;
-        if (frCurrentReport)
-            frCurrentReport->GetVariableValue(name, value);
-        s.insert(i - 1, value);
-        i += static_cast<int>(value.size());
-    }
-    return s;
-}
-
 void TfrMemoView::ExpandVariables()
 {
     OutLines.Clear();
@@ -160,7 +137,7 @@ void TfrMemoView::ExpandVariables()
         }
         // a value holding line breaks becomes several lines; an empty value adds none
         TStringList pieces;
-        pieces.SetText(ExpandLine(line));
+        pieces.SetText(ExpandLineVariables(line));
         for (int k = 0; k < pieces.Count(); ++k)
             OutLines.Add(pieces[k]);
     }
