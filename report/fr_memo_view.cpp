@@ -436,9 +436,7 @@ bool TfrMemoView::PrepareText()
     RunScript();
     if (!Visible)
         return false;
-    OutLines.Assign(Memo);
-    if (frCurrentReport)
-        frCurrentReport->DoEnterRect(OutLines, this);
+    EnterRect();
     if (OutLines.Text() == Memo.Text())
         ExpandVariables();
     return true;
@@ -455,9 +453,7 @@ void TfrMemoView::Print(TStream& stream)
         if (!hooked && !blob) {
             ExpandVariables();
         } else {
-            OutLines.Assign(Memo);
-            if (frCurrentReport)
-                frCurrentReport->DoEnterRect(OutLines, this);
+            EnterRect();
             if (OutLines.Text() == Memo.Text())
                 ExpandVariables();
         }

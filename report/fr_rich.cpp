@@ -277,9 +277,7 @@ int TfrRichView::ContentHeight()
     RunScript();
     if (!Visible)
         return 0;
-    OutLines.Assign(Memo);
-    if (frCurrentReport)
-        frCurrentReport->DoEnterRect(OutLines, this);
+    EnterRect();
     PrepareSharedRichEdit();
     FormatFrom = 0;
     return SearchHeight();
@@ -287,9 +285,7 @@ int TfrRichView::ContentHeight()
 
 int TfrRichView::UnprintedHeight()
 {
-    OutLines.Assign(Memo);
-    if (frCurrentReport)
-        frCurrentReport->DoEnterRect(OutLines, this);
+    EnterRect();
     PrepareSharedRichEdit();
     FormatFrom = FitEnd;
     return SearchHeight();
@@ -297,9 +293,7 @@ int TfrRichView::UnprintedHeight()
 
 bool TfrRichView::AllPrinted()
 {
-    OutLines.Assign(Memo);
-    if (frCurrentReport)
-        frCurrentReport->DoEnterRect(OutLines, this);
+    EnterRect();
     PrepareSharedRichEdit();
     return FitEnd >= TRichPageFormatter::TextLength(PreparedText());
 }
@@ -307,9 +301,7 @@ bool TfrRichView::AllPrinted()
 void TfrRichView::Print(TStream& stream)
 {
     BeginDraw(Canvas);
-    OutLines.Assign(Memo);
-    if (frCurrentReport)
-        frCurrentReport->DoEnterRect(OutLines, this);
+    EnterRect();
     RunScript();
     if (!Visible)
         return;

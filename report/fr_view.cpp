@@ -328,12 +328,17 @@ void TfrView::WriteRecord(TStream& stream)
     SaveToStream(stream);
 }
 
-void TfrView::Print(TStream& stream)
+void TfrView::EnterRect()
 {
-    BeginDraw(Canvas);
     OutLines.Assign(Memo);
     if (frCurrentReport)
         frCurrentReport->DoEnterRect(OutLines, this);
+}
+
+void TfrView::Print(TStream& stream)
+{
+    BeginDraw(Canvas);
+    EnterRect();
     RunScript();
     if (Visible != 0)
         WriteRecord(stream);

@@ -117,6 +117,8 @@ protected:
     // The part of Print shared by every view: the type byte, an add-in's class name and the record.
     void WriteRecord(TStream& stream);
     void RunScript();
+    // OutLines: the view's text as the report's enter-rect handler leaves it.
+    void EnterRect();
     // The blob field the view is bound to, or nullptr.
     TField* BlobField() const;
     // The line with each [name] replaced, left to right, by the report's value of it. `placed` may
