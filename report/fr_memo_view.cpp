@@ -5,6 +5,7 @@
 #include "base/stream.h"
 #include "base/strings.h"
 #include "report/fr_globals.h"
+#include "report/fr_pars.h"
 #include "report/fr_report.h"
 #include "report/fr_utils.h"
 
