@@ -1,5 +1,6 @@
 #include "calc/payroll_assets/calculator_widgets.h"
 
+#include "app/main_window.h"
 #include "app/shell_routines.h"
 #include "base/color.h"
 #include "base/date_time_picker.h"
@@ -13,8 +14,22 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <cmath>
+
+CalculatorPanel MakeCalculatorPanel(TForm1& form, QWidget* tab, const QString& caption, const QString& panelName)
+{
+    QVBoxLayout* body = form.AddNavHeader(tab, caption);
+    auto* panel = new QWidget(tab);
+    panel->setObjectName(panelName);
+    body->addWidget(panel, 1);
+    QLabel* title = MakeLabel(panel, caption);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    return {panel, title};
+}
 
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const EditOptions& options)
 {

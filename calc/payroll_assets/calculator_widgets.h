@@ -14,9 +14,17 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 class TDateTimePicker;
+class TForm1;
 class TRichEdit;
 
 // Widgets of the severance, depreciation and turnover tabs, built as the form data described them.
+
+struct CalculatorPanel {
+    QWidget* panel;
+    QLabel* title;  // the caption in bold, for the tab to place
+};
+// The tab's navigation header over a named panel filling the rest of the tab.
+CalculatorPanel MakeCalculatorPanel(TForm1& form, QWidget* tab, const QString& caption, const QString& panelName);
 
 struct EditOptions {
     int maxLength = 0;  // 0: no limit

@@ -40,14 +40,8 @@ TurnoverRatioCalculator::TurnoverRatioCalculator(TForm1& form) : QObject(&form),
 {
     setObjectName("TurnoverRatioCalculator");
     QWidget* tab = form.TabSheet14;
-    QVBoxLayout* body = form.AddNavHeader(tab, "           DEVİR HIZLARI HESAPLAMA");
-    auto* panel = new QWidget(tab);
-    panel->setObjectName("JvNavPaneToolPanel12");
-    body->addWidget(panel, 1);
-    auto* title = MakeLabel(panel, "           DEVİR HIZLARI HESAPLAMA");
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
+    const auto [panel, title] =
+        MakeCalculatorPanel(form, tab, "           DEVİR HIZLARI HESAPLAMA", "JvNavPaneToolPanel12");
 
     auto* inputs = new QVBoxLayout;
     const EditOptions amount{.maxLength = 22, .rightAligned = true, .filter = KeyFilter::Edit425KeyPress};
