@@ -10,6 +10,7 @@
 #include "base/rich_edit.h"
 #include "base/typed_length.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,16 @@ CalculatorPanel MakeCalculatorPanel(TForm1& form, QWidget* tab, const QString& c
     bold.setBold(true);
     title->setFont(bold);
     return {panel, title};
+}
+
+void LayOutBesideReport(QWidget* panel, QLabel* title, QLayout* inputs, QWidget* pane)
+{
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(inputs);
+    columns->addWidget(pane, 1);
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(title);
+    layout->addLayout(columns, 1);
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const EditOptions& options)

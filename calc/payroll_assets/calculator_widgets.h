@@ -10,6 +10,7 @@
 #include <optional>
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -25,6 +26,9 @@ struct CalculatorPanel {
 };
 // The tab's navigation header over a named panel filling the rest of the tab.
 CalculatorPanel MakeCalculatorPanel(TForm1& form, QWidget* tab, const QString& caption, const QString& panelName);
+
+// The panel's title over its inputs, with the report pane beside them taking the spare room.
+void LayOutBesideReport(QWidget* panel, QLabel* title, QLayout* inputs, QWidget* pane);
 
 struct EditOptions {
     int maxLength = 0;  // 0: no limit

@@ -94,12 +94,7 @@ SeveranceNoticePayCalculator::SeveranceNoticePayCalculator(TForm1& form) : QObje
     inputs->addStretch();
 
     RichEdit14 = MakeReportPane(panel, "RichEdit14");
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(inputs);
-    columns->addWidget(RichEdit14, 1);
-    auto* layout = new QVBoxLayout(panel);
-    layout->addWidget(title);
-    layout->addLayout(columns, 1);
+    LayOutBesideReport(panel, title, inputs, RichEdit14);
 }
 
 EmployeeFields SeveranceNoticePayCalculator::Employee() const

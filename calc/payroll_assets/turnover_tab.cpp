@@ -91,13 +91,7 @@ TurnoverRatioCalculator::TurnoverRatioCalculator(TForm1& form) : QObject(&form),
 
     RichEdit13 = MakeReportPane(panel, "RichEdit13");
     RichEdit13->SetBackgroundColor(0x00FFFBF0);
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(inputs);
-    columns->addWidget(RichEdit13, 1);
-    auto* layout = new QVBoxLayout(panel);
-    layout->addWidget(title);
-    layout->addLayout(columns, 1);
+    LayOutBesideReport(panel, title, inputs, RichEdit13);
 }
 
 void TurnoverRatioCalculator::SpeedButton56Click()
