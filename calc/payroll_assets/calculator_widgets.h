@@ -18,7 +18,7 @@ class TDateTimePicker;
 class TForm1;
 class TRichEdit;
 
-// Widgets of the severance, depreciation and turnover tabs, built as the form data described them.
+// Widgets of the calculator tabs, built as the form data described them.
 
 struct CalculatorPanel {
     QWidget* panel;
