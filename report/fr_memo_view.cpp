@@ -127,28 +127,6 @@ void TfrMemoView::LoadFromBlob(TField* field)
     OutLines.SetText(field ? field->AsString() : QString());
 }
 
-QString TfrMemoView::ExpandLine(const QString& line)
-{
-    QString s = line;
-    int i = 1;
-    for (;;) {
-        while (i < s.size() && At(s, i) != QLatin1Char('['))
-            ++i;
-        int j = i;
-        QString name;
-        frExtractBracketedName(s, i, j, name);
-        if (i == j)
-            break;
-        s.remove(i - 1, j - i + 1);
-        QString value;
-        if (frCurrentReport)
-            frCurrentReport->GetVariableValue(name, value);
-        s.insert(i - 1, value);
-        i += static_cast<int>(value.size());
-    }
-    return s;
-}
-
 void TfrMemoView::ExpandVariables()
 {
     OutLines.Clear();
@@ -160,7 +138,7 @@ void TfrMemoView::ExpandVariables()
         }
         // a value holding line breaks becomes several lines; an empty value adds none
         TStringList pieces;
-        pieces.SetText(ExpandLine(line));
+        pieces.SetText(ExpandLineVariables(line));
         for (int k = 0; k < pieces.Count(); ++k)
             OutLines.Add(pieces[k]);
     }
@@ -459,9 +437,7 @@ bool TfrMemoView::PrepareText()
     RunScript();
     if (!Visible)
         return false;
-    OutLines.Assign(Memo);
-    if (frCurrentReport)
-        frCurrentReport->DoEnterRect(OutLines, this);
+    EnterRect();
     if (OutLines.Text() == Memo.Text())
         ExpandVariables();
     return true;
@@ -478,9 +454,7 @@ void TfrMemoView::Print(TStream& stream)
         if (!hooked && !blob) {
             ExpandVariables();
         } else {
-            OutLines.Assign(Memo);
-            if (frCurrentReport)
-                frCurrentReport->DoEnterRect(OutLines, this);
+            EnterRect();
             if (OutLines.Text() == Memo.Text())
                 ExpandVariables();
         }

@@ -63,7 +63,6 @@ public:
     int LineSpacing = 2;
 
 private:
-    QString ExpandLine(const QString& line);
     void WrapParagraph(const QString& line, int maxWidth);
     void AddWrappedLine(const QString& text);
     void PaintLines();

@@ -5,7 +5,6 @@
 #include "base/rtf.h"
 #include "base/stream.h"
 #include "report/fr_globals.h"
-#include "report/fr_pars.h"
 #include "report/fr_report.h"
 #include "report/fr_utils.h"
 
@@ -188,31 +187,16 @@ void TfrRichView::ExpandRichLines()
         // a value with line breaks splits this paragraph; the next one of the text stays where it was
         QTextBlock next = block.next();
         const int offset = block.position();
-        QString s = block.text();
-        int i = 1;
-        for (;;) {
-            while (i < s.size() && s[i - 1] != QLatin1Char('['))
-                ++i;
-            int j = i;
-            QString name;
-            frExtractBracketedName(s, i, j, name);
-            if (i == j)
-                break;
-            s.remove(i - 1, j - i + 1);
-            QString value;
-            if (frCurrentReport)
-                frCurrentReport->GetVariableValue(name, value);
+        ExpandLineVariables(block.text(), [&](int at, int length, QString& value) {
             value.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-            QTextCursor at(doc);
-            at.setPosition(offset + i);  // just after the "[": its format goes on
-            QTextCharFormat format = at.charFormat();
+            QTextCursor after(doc);
+            after.setPosition(offset + at + 1);  // just after the "[": its format goes on
+            QTextCharFormat format = after.charFormat();
             QTextCursor cursor(doc);
-            cursor.setPosition(offset + i - 1);
-            cursor.setPosition(offset + j, QTextCursor::KeepAnchor);
+            cursor.setPosition(offset + at);
+            cursor.setPosition(offset + at + length, QTextCursor::KeepAnchor);
             cursor.insertText(value, format);
-            s.insert(i - 1, value);
-            i += static_cast<int>(value.size());
-        }
+        });
         block = next;
     }
 }
@@ -293,9 +277,7 @@ int TfrRichView::ContentHeight()
     RunScript();
     if (!Visible)
         return 0;
-    OutLines.Assign(Memo);
-    if (frCurrentReport)
-        frCurrentReport->DoEnterRect(OutLines, this);
+    EnterRect();
     PrepareSharedRichEdit();
     FormatFrom = 0;
     return SearchHeight();
@@ -303,9 +285,7 @@ int TfrRichView::ContentHeight()
 
 int TfrRichView::UnprintedHeight()
 {
-    OutLines.Assign(Memo);
-    if (frCurrentReport)
-        frCurrentReport->DoEnterRect(OutLines, this);
+    EnterRect();
     PrepareSharedRichEdit();
     FormatFrom = FitEnd;
     return SearchHeight();
@@ -313,9 +293,7 @@ int TfrRichView::UnprintedHeight()
 
 bool TfrRichView::AllPrinted()
 {
-    OutLines.Assign(Memo);
-    if (frCurrentReport)
-        frCurrentReport->DoEnterRect(OutLines, this);
+    EnterRect();
     PrepareSharedRichEdit();
     return FitEnd >= TRichPageFormatter::TextLength(PreparedText());
 }
@@ -323,9 +301,7 @@ bool TfrRichView::AllPrinted()
 void TfrRichView::Print(TStream& stream)
 {
     BeginDraw(Canvas);
-    OutLines.Assign(Memo);
-    if (frCurrentReport)
-        frCurrentReport->DoEnterRect(OutLines, this);
+    EnterRect();
     RunScript();
     if (!Visible)
         return;

@@ -14,6 +14,7 @@
 #include "report/fr_intrp.h"
 #include "report/fr_line_view.h"
 #include "report/fr_memo_view.h"
+#include "report/fr_pars.h"
 #include "report/fr_picture_view.h"
 #include "report/fr_report.h"
 #include "report/fr_rich.h"
@@ -288,6 +289,29 @@ void TfrView::RunScript()
         frGlobalInterpreter->RunScript(Script);
 }
 
+QString TfrView::ExpandLineVariables(QString s, const std::function<void(int at, int length, QString& value)>& placed)
+{
+    int i = 1;
+    for (;;) {
+        while (i < s.size() && s[i - 1] != QLatin1Char('['))
+            ++i;
+        int j = i;
+        QString name;
+        frExtractBracketedName(s, i, j, name);
+        if (i == j)
+            break;
+        s.remove(i - 1, j - i + 1);
+        QString value;
+        if (frCurrentReport)
+            frCurrentReport->GetVariableValue(name, value);
+        if (placed)
+            placed(i - 1, j - i + 1, value);
+        s.insert(i - 1, value);
+        i += static_cast<int>(value.size());
+    }
+    return s;
+}
+
 TField* TfrView::BlobField() const
 {
     if (!DataSet || DataField.isEmpty())
@@ -304,12 +328,17 @@ void TfrView::WriteRecord(TStream& stream)
     SaveToStream(stream);
 }
 
-void TfrView::Print(TStream& stream)
+void TfrView::EnterRect()
 {
-    BeginDraw(Canvas);
     OutLines.Assign(Memo);
     if (frCurrentReport)
         frCurrentReport->DoEnterRect(OutLines, this);
+}
+
+void TfrView::Print(TStream& stream)
+{
+    BeginDraw(Canvas);
+    EnterRect();
     RunScript();
     if (Visible != 0)
         WriteRecord(stream);

@@ -117,8 +117,15 @@ protected:
     // The part of Print shared by every view: the type byte, an add-in's class name and the record.
     void WriteRecord(TStream& stream);
     void RunScript();
+    // OutLines: the view's text as the report's enter-rect handler leaves it.
+    void EnterRect();
     // The blob field the view is bound to, or nullptr.
     TField* BlobField() const;
+    // The line with each [name] replaced, left to right, by the report's value of it. `placed` may
+    // rewrite a value before it goes in and learns where it went: at the 0-based position of the "[",
+    // over the `length` characters of the bracketed name.
+    static QString ExpandLineVariables(QString line,
+                                   const std::function<void(int at, int length, QString& value)>& placed = {});
 };
 
 // A view that grows with its content and can be split over pages.

@@ -261,8 +261,7 @@ TfrPreviewForm::TfrPreviewForm(QWidget* parent) : QDialog(parent)
     // made after Panel1, the tool panel lies above it and hides the small buttons
     JvNavPaneToolPanel1 = new TJvNavPaneToolPanel(TopPanel);
     JvNavPaneToolPanel1->setObjectName("JvNavPaneToolPanel1");
-    QFont bold("Tahoma");
-    bold.setPixelSize(11);
+    QFont bold = frWindowFont();
     bold.setBold(true);
     JvNavPaneToolPanel1->setFont(bold);
     ZoomBtnXP = MakeLargeButton(JvNavPaneToolPanel1, "ZoomBtnXP", "200%", 48);

@@ -32,15 +32,7 @@ protected:
         return *data;
     }
     // y of every memo on a page whose text starts with `prefix`.
-    QList<int> TopsOf(int page, const QString& prefix)
-    {
-        QList<int> tops;
-        for (const PrintedView& v : Printed(page)) {
-            if (!v.lines.isEmpty() && v.lines.first().startsWith(prefix))
-                tops << v.y;
-        }
-        return tops;
-    }
+    QList<int> TopsOf(int page, const QString& prefix) { return CoordsOf(page, prefix, &PrintedView::y); }
 };
 
 QStringList Repeat(const QString& text, int count)

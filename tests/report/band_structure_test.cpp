@@ -17,15 +17,7 @@ namespace {
 
 class BandStructure : public ReportBuildTest {
 protected:
-    QList<int> XsOf(int page, const QString& prefix)
-    {
-        QList<int> xs;
-        for (const PrintedView& v : Printed(page)) {
-            if (!v.lines.isEmpty() && v.lines.first().startsWith(prefix))
-                xs << v.x;
-        }
-        return xs;
-    }
+    QList<int> XsOf(int page, const QString& prefix) { return CoordsOf(page, prefix, &PrintedView::x); }
 };
 
 class MasterDetail : public BandStructure {

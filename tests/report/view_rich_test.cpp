@@ -5,6 +5,8 @@
 #include "report/fr_rich.h"
 #include "report/fr_utils.h"
 
+#include "view_test_support.h"
+
 #include <QImage>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -28,16 +30,8 @@ QStringList ReportLines(int count)
     return lines;
 }
 
-class RichViewTest : public ::testing::Test {
+class RichViewTest : public PrintingModeTest {
 protected:
-    void SetUp() override
-    {
-        oldMode_ = frEngineMode;
-        frEngineMode = 1;
-        frTemplateVersion = 23;
-    }
-    void TearDown() override { frEngineMode = oldMode_; }
-
     static std::unique_ptr<TfrRichView> MakeView(const QStringList& lines, int width)
     {
         auto v = std::make_unique<TfrRichView>();
@@ -70,8 +64,6 @@ protected:
         c.SetFont(font, -pixels);
         return c.TextWidth(text);
     }
-
-    int oldMode_ = 0;
 };
 
 TEST_F(RichViewTest, SplitPartsLoseAndRepeatNoCharacter)
