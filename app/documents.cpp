@@ -60,6 +60,6 @@ bool SaveCalculatorDocument(const QString& fileName)
         return true;
     } catch (const EInOutError&) {
     }
-    Dialogs().MessageBox("Dosya Saklanamıyor:\n" + fileName, "Hata", DialogService::Error, DialogService::Ok);
+    Dialogs().ShowError("Dosya Saklanamıyor:\n" + fileName);
     return false;
 }

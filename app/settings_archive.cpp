@@ -1,10 +1,10 @@
 #include "app/settings_archive.h"
 
 #include "app/main_window.h"
+#include "base/atomic_file.h"
 #include "base/dialogs.h"
 #include "base/exceptions.h"
 #include "base/rich_edit.h"
-#include "base/stream.h"
 #include "base/zip_archive.h"
 
 #include <QFile>
@@ -47,11 +47,13 @@ TZipArchive settingsArchive()
     return TZipArchive(kArchiveName, SettingsArchivePassword());
 }
 
-void loadMember(TForm1& form, const Member& member)
+void loadMember(TForm1& form, const Member& member, const QHash<QString, QByteArray>& members)
 {
-    TRichEdit& store = *(form.*member.store);
-    if (!ReadSettingsMember(member.name, store))
+    const auto data = members.constFind(member.name);
+    if (data == members.constEnd())
         return;
+    TRichEdit& store = *(form.*member.store);
+    store.LoadRtf(*data);
     const int stored = store.LineCount();
     for (const EditLines& group : member.edits)
         for (int i = 0; i < group.names.size(); ++i) {
@@ -83,8 +85,9 @@ bool WriteSettingsMember(TForm1& form, const QString& member, TRichEdit& store)
                                           "Arşivi silin ya da taşıyın, sonra yeniden saklayın.");
         return false;
     }
+    const QByteArray rtf = store.SaveRtf();
     try {
-        store.SaveToFile(member);
+        WriteFileAtomically(member, rtf);
     } catch (const Exception& e) {
         Dialogs().ShowError(e.Message());
         return false;
@@ -93,9 +96,8 @@ bool WriteSettingsMember(TForm1& form, const QString& member, TRichEdit& store)
     store.SetModified(false);
     bool written = true;
     try {
-        TMemoryStream plain;
-        plain.LoadFromFile(member);
-        archive.AddMember(member, plain.Data());
+        // the plain file holds these very bytes; no need to read it back
+        archive.AddMember(member, rtf);
     } catch (const Exception& e) {
         Dialogs().ShowError(e.Message());
         written = false;
@@ -124,12 +126,14 @@ void LoadSettingsAtStartUp(TForm1& form)
     archive.RemoveStaleTemporaries();
     if (!archive.Exists())
         return;
+    // one reading checks every member and hands over the ones the program starts from
+    QHash<QString, QByteArray> members;
     try {
-        archive.CheckMembers();
+        members = archive.ReadAllMembers();
     } catch (const EArchiveError& e) {
         Dialogs().ShowError(e.Message() + "\nProgram kendi varsayılan değerleriyle açılıyor.");
         return;
     }
     for (const Member& member : startUpMembers())
-        loadMember(form, member);
+        loadMember(form, member, members);
 }

@@ -3,12 +3,11 @@
 #include "base/format_settings.h"
 #include "base/numbers.h"
 #include "base/string_grid.h"
+#include "base/strings.h"
 
 #include <QDate>
 #include <QFontMetrics>
 #include <QPainter>
-
-#include <algorithm>
 
 namespace {
 // Keeps the digits, a sign in the first position and (when wanted) the decimal separators.
@@ -74,10 +73,8 @@ QString PadRight(int width, const QString& text)
 
 QString MidStr(const QString& text, int start, int count)
 {
-    if (count <= 0)
-        return QString();
     // a start before the text counts from the first character and still takes count characters
-    return text.mid(std::max(start, 1) - 1, count);
+    return Copy(text, start, count);
 }
 
 bool IsValidDateText(const QString& text)
@@ -119,19 +116,7 @@ void DrawCellText(const QString& text, const QRect& cell, QPainter& painter, TCe
 
 void MoveGridRow(TStringGrid& grid, int from, int to)
 {
-    const int rows = grid.RowCount();
-    if (from == to || from < 0 || to < 0 || from >= rows || to >= rows)
-        return;
-    const int cols = grid.ColCount();
-    QStringList moved;
-    for (int c = 0; c < cols; ++c)
-        moved << grid.Cells(c, from);
-    const int step = from < to ? 1 : -1;
-    for (int r = from; r != to; r += step)
-        for (int c = 0; c < cols; ++c)
-            grid.SetCells(c, r, grid.Cells(c, r + step));
-    for (int c = 0; c < cols; ++c)
-        grid.SetCells(c, to, moved[c]);
+    grid.MoveRowCells(from, to);
 }
 
 void DeleteRow(TStringGrid& grid, int row)

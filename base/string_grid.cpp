@@ -271,11 +271,11 @@ void TStringGrid::SetSizing(bool rows, bool cols)
     header_->setSectionResizeMode(cols ? QHeaderView::Interactive : QHeaderView::Fixed);
 }
 
-void TStringGrid::MoveRow(int from, int to)
+bool TStringGrid::MoveRowCells(int from, int to)
 {
     const int rows = rowCount();
     if (from == to || from < 0 || to < 0 || from >= rows || to >= rows)
-        return;
+        return false;
     const int cols = columnCount();
     QStringList moved;
     for (int c = 0; c < cols; ++c)
@@ -286,7 +286,13 @@ void TStringGrid::MoveRow(int from, int to)
             SetCells(c, r, Cells(c, r + step));
     for (int c = 0; c < cols; ++c)
         SetCells(c, to, moved[c]);
+    return true;
+}
 
+void TStringGrid::MoveRow(int from, int to)
+{
+    if (!MoveRowCells(from, to))
+        return;
     const int current = currentRow();
     int follow = current;
     if (current == from)

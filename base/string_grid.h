@@ -42,6 +42,8 @@ public:
     // Moves the cells of row `from` to position `to`, shifting the rows between; the current row
     // stays with its cells.
     void MoveRow(int from, int to);
+    // The same move of the cells alone: the current cell keeps its place.
+    bool MoveRowCells(int from, int to);  // false when there was nothing to move
 
     // Custom cell drawing: called after the default drawing of each cell; the painter is clipped to
     // the cell. Arguments: painter, col, row, cell rectangle, is fixed, is selected.

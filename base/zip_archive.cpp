@@ -196,15 +196,26 @@ bool TZipArchive::ReadMember(const QString& name, QByteArray& data) const
 
 void TZipArchive::CheckMembers() const
 {
+    ReadAllMembers();
+}
+
+QHash<QString, QByteArray> TZipArchive::ReadAllMembers() const
+{
+    QHash<QString, QByteArray> members;
     if (!Exists())
-        return;
+        return members;
     const QByteArray bytes = readFile(fileName_);
     ArchivePtr archive = openOver(bytes, fileName_, ZIP_RDONLY | ZIP_CHECKCONS);
     zip_set_default_password(archive.get(), password_.constData());
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
-    for (zip_int64_t i = 0; i < count; ++i)
-        readEntry(archive.get(), i, fileName_,
-                  QString::fromUtf8(zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS)));
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const QString name =
+            QString::fromUtf8(zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS));
+        QByteArray data = readEntry(archive.get(), i, fileName_, name);
+        if (!members.contains(name))
+            members.insert(name, std::move(data));
+    }
+    return members;
 }
 
 void TZipArchive::AddMember(const QString& name, const QByteArray& data)

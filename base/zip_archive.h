@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,9 @@ public:
     bool ReadMember(const QString& name, QByteArray& data) const;
     // Reads every member to its end; raises for the first that does not read.
     void CheckMembers() const;
+    // The same reading, keeping what was read: each member by its name (empty when there is no
+    // archive). A name that stands twice keeps its first member, as ReadMember does.
+    QHash<QString, QByteArray> ReadAllMembers() const;
 
     // Adds the member encrypted, replacing one of the same name; creates the archive when missing.
     // The archive is written to a temporary file beside it and renamed over it, so a failed write
