@@ -1,5 +1,6 @@
 #include "calc/payroll_assets/calculator_widgets.h"
 
+#include "app/main_window.h"
 #include "app/shell_routines.h"
 #include "base/color.h"
 #include "base/date_time_picker.h"
@@ -9,12 +10,37 @@
 #include "base/rich_edit.h"
 #include "base/typed_length.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <cmath>
+
+CalculatorPanel MakeCalculatorPanel(TForm1& form, QWidget* tab, const QString& caption, const QString& panelName)
+{
+    QVBoxLayout* body = form.AddNavHeader(tab, caption);
+    auto* panel = new QWidget(tab);
+    panel->setObjectName(panelName);
+    body->addWidget(panel, 1);
+    QLabel* title = MakeLabel(panel, caption);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    return {panel, title};
+}
+
+void LayOutBesideReport(QWidget* panel, QLabel* title, QLayout* inputs, QWidget* pane)
+{
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(inputs);
+    columns->addWidget(pane, 1);
+    auto* layout = new QVBoxLayout(panel);
+    layout->addWidget(title);
+    layout->addLayout(columns, 1);
+}
 
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const EditOptions& options)
 {

@@ -10,13 +10,25 @@
 #include <optional>
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QWidget;
 class TDateTimePicker;
+class TForm1;
 class TRichEdit;
 
-// Widgets of the severance, depreciation and turnover tabs, built as the form data described them.
+// Widgets of the calculator tabs, built as the form data described them.
+
+struct CalculatorPanel {
+    QWidget* panel;
+    QLabel* title;  // the caption in bold, for the tab to place
+};
+// The tab's navigation header over a named panel filling the rest of the tab.
+CalculatorPanel MakeCalculatorPanel(TForm1& form, QWidget* tab, const QString& caption, const QString& panelName);
+
+// The panel's title over its inputs, with the report pane beside them taking the spare room.
+void LayOutBesideReport(QWidget* panel, QLabel* title, QLayout* inputs, QWidget* pane);
 
 struct EditOptions {
     int maxLength = 0;  // 0: no limit

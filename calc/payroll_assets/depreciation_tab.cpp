@@ -77,12 +77,7 @@ DepreciationCalculator::DepreciationCalculator(TForm1& form) : QObject(&form), f
     setObjectName("DepreciationCalculator");
     QWidget* tab = form.TabSheet6;
     const QString caption = "        AMORTİSMAN HESAPLAMA";
-    QVBoxLayout* body = form.AddNavHeader(tab, caption);
-    auto* panel = new QWidget(tab);
-    panel->setObjectName("DepreciationPanel");
-    body->addWidget(panel, 1);
-    QLabel* title = MakeLabel(panel, caption);
-    title->setFont(Bold(title->font()));
+    const auto [panel, title] = MakeCalculatorPanel(form, tab, caption, "DepreciationPanel");
 
     Edit422 = MakeEdit(panel, "Edit422", {.maxLength = 30});
     DateTimePicker68 = MakeDatePicker(panel, "DateTimePicker68", QDate(2009, 1, 1));

@@ -15,6 +15,7 @@
 #include "base/rich_edit.h"
 #include "base/string_grid.h"
 #include "base/typed_length.h"
+#include "calc/payroll_assets/calculator_widgets.h"
 #include "calc/payroll_assets/payroll_document.h"
 #include "calc/payroll_assets/payroll_edits.h"
 #include "calc/payroll_assets/payroll_excel.h"
@@ -118,17 +119,9 @@ QPushButton* PayrollCalculator::addButton(QBoxLayout* layout, const char* name, 
 void PayrollCalculator::build()
 {
     QWidget* tab = form_.TabSheet13;
-    QVBoxLayout* body = form_.AddNavHeader(tab, "    ÜCRET HESAPLAMA");
-    auto* panel = new QWidget(tab);
-    panel->setObjectName("JvNavPaneToolPanel1");
-    body->addWidget(panel, 1);
+    const auto [panel, title] = MakeCalculatorPanel(form_, tab, "    ÜCRET HESAPLAMA", "JvNavPaneToolPanel1");
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
-
-    auto* title = new QLabel("    ÜCRET HESAPLAMA");
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    title->setFont(titleFont);
     column->addWidget(title);
 
     auto* rates = new QFrame;

@@ -29,14 +29,7 @@ SeveranceNoticePayCalculator::SeveranceNoticePayCalculator(TForm1& form) : QObje
     setObjectName("SeveranceNoticePayCalculator");
     QWidget* tab = form.TabSheet15;
     const QString caption = "        KIDEM/İHBAR TAZMİNATI HESAPLAMA";
-    QVBoxLayout* body = form.AddNavHeader(tab, caption);
-    auto* panel = new QWidget(tab);
-    panel->setObjectName("SeverancePanel");
-    body->addWidget(panel, 1);
-    QLabel* title = MakeLabel(panel, caption);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
+    const auto [panel, title] = MakeCalculatorPanel(form, tab, caption, "SeverancePanel");
 
     const auto amountFilter = KeyFilter::Edit425KeyPress;
     Edit414 = MakeEdit(panel, "Edit414", {.maxLength = 30});
@@ -101,12 +94,7 @@ SeveranceNoticePayCalculator::SeveranceNoticePayCalculator(TForm1& form) : QObje
     inputs->addStretch();
 
     RichEdit14 = MakeReportPane(panel, "RichEdit14");
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(inputs);
-    columns->addWidget(RichEdit14, 1);
-    auto* layout = new QVBoxLayout(panel);
-    layout->addWidget(title);
-    layout->addLayout(columns, 1);
+    LayOutBesideReport(panel, title, inputs, RichEdit14);
 }
 
 EmployeeFields SeveranceNoticePayCalculator::Employee() const

@@ -40,14 +40,8 @@ TurnoverRatioCalculator::TurnoverRatioCalculator(TForm1& form) : QObject(&form),
 {
     setObjectName("TurnoverRatioCalculator");
     QWidget* tab = form.TabSheet14;
-    QVBoxLayout* body = form.AddNavHeader(tab, "           DEVİR HIZLARI HESAPLAMA");
-    auto* panel = new QWidget(tab);
-    panel->setObjectName("JvNavPaneToolPanel12");
-    body->addWidget(panel, 1);
-    auto* title = MakeLabel(panel, "           DEVİR HIZLARI HESAPLAMA");
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
+    const auto [panel, title] =
+        MakeCalculatorPanel(form, tab, "           DEVİR HIZLARI HESAPLAMA", "JvNavPaneToolPanel12");
 
     auto* inputs = new QVBoxLayout;
     const EditOptions amount{.maxLength = 22, .rightAligned = true, .filter = KeyFilter::Edit425KeyPress};
@@ -97,13 +91,7 @@ TurnoverRatioCalculator::TurnoverRatioCalculator(TForm1& form) : QObject(&form),
 
     RichEdit13 = MakeReportPane(panel, "RichEdit13");
     RichEdit13->SetBackgroundColor(0x00FFFBF0);
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(inputs);
-    columns->addWidget(RichEdit13, 1);
-    auto* layout = new QVBoxLayout(panel);
-    layout->addWidget(title);
-    layout->addLayout(columns, 1);
+    LayOutBesideReport(panel, title, inputs, RichEdit13);
 }
 
 void TurnoverRatioCalculator::SpeedButton56Click()
