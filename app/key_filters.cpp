@@ -1,6 +1,7 @@
 #include "app/key_filters.h"
 
 #include "base/format_settings.h"
+#include "base/numbers.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -10,7 +11,6 @@ namespace {
 QString regroupAmount(const QString& text)
 {
     const QChar decimal = FormatSettings().DecimalSeparator;
-    const QChar thousands = FormatSettings().ThousandSeparator;
     const qsizetype cut = text.indexOf(decimal);
     const QString head = cut < 0 ? text : text.left(cut);
     const QString tail = cut < 0 ? QString() : text.mid(cut);
@@ -18,13 +18,7 @@ QString regroupAmount(const QString& text)
     for (QChar c : head)
         if (c.isDigit())
             digits += c;
-    QString grouped;
-    for (qsizetype i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            grouped += thousands;
-        grouped += digits[i];
-    }
-    return grouped + tail;
+    return GroupThousands(digits) + tail;
 }
 
 // How many characters before `position` are not thousands separators: the cursor's place in the

@@ -115,18 +115,6 @@ std::string FractionDigits(const Decimal& d)
     return std::string(-d.exponent, '0') + d.digits;
 }
 
-QString GroupThousands(const std::string& digits)
-{
-    QString out;
-    const int n = int(digits.size());
-    for (int i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0)
-            out += FormatSettings().ThousandSeparator;
-        out += QChar(digits[i]);
-    }
-    return out;
-}
-
 QString ExponentText(int exponent, bool alwaysSign, int minDigits)
 {
     QString s = exponent < 0 ? "-" : (alwaysSign ? "+" : "");
@@ -205,7 +193,9 @@ QString FixedText(long double value, TFloatFormat format, int precision, int dig
     const std::string whole = d.exponent > 0 ? IntegerDigits(d) : std::string(1, '0');
     std::string fraction = FractionDigits(d);
     fraction.resize(digits, '0');
-    QString number = format == ffFixed ? QString::fromStdString(whole) : GroupThousands(whole);
+    QString number = QString::fromStdString(whole);
+    if (format != ffFixed)
+        number = GroupThousands(number);
     if (digits > 0)
         number += FormatSettings().DecimalSeparator + QString::fromStdString(fraction);
     if (format == ffCurrency)
@@ -490,6 +480,18 @@ QString FloatToStrF(long double value, TFloatFormat format, int precision, int d
         return FixedText(value, format, precision, digits);
     }
     return GeneralText(value, precision, 0);
+}
+
+QString GroupThousands(const QString& digits)
+{
+    QString out;
+    const qsizetype n = digits.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            out += FormatSettings().ThousandSeparator;
+        out += digits[i];
+    }
+    return out;
 }
 
 QString FloatToStr(long double value)

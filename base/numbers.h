@@ -15,6 +15,8 @@ QString FloatToStrF(long double value, TFloatFormat format, int precision, int d
 
 // Shortest general form with 15 significant digits: 100/3 -> "33,3333333333333" (Turkish).
 QString FloatToStr(long double value);
+// A run of digits with the thousands separator between each group of three from the right.
+QString GroupThousands(const QString& digits);
 QString IntToStr(int64_t value);
 
 // Raise EConvertError with the class library's message for texts that are no number.
