@@ -83,12 +83,10 @@ bool TCanvas::IsPrinter() const
     return d && d->devType() == QInternal::Printer;
 }
 
-QFont TCanvas::QtFont(int extraWordSpacing) const
+QFont TCanvas::QtFont() const
 {
     QFont f = MakeFont(font_.Font.Name, font_.Height, font_.Font.Style);
     f.setKerning(false);  // advances add up as the original's do, character by character
-    if (extraWordSpacing)
-        f.setWordSpacing(extraWordSpacing);
     return f;
 }
 

@@ -112,7 +112,7 @@ public:
 private:
     void ApplyFont();
     void ApplyPen();
-    QFont QtFont(int extraWordSpacing = 0) const;
+    QFont QtFont() const;
     void DrawTextRun(int x, int y, const TRect* clip, const QString& text, qreal letterSpacing);
 
     std::unique_ptr<QPainter> own_;

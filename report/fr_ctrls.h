@@ -227,3 +227,12 @@ const QPixmap& frButtonPattern(const QPalette& palette);
 
 // The engine windows' font: Tahoma of 8 points on a 96-dpi screen.
 QFont frWindowFont();
+
+// A window's child control, given its component name and its place in the window's fixed layout.
+template <class W>
+W* frPlace(W* widget, const char* name, int left, int top, int width, int height)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}

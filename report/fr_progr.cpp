@@ -29,13 +29,9 @@ TfrProgressForm::TfrProgressForm(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
     setFixedSize(278, 106);
     setFont(frWindowFont());
-    Label1 = new QLabel(this);
-    Label1->setObjectName("Label1");
-    Label1->setGeometry(20, 32, 237, 16);
+    Label1 = frPlace(new QLabel(this), "Label1", 20, 32, 237, 16);
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Button1 = new QPushButton(this);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(100, 68, 75, 25);
+    Button1 = frPlace(new QPushButton(this), "Button1", 100, 68, 75, 25);
     Button1->setText(frLoadStr(frRes_Cancel));
     ConnectGuarded(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }

@@ -240,9 +240,7 @@ TfrPreviewForm::TfrPreviewForm(QWidget* parent) : QDialog(parent)
     TopPanel = new QWidget(this);
     TopPanel->setObjectName("TopPanel");
     Bevel2 = MakeBevel(TopPanel, "Bevel2");
-    Panel1 = new QWidget(TopPanel);
-    Panel1->setObjectName("Panel1");
-    Panel1->setGeometry(4, 6, 437, 24);
+    Panel1 = frPlace(new QWidget(TopPanel), "Panel1", 4, 6, 437, 24);
     ZoomBtn = MakeSmallButton(Panel1, "ZoomBtn", TfrGlyph::Zoom, 200);
     ZoomBtn->resize(53, 24);
     ZoomBtn->SetCaption("200%");
@@ -291,9 +289,7 @@ TfrPreviewForm::TfrPreviewForm(QWidget* parent) : QDialog(parent)
     Bevel1 = MakeBevel(BPanel, "Bevel1");
     Bevel1->setGeometry(0, 1, 77, 17);
     Bevel1->setProperty("Tag", 206);
-    Label1 = new QLabel(BPanel);
-    Label1->setObjectName("Label1");
-    Label1->setGeometry(4, 3, 72, 13);
+    Label1 = frPlace(new QLabel(BPanel), "Label1", 4, 3, 72, 13);
     Label1->setProperty("Tag", 206);
     HScrollBar = MakeScrollBar(Qt::Horizontal, BPanel, "HScrollBar");
     HScrollBar->setGeometry(80, 1, 100, 16);
