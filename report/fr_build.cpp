@@ -25,12 +25,6 @@ bool ProgressWindowRunning()
     return frProgressForm != nullptr && frProgressForm->isVisible();
 }
 
-// The progress window needs widgets; without them the work runs directly.
-bool WidgetsAvailable()
-{
-    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-}
-
 void CloseProgressWindow(int result)
 {
     if (ProgressWindowRunning())
@@ -87,10 +81,8 @@ bool TfrReport::RunPreparation()
     frCurrentPageNo = 0;
     passCancelled_ = false;
     EMFPages.Clear();
-    QString caption = frLoadStr(frRes_ReportPreparing);
-    if (!Title.isEmpty())
-        caption += QStringLiteral(" - ") + Title;
-    const bool useWindow = ShowProgress && !OnProgress && WidgetsAvailable();
+    const QString caption = frCaptionWithTitle(frLoadStr(frRes_ReportPreparing), Title);
+    const bool useWindow = frUsesProgressWindow(*this);
 
     if (PrepareTwice != 0) {
         frMeasureOnly = true;

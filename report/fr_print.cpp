@@ -11,18 +11,12 @@
 #include "report/fr_prntr.h"
 #include "report/fr_strings.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QRect>
 
 #include <algorithm>
 
 namespace {
-QString withTitle(const QString& text, const QString& title)
-{
-    return title.isEmpty() ? text : text + " - " + title;
-}
-
 // The printer's measurements of the current paper. The virtual printer knows no device; when it is
 // selected the pages go to a file, and the device values come from that file's page.
 void readPageInfo(TfrPrinterInfo& info)
@@ -84,11 +78,9 @@ void TfrReport::PrintPreparedReport(const QString& pageList, int copies)
     Terminated = false;
     PrintPageList = pageList;
     PrintCopies = copies;
-    // the window needs widgets; a program without them prints directly
-    const bool widgets = qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
-    if (ShowProgress && !OnProgress && widgets) {
+    if (frUsesProgressWindow(*this)) {
         TfrProgressForm& progress = frGetProgressForm();
-        progress.setWindowTitle(withTitle(frLoadStr(frRes_ReportPreparing), Title));
+        progress.setWindowTitle(frCaptionWithTitle(frLoadStr(frRes_ReportPreparing), Title));
         progress.ProgressPrefix = frLoadStr(frRes_PrintingPage);
         progress.Label1->setText(progress.ProgressPrefix);
         progress.OnShownWork = [this](TfrProgressForm* sender) {

@@ -6,6 +6,7 @@
 #include "report/fr_report.h"
 #include "report/fr_strings.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
@@ -83,4 +84,15 @@ TfrProgressForm& frGetProgressForm()
         qAddPostRoutine(FreeProgressForm);
     }
     return *frProgressForm;
+}
+
+bool frUsesProgressWindow(const TfrReport& report)
+{
+    return report.ShowProgress && !report.OnProgress &&
+           qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+QString frCaptionWithTitle(const QString& text, const QString& title)
+{
+    return title.isEmpty() ? text : text + " - " + title;
 }

@@ -42,3 +42,10 @@ private:
 
 // The one progress window of the program, made on first use and freed with the application.
 TfrProgressForm& frGetProgressForm();
+
+// Whether a report's long work runs in the progress window: asked for, not reported to a handler of
+// the caller's own, and in a program with widgets (without them the work runs directly).
+bool frUsesProgressWindow(const TfrReport& report);
+
+// A window's caption: the text, then the report's title when it has one.
+QString frCaptionWithTitle(const QString& text, const QString& title);

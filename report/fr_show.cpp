@@ -3,6 +3,7 @@
 
 #include "base/dialogs.h"
 #include "report/fr_globals.h"
+#include "report/fr_progr.h"
 #include "report/fr_report_preview.h"
 #include "report/fr_strings.h"
 #include "report/fr_view_form.h"
@@ -27,7 +28,7 @@ void TfrReport::ShowPreparedReport()
         return;
     // The window goes with the window that owns the report; it frees itself when closed.
     auto* form = new TfrPreviewForm(qobject_cast<QWidget*>(parent()));
-    form->setWindowTitle(Title.isEmpty() ? frLoadStr(frRes_Preview) : frLoadStr(frRes_Preview) + " - " + Title);
+    form->setWindowTitle(frCaptionWithTitle(frLoadStr(frRes_Preview), Title));
     form->ShowReport(TfrReportPreview::For(this));
 }
 
