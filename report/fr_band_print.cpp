@@ -22,11 +22,6 @@
 
 namespace {
 
-bool IsDataBand(uint8_t type)
-{
-    return type == btMasterData || type == btDetailData || type == btSubDetailData;
-}
-
 // Page footers, overlays and the "None" band keep their own place; every other band goes where the
 // page has got to.
 bool IsPlaced(uint8_t type)
@@ -135,7 +130,7 @@ bool TfrBand::Draw()
                     }
                 }
                 BandDone = true;
-                if (IsDataBand(BandType) && DataSet != nullptr && Next != nullptr && Next->DataSet == nullptr) {
+                if (frIsDataBand(BandType) && DataSet != nullptr && Next != nullptr && Next->DataSet == nullptr) {
                     // The bands behind a data band that have no data of their own print with its record,
                     // which the footers count once.
                     for (TfrBand* b = this; b != nullptr; b = b->Next) {
@@ -145,12 +140,12 @@ bool TfrBand::Draw()
                     }
                 } else {
                     PlaceAndPrint();
-                    if (!IsDataBand(BandType) && BandType != btGroupHeader && BreakAfter)
+                    if (!frIsDataBand(BandType) && BandType != btGroupHeader && BreakAfter)
                         page.NewPage();
                 }
                 result = !BandDone;
             }
-        } else if (IsDataBand(BandType)) {
+        } else if (frIsDataBand(BandType)) {
             page.DoAggregate({btPageFooter, btMasterFooter, btDetailFooter, btSubDetailFooter, btGroupFooter,
                               btReportSummary});
         }
@@ -168,7 +163,7 @@ bool TfrBand::Draw()
 
 int TfrBand::NeededHeight()
 {
-    if (IsDataBand(BandType) && Next != nullptr && Next->DataSet == nullptr) {
+    if (frIsDataBand(BandType) && Next != nullptr && Next->DataSet == nullptr) {
         int height = 0;
         for (TfrBand* b = this; b != nullptr; b = b->Next) {
             if (b != this && b->DataSet != nullptr)
@@ -298,7 +293,7 @@ void TfrBand::PlaceAndPrint(bool aggregate)
     }
     Y = keptY;
     movedDown_ = false;
-    if (aggregate && IsDataBand(BandType))
+    if (aggregate && frIsDataBand(BandType))
         page.DoAggregate({btPageFooter, btMasterFooter, btDetailFooter, btSubDetailFooter, btGroupFooter,
                           btReportSummary});
 }
@@ -614,7 +609,7 @@ void TfrBand::PrintCrossTable()
                     frCurrentReport->OnPrintColumn(page.ColumnCounter, width);
                 CrossPageWidthCheck(x, width, startPageNo);
                 PrintCrossSlice(data, x);
-                if (IsDataBand(BandType)) {
+                if (frIsDataBand(BandType)) {
                     page.DoAggregate({btPageFooter, btMasterFooter, btDetailFooter, btSubDetailFooter,
                                       btGroupFooter, btCrossFooter, btReportSummary});
                 }

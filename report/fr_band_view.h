@@ -28,6 +28,12 @@ enum TfrBandType : uint8_t {
     btNone = 21,
 };
 
+// The bands printed once for each record of a data set.
+constexpr bool frIsDataBand(uint8_t type)
+{
+    return type == btMasterData || type == btDetailData || type == btSubDetailData;
+}
+
 // Band option bits of a band view's Flags.
 constexpr uint16_t flBandNewPageAfter = 2;
 constexpr uint16_t flBandPrintIfSubsetEmpty = 4;

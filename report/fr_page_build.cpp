@@ -27,11 +27,6 @@ constexpr Level kLevels[3] = {{btMasterHeader, btMasterData, btMasterFooter},
                               {btDetailHeader, btDetailData, btDetailFooter},
                               {btSubDetailHeader, btSubDetailData, btSubDetailFooter}};
 
-bool IsDataBand(uint8_t type)
-{
-    return type == btMasterData || type == btDetailData || type == btSubDetailData;
-}
-
 bool IsCrossBand(const TfrBand* band)
 {
     return band != nullptr && band->BandType >= btCrossHeader && band->BandType <= btCrossFooter;
@@ -593,7 +588,7 @@ void TfrPage::NewColumn(TfrBand* band)
             group->KeepTotals = false;
         }
     }
-    if (band != nullptr && IsDataBand(band->BandType) && band->HeaderBand != nullptr &&
+    if (band != nullptr && frIsDataBand(band->BandType) && band->HeaderBand != nullptr &&
         (band->HeaderBand->Flags & flBandRepeatHeader))
         ShowBand(band->HeaderBand);
     StartingPage = keptStarting;

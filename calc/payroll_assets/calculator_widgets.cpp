@@ -25,11 +25,7 @@ CalculatorPanel MakeCalculatorPanel(TForm1& form, QWidget* tab, const QString& c
     auto* panel = new QWidget(tab);
     panel->setObjectName(panelName);
     body->addWidget(panel, 1);
-    QLabel* title = MakeLabel(panel, caption);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    return {panel, title};
+    return {panel, MakeBoldLabel(panel, caption)};
 }
 
 void LayOutBesideReport(QWidget* panel, QLabel* title, QLayout* inputs, QWidget* pane)
@@ -60,6 +56,15 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, const EditOptions& opt
 QLabel* MakeLabel(QWidget* parent, const QString& text)
 {
     return new QLabel(text, parent);
+}
+
+QLabel* MakeBoldLabel(QWidget* parent, const QString& text)
+{
+    QLabel* label = MakeLabel(parent, text);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
 }
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, std::function<void()> handler)

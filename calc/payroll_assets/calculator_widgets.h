@@ -39,6 +39,7 @@ struct EditOptions {
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const EditOptions& options = {});
 
 QLabel* MakeLabel(QWidget* parent, const QString& text);
+QLabel* MakeBoldLabel(QWidget* parent, const QString& text);
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, std::function<void()> handler);
 
 // A read-only report pane in "Courier New", 11 pixels, with a vertical scroll bar.

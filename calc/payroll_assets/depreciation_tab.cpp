@@ -28,12 +28,6 @@
 
 namespace {
 
-QFont Bold(QFont font)
-{
-    font.setBold(true);
-    return font;
-}
-
 // The rates panel lies in five columns of five years.
 QWidget* MakeRatesPanel(QWidget* parent, std::array<QLineEdit*, RevaluationYearCount>& rateEdits,
                         QPushButton* save, QPushButton* close)
@@ -43,12 +37,8 @@ QWidget* MakeRatesPanel(QWidget* parent, std::array<QLineEdit*, RevaluationYearC
     auto* grid = new QGridLayout;
     const EditOptions rate{.maxLength = 6, .rightAligned = true, .filter = KeyFilter::Edit425KeyPress};
     for (int column = 0; column < 5; ++column) {
-        QLabel* years = MakeLabel(panel, "YILLAR");
-        QLabel* rates = MakeLabel(panel, "ORANI");
-        years->setFont(Bold(years->font()));
-        rates->setFont(Bold(rates->font()));
-        grid->addWidget(years, 0, column * 2);
-        grid->addWidget(rates, 0, column * 2 + 1);
+        grid->addWidget(MakeBoldLabel(panel, "YILLAR"), 0, column * 2);
+        grid->addWidget(MakeBoldLabel(panel, "ORANI"), 0, column * 2 + 1);
     }
     for (int i = 0; i < RevaluationYearCount; ++i) {
         const RevaluationYear& y = RevaluationYearTable[i];

@@ -28,10 +28,7 @@ QStringList NoticeStatementLines(const EmployeeFields& employee, const QString& 
           << "ESAS TUTAR           : " + StatementAmount(pay.pay) + " " + pay.bandText
           << "GELİR VERGİSİ         "
           << "KESİNTİSİ            : " + StatementAmount(pay.incomeTax) + " TL"
-          << " "
-          << "DAMGA VERGİSİ        : " + StatementAmount(pay.stampTax) + " TL"
-          << "HESAPLANAN NET İHBAR   "
-          << "TAZMİNATI TUTARI     : " + StatementAmount(pay.net) + " TL"
           << " ";
-    return lines + StatementSignatureLines(employee, "Yukarıda yazılı ihbar tazminatını nakten aldım.");
+    return lines + StatementClosingLines(employee, "İHBAR", pay.stampTax, pay.net,
+                                         "Yukarıda yazılı ihbar tazminatını nakten aldım.");
 }

@@ -64,6 +64,16 @@ QStringList StatementSignatureLines(const EmployeeFields& employee, const QStrin
     return {receipt, " ", QString(27, ' ') + employee.name + "   (İmza)", " "};
 }
 
+QStringList StatementClosingLines(const EmployeeFields& employee, const QString& kind, long double stampTax,
+                                  long double net, const QString& receipt)
+{
+    return QStringList{"DAMGA VERGİSİ        : " + StatementAmount(stampTax) + " TL",
+                       "HESAPLANAN NET " + kind + "   ",
+                       "TAZMİNATI TUTARI     : " + StatementAmount(net) + " TL",
+                       " "} +
+           StatementSignatureLines(employee, receipt);
+}
+
 QStringList SeveranceStatementLines(const EmployeeFields& employee, const QString& grossText,
                                     const QString& bonusCountText, const QString& mealText,
                                     const SeverancePay& pay)
@@ -82,12 +92,9 @@ QStringList SeveranceStatementLines(const EmployeeFields& employee, const QStrin
           << "ESAS GÜN             : " + StatementAmount(pay.days) + " Gün."
           << "HESAPLANAN KIDEM       "
           << "TAZMİNATI TUTARI     : " + StatementAmount(pay.gross) + " TL"
-          << " "
-          << "DAMGA VERGİSİ        : " + StatementAmount(pay.stampTax) + " TL"
-          << "HESAPLANAN NET KIDEM   "
-          << "TAZMİNATI TUTARI     : " + StatementAmount(pay.net) + " TL"
           << " ";
-    return lines + StatementSignatureLines(employee, "Yukarıda yazılı kıdem tazminatını nakten aldım.");
+    return lines + StatementClosingLines(employee, "KIDEM", pay.stampTax, pay.net,
+                                         "Yukarıda yazılı kıdem tazminatını nakten aldım.");
 }
 
 QStringList SeveranceTotalLines(long double total)

@@ -49,3 +49,6 @@ QString StatementAmount(long double value);  // "#,##0.00"
 QString StatementDate(TDateTime date);
 QStringList StatementHeadLines(const EmployeeFields& employee, const QString& title);
 QStringList StatementSignatureLines(const EmployeeFields& employee, const QString& receipt);
+// The stamp tax, the net under "HESAPLANAN NET <kind>" and the signed receipt that close a statement.
+QStringList StatementClosingLines(const EmployeeFields& employee, const QString& kind, long double stampTax,
+                                  long double net, const QString& receipt);
