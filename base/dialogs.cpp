@@ -182,11 +182,7 @@ void ScriptedDialogService::Reset()
 
 void ShowException(const std::exception& e)
 {
-    if (auto* ours = dynamic_cast<const Exception*>(&e))
-        Dialogs().MessageBox(ours->Message(), ApplicationTitle(), DialogService::Error, DialogService::Ok);
-    else
-        Dialogs().MessageBox(QString::fromLocal8Bit(e.what()), ApplicationTitle(), DialogService::Error,
-                             DialogService::Ok);
+    Dialogs().MessageBox(ExceptionText(e), ApplicationTitle(), DialogService::Error, DialogService::Ok);
 }
 
 bool Guarded(const std::function<void()>& f)

@@ -38,3 +38,11 @@ TAVRELO_EXCEPTION(EArchiveError, Exception)   // damaged archives, wrong passwor
 TAVRELO_EXCEPTION(EPrinter, Exception)        // a printer that cannot be chosen or cannot print
 
 #undef TAVRELO_EXCEPTION
+
+// The text an error shows: our own message, or the standard library's (UTF-8) text.
+inline QString ExceptionText(const std::exception& e)
+{
+    if (const auto* own = dynamic_cast<const Exception*>(&e))
+        return own->Message();
+    return QString::fromUtf8(e.what());
+}

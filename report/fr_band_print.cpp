@@ -29,21 +29,9 @@ bool IsPlaced(uint8_t type)
     return type != btPageFooter && type != btOverlay && type != btNone;
 }
 
-bool Cancelled()
-{
-    return frMasterReport != nullptr && frMasterReport->Terminated;
-}
-
 TfrStretcheable* Stretchable(TfrView* view)
 {
     return dynamic_cast<TfrStretcheable*>(view);
-}
-
-QString ExceptionText(const std::exception& e)
-{
-    if (const auto* own = dynamic_cast<const Exception*>(&e))
-        return own->Message();
-    return QString::fromUtf8(e.what());
 }
 
 const QChar kLineBreak = QLatin1Char('\n');
@@ -194,7 +182,7 @@ int TfrBand::MeasureHeight()
         if (page.BandHasObjects(data)) {
             TfrDataset* columns = data->DataSet != nullptr ? data->DataSet : ColumnDataSet;
             if (columns != nullptr) {
-                for (columns->First(); !columns->Eof() && !Cancelled(); columns->Next()) {
+                for (columns->First(); !columns->Eof() && !frBuildCancelled(); columns->Next()) {
                     int width = 0;
                     if (frCurrentReport != nullptr && frCurrentReport->OnPrintColumn)
                         frCurrentReport->OnPrintColumn(page.ColumnCounter, width);
@@ -320,7 +308,7 @@ bool TfrBand::PrintAllViews()
             return true;
         }
         PrintOneView(v);
-        if (Cancelled())
+        if (frBuildCancelled())
             return false;
     }
     return false;
@@ -459,7 +447,7 @@ void TfrBand::PrintSplit()
             for (TfrView* v : Objects)
                 v->y -= limit;
             const bool waiting = std::any_of(Objects.begin(), Objects.end(), [](TfrView* v) { return v->Selected; });
-            if (!waiting || Cancelled())
+            if (!waiting || frBuildCancelled())
                 break;
             Overflows(Y, 10000, false);
             Y = page.NextY;
@@ -546,7 +534,7 @@ bool TfrBand::DrawSubReports()
             }
         };
         playAll();
-        if (!BandDone && fresh && printedViews == printedBefore && !Cancelled()) {
+        if (!BandDone && fresh && printedViews == printedBefore && !frBuildCancelled()) {
             // Nothing fitted on an empty page: what waits is printed as it is.
             const bool keptForce = forceFit;
             forceFit = true;
@@ -554,7 +542,7 @@ bool TfrBand::DrawSubReports()
             playAll();
             forceFit = keptForce;
         }
-        if (BandDone || Cancelled())
+        if (BandDone || frBuildCancelled())
             break;
         if (parent.Skip) {
             parent.WaitingBand = this;
@@ -603,7 +591,7 @@ void TfrBand::PrintCrossTable()
             x = data->X;
         TfrDataset* columns = data->DataSet != nullptr ? data->DataSet : ColumnDataSet;
         if (columns != nullptr) {
-            for (columns->First(); !columns->Eof() && !Cancelled(); columns->Next()) {
+            for (columns->First(); !columns->Eof() && !frBuildCancelled(); columns->Next()) {
                 int width = data->DX;
                 if (frCurrentReport != nullptr && frCurrentReport->OnPrintColumn)
                     frCurrentReport->OnPrintColumn(page.ColumnCounter, width);
@@ -673,7 +661,7 @@ void TfrBand::PrintCrossSlice(TfrBand* crossBand, int x)
         v->Parent = this;
         PrintViewAt(v, x, Y);
         v->Parent = crossBand;
-        if (Cancelled())
+        if (frBuildCancelled())
             return;
     }
 }

@@ -34,10 +34,9 @@ void CloseProgressWindow(int result)
 void FailBuild(TfrReport& report, const std::exception& e)
 {
     if (!frErrorFlag) {
-        const auto* own = dynamic_cast<const Exception*>(&e);
         frErrorText = frLoadStr(frRes_CalcError) + QLatin1Char('\n') + frLoadStr(frRes_ReportColon) +
                       QLatin1Char(' ') + report.objectName() + QLatin1Char('\n') +
-                      (own != nullptr ? own->Message() : QString::fromUtf8(e.what()));
+                      ExceptionText(e);
         frErrorFlag = true;
     }
     if (frMasterReport != nullptr)

@@ -137,3 +137,8 @@ void frDoneEngine()
     frDateFormats.clear();
     frTimeFormats.clear();
 }
+
+bool frBuildCancelled()
+{
+    return frMasterReport != nullptr && frMasterReport->Terminated;
+}

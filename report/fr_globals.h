@@ -25,6 +25,8 @@ class TStringList;
 
 extern TfrReport* frCurrentReport;   // the report being built or read (its events fire)
 extern TfrReport* frMasterReport;    // the outermost report; receives the pages, is polled for cancel
+// True once the outermost report's build or print run was cancelled.
+bool frBuildCancelled();
 extern TfrPage* frCurrentPage;       // template page whose bands print
 extern TfrBand* frCurrentBand;       // band being printed
 extern TfrBand* frAggregateBand;     // band whose values the aggregate functions accumulate into

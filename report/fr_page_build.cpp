@@ -32,11 +32,6 @@ bool IsCrossBand(const TfrBand* band)
     return band != nullptr && band->BandType >= btCrossHeader && band->BandType <= btCrossFooter;
 }
 
-bool Cancelled()
-{
-    return frMasterReport != nullptr && frMasterReport->Terminated;
-}
-
 TfrEMFPages& PreparedPages()
 {
     return frMasterReport->EMFPages;
@@ -495,11 +490,11 @@ void TfrPage::DoLoop(int level)
             pending_.push_back(band->HeaderBand);
         if (band->FooterBand != nullptr)
             band->FooterBand->InitValues();
-        while (!Cancelled()) {
+        while (!frBuildCancelled()) {
             if (data->Eof())
                 break;
             frProcessMessages();
-            if (Cancelled())
+            if (frBuildCancelled())
                 break;
             pending_.push_back(band);
             bool wasPrinted = true;
@@ -689,7 +684,7 @@ bool TfrPage::PlayRecList()
             break;
         }
         ++NextStep;
-        if (Cancelled())
+        if (frBuildCancelled())
             return false;
     }
     return false;
