@@ -20,6 +20,14 @@
 #include <utility>
 
 namespace {
+// What the reader itself found wrong with a prepared-report file; other failures inside become this.
+class EPreparedFileError : public EStreamError {
+public:
+    using EStreamError::EStreamError;
+};
+}  // namespace
+
+namespace {
 constexpr uint8_t kPageStreamVersion = 23;
 // Every page of a file starts with its next-page position and five paper fields.
 constexpr int kPageHeaderSize = 4 + 2 + 4 + 4 + 1 + 1;
@@ -44,11 +52,11 @@ void readPageViews(TMemoryStream& stream, const ViewSink& sink)
             className = frReadStringVersioned(stream);
         std::unique_ptr<TfrView> view = frCreateObject(type, className);
         if (!view)
-            throw EStreamError(frDamagedFileText());
+            throw EPreparedFileError(frDamagedFileText());
         view->RecordForm = 1;
         view->LoadFromStream(stream);
         if (stream.Position() <= entryStart)
-            throw EStreamError(frDamagedFileText());
+            throw EPreparedFileError(frDamagedFileText());
         sink(std::move(view));
     }
 }
@@ -84,16 +92,16 @@ QByteArray readPage(TStream& stream, TfrEMFPage& page, int32_t& next)
     page.Orientation = stream.ReadByte();
     page.ApplyMargins = stream.ReadByte();
     if (next < stream.Position() || next > stream.Size())
-        throw EStreamError(frDamagedFileText());
+        throw EPreparedFileError(frDamagedFileText());
     return stream.ReadBytes(next - stream.Position());
 }
 
 int32_t checkedPageCount(TStream& stream, int32_t count)
 {
     if (count == 0)
-        throw EStreamError(frNoPagesText());
+        throw EPreparedFileError(frNoPagesText());
     if (count < 0 || count > stream.Remaining() / kPageHeaderSize)
-        throw EStreamError(frDamagedFileText());
+        throw EPreparedFileError(frDamagedFileText());
     return count;
 }
 }  // namespace
@@ -276,11 +284,11 @@ void TfrEMFPages::LoadFromStream(TStream& stream)
                 pages.push_back(std::move(page));
             }
         }
-    } catch (const Exception& e) {
-        // Whatever failed inside (a short read, an unknown class), the caller hears that the file is bad.
-        if (e.Message() == frNoPagesText() || e.Message() == frDamagedFileText())
-            throw;
-        throw EStreamError(frDamagedFileText());
+    } catch (const EPreparedFileError&) {
+        throw;
+    } catch (const Exception&) {
+        // Whatever else failed inside (a short read, an unknown class), the caller hears that the file is bad.
+        throw EPreparedFileError(frDamagedFileText());
     }
     pages_ = std::move(pages);
 }
