@@ -36,13 +36,6 @@ const std::array<TfrPaperInfo, frPaperCount> frPaperSizes = {{
     {68, 3220, 4450},  {256, 0, 0},
 }};
 
-TfrPrinter::TfrPrinter()
-{
-    // The paper names come from string resources that this program's string table leaves empty.
-    for (int i = 0; i < frPaperCount; ++i)
-        tableNames_ << QString();
-}
-
 bool TfrPrinter::hasInstalledPrinters() const
 {
     return printer_ && !printer_->Printers().isEmpty();
@@ -111,7 +104,7 @@ void TfrPrinter::ApplyPrinterState()
         PaperSizes.fill(0);
         for (int i = 0; i < frPaperCount; ++i) {
             const TfrPaperInfo& row = frPaperSizes[static_cast<size_t>(i)];
-            PaperNames << tableNames_.at(i);
+            PaperNames << QString();  // the table's names are string resources this program leaves empty
             PaperSizes[static_cast<size_t>(i)] = static_cast<int16_t>(row.Typ);
             if (PaperSize != frCustomPaper && PaperSize == row.Typ) {
                 PaperWidth = Orientation == 1 ? row.Y : row.X;

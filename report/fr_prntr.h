@@ -42,8 +42,6 @@ extern const std::array<TfrPaperInfo, frPaperCount> frPaperSizes;
 // out pages from the paper table when no printer is installed or chosen.
 class TfrPrinter {
 public:
-    TfrPrinter();
-
     void AttachPrinter(TPrinter* printer);
     void SetPrinterIndex(int index);
     void SetPaper(int paperSize, int width, int height, int orientation);
@@ -71,7 +69,6 @@ public:
 private:
     bool hasInstalledPrinters() const;
     TPrinter* printer_ = nullptr;
-    QStringList tableNames_;
 };
 
 // Gives the program's printer device the paper of a page: an id of the paper numbering, or the custom
