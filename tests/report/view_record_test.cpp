@@ -10,42 +10,14 @@
 #include "report/fr_utils.h"
 
 #include "base/rich_edit.h"
+#include "golden.h"
+#include "template_test_support.h"
 
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray Bytes(std::initializer_list<int> list)
-{
-    QByteArray b;
-    for (int v : list)
-        b.append(static_cast<char>(v));
-    return b;
-}
-
-QByteArray Int32(int v)
-{
-    return Bytes({v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF, (v >> 24) & 0xFF});
-}
-
-QByteArray Word(int v)
-{
-    return Bytes({v & 0xFF, (v >> 8) & 0xFF});
-}
-
-QByteArray Str(const QByteArray& s)
-{
-    return Word(static_cast<int>(s.size())) + s + Bytes({0});
-}
-
-// Items 2..8 of a record: geometry, flags, edges, width, colour, style and fill of a default view.
-QByteArray Block(int x, int y, int dx, int dy, int flags, int edges = 0)
-{
-    return Int32(x) + Int32(y) + Int32(dx) + Int32(dy) + Word(flags) + Word(edges) + Int32(1) + Int32(0) + Word(0) +
-           Int32(frNoFillColor);
-}
 
 QByteArray Saved(TfrView& view)
 {
@@ -54,6 +26,7 @@ QByteArray Saved(TfrView& view)
     return out.Data();
 }
 
+// Stored layouts are compared whole with tests/data/views/*.hex.
 class ViewRecordTest : public ::testing::Test {
 protected:
     void SetUp() override { frTemplateVersion = 23; }
@@ -107,15 +80,9 @@ TEST_F(ViewRecordTest, PlainRecordHasTheStoredLayout)
     line.Format = 0x22C;
     QByteArray bytes;
     RoundTrip(line, &bytes);
-    QByteArray expected = Word(5) + "Line1" + Bytes({0});
-    expected += Int32(10) + Int32(20) + Int32(30) + Int32(0);
-    expected += Word(1) + Word(4) + Int32(500) + Int32(0) + Word(0);  // flags, edges, width, colour, style
-    expected += Int32(0x1FFFFFFF) + Int32(0x22C);
-    expected += Bytes({0, 0, 0});           // format string
-    expected += Bytes({0, 0, 0});           // memo
-    expected += Bytes({0, 0, 0});           // script
-    expected += Word(0xFFFF);               // visible
-    EXPECT_EQ(bytes.toHex(' '), expected.toHex(' '));
+    // name, x..dy, flags, edges, width in thousandths, colour, style, fill, format, then the format
+    // string, memo and script, and the visibility word
+    ExpectGoldenBytes("views/line_record.hex", bytes);
 }
 
 TEST_F(ViewRecordTest, EveryClassRoundTripsInBothForms)
@@ -213,7 +180,7 @@ TEST_F(ViewRecordTest, FrameWidthIsStoredWholeOrInThousandths)
         QByteArray bytes;
         auto back = RoundTrip(line, &bytes);
         // name (3 bytes for ""), x..dy, flags, edges, then the width
-        EXPECT_EQ(bytes.mid(3 + 16 + 4, 4), Int32(c.stored)) << c.width;
+        EXPECT_EQ(Int32At(bytes, 3 + 16 + 4), c.stored) << c.width;
         EXPECT_FLOAT_EQ(back->FrameWidth, c.readBack) << c.width;
     }
 }
@@ -221,12 +188,12 @@ TEST_F(ViewRecordTest, FrameWidthIsStoredWholeOrInThousandths)
 TEST_F(ViewRecordTest, OlderTemplateVersionsReadTheirForms)
 {
     // A version-22 memo: no name, old terminated strings, no script and visibility.
-    QByteArray rec = Int32(1) + Int32(2) + Int32(100) + Int32(20) + Word(3) + Word(0) + Int32(1) + Int32(0) +
-                     Word(0) + Int32(frNoFillColor) + Int32(0x22C);
-    rec += QByteArray("N0\0", 3);
-    rec += QByteArray("ab\rc\0", 5);
-    rec += QByteArray("Arial\0", 6) + Int32(10) + Word(2) + Int32(0) + Int32(1) + Word(162);
-    rec += Word(2) + Int32(0) + Int32(0xFFFFFF) + QByteArray("\0", 1);
+    const QByteArray rec = Bytes()
+                               .i32(1).i32(2).i32(100).i32(20).u16(3).u16(0).i32(1).i32(0).u16(0).i32(frNoFillColor)
+                               .i32(0x22C).oldStr("N0").oldStr("ab\rc")
+                               .oldStr("Arial").i32(10).u16(2).i32(0).i32(1).u16(162)
+                               .u16(2).i32(0).i32(0xFFFFFF).u8({0})
+                               .data();
     for (int version : {21, 22}) {
         SCOPED_TRACE(version);
         frTemplateVersion = static_cast<uint8_t>(version);
@@ -291,15 +258,6 @@ TEST_F(ViewRecordTest, FactoryMakesEachClassAndNumbersThem)
     }
 }
 
-// The memo's and line's defaults are pinned by their stored bytes above; these are not.
-TEST_F(ViewRecordTest, DefaultFlagsOfBandAndPicture)
-{
-    TfrBandView band;
-    EXPECT_EQ(band.Flags, 48);
-    EXPECT_EQ(band.Format, 0);
-    EXPECT_EQ(TfrPictureView().Flags, 5);
-}
-
 TEST_F(ViewRecordTest, PictureRecordKeepsItsEndPosition)
 {
     TfrPictureView pic;
@@ -308,10 +266,10 @@ TEST_F(ViewRecordTest, PictureRecordKeepsItsEndPosition)
     // kind 0: the end position is the position right after the field itself
     int kindAt = static_cast<int>(bytes.size()) - 5;
     EXPECT_EQ(bytes[kindAt], 0);
-    EXPECT_EQ(bytes.mid(kindAt + 1), Int32(static_cast<int>(bytes.size())));
+    EXPECT_EQ(Int32At(bytes, kindAt + 1), bytes.size());
 
     // a kind this reader does not know: empty picture, and the reader goes on after the stored data
-    QByteArray unknown = bytes.left(kindAt) + Bytes({5}) + Int32(kindAt + 5 + 3) + Bytes({1, 2, 3}) + Bytes({0x42});
+    QByteArray unknown = Bytes().bytes(bytes.left(kindAt)).u8({5}).i32(kindAt + 5 + 3).u8({1, 2, 3, 0x42}).data();
     TfrPictureView back;
     back.Picture.SetBitmap(QImage(2, 2, QImage::Format_RGB32));
     TMemoryStream in(unknown);
@@ -320,9 +278,9 @@ TEST_F(ViewRecordTest, PictureRecordKeepsItsEndPosition)
     EXPECT_EQ(in.ReadByte(), 0x42);
 
     // an enhanced metafile of the original platform cannot be played: read over, the picture stays empty
-    QByteArray emf = Int32(1) + Int32(108) + QByteArray(32, '\x11') + Bytes({' ', 'E', 'M', 'F'}) + Int32(0x10000) +
-                     Int32(60) + QByteArray(8, '\x22');
-    QByteArray withEmf = bytes.left(kindAt) + Bytes({2}) + Int32(kindAt + 5 + 60) + emf + Bytes({0x42});
+    QByteArray withEmf = Bytes().bytes(bytes.left(kindAt)).u8({2}).i32(kindAt + 5 + 60)
+                             .i32(1).i32(108).bytes(QByteArray(32, '\x11')).text(" EMF").i32(0x10000).i32(60)
+                             .bytes(QByteArray(8, '\x22')).u8({0x42}).data();
     TfrPictureView fromEmf;
     TMemoryStream emfIn(withEmf);
     fromEmf.LoadFromStream(emfIn);
@@ -365,7 +323,7 @@ TEST_F(ViewRecordTest, InvisibleViewLeavesNoBytes)
     rich.Print(richOut);
     // type byte 10, then the class name, then the record
     EXPECT_EQ(static_cast<uint8_t>(richOut.Data()[0]), gtAddIn);
-    EXPECT_EQ(richOut.Data().mid(1, 14), Word(11) + QByteArray("TfrRichView") + Bytes({0}));
+    EXPECT_EQ(richOut.Data().mid(1, 14), Bytes().str("TfrRichView").data());
 }
 
 TEST_F(ViewRecordTest, MemoRecordBytesInBothForms)
@@ -374,19 +332,13 @@ TEST_F(ViewRecordTest, MemoRecordBytesInBothForms)
     memo.Name = "Memo2";
     memo.SetBounds(5, 6, 70, 20);
     memo.Memo.SetText("x");
-    QByteArray font = Str("Arial") + Int32(10) + Word(0) + Int32(0) + Int32(0) + Word(0);
-    QByteArray expected = Str("Memo2") + Block(5, 6, 70, 20, 3) + Int32(0x22C) + Str("") +
-                          Word(1) + Word(1) + "x" + Bytes({0}) + Str("") + Word(0xFFFF) + font +
-                          Word(2) + Int32(0) + Int32(0xFFFFFF) + Str("");
-    EXPECT_EQ(Saved(memo).toHex(' '), expected.toHex(' '));
+    ExpectGoldenBytes("views/memo_record.hex", Saved(memo));
 
     memo.RecordForm = 1;
     memo.OutLines.SetText("a\r\nb");
     memo.Font.Charset = 162;
     memo.Alignment = frtaRight | frtaDown;
-    QByteArray prepared = Block(5, 6, 70, 20, 3) + Word(2) + Word(1) + "a" + Bytes({13}) + Word(1) + "b" +
-                          Bytes({0}) + Str("Arial") + Int32(10) + Word(0) + Int32(0) + Int32(17) + Word(162);
-    EXPECT_EQ(Saved(memo).toHex(' '), prepared.toHex(' '));
+    ExpectGoldenBytes("views/memo_record_prepared.hex", Saved(memo));
 }
 
 TEST_F(ViewRecordTest, SubReportAndEmptyRichRecordsInThePreparedForm)
@@ -395,14 +347,13 @@ TEST_F(ViewRecordTest, SubReportAndEmptyRichRecordsInThePreparedForm)
     sub.RecordForm = 1;
     sub.SetBounds(1, 2, 3, 4);
     sub.PageIndex = 2;
-    EXPECT_EQ(Saved(sub).toHex(' '), (Block(1, 2, 3, 4, 1) + Bytes({0, 0, 0}) + Int32(2)).toHex(' '));
+    ExpectGoldenBytes("views/subreport_record_prepared.hex", Saved(sub));
 
     TfrRichView rich;
     rich.SetBounds(1, 2, 3, 4);
-    QByteArray bytes = Saved(rich);
-    QByteArray head = Str("") + Block(1, 2, 3, 4, 1) + Int32(0x22C) + Str("") + Bytes({0, 0, 0}) +
-                      Bytes({0, 0, 0}) + Word(0xFFFF);
-    EXPECT_EQ(bytes.toHex(' '), (head + Bytes({0}) + Int32(static_cast<int>(head.size()) + 5)).toHex(' '));
+    const QByteArray bytes = Saved(rich);
+    ExpectGoldenBytes("views/empty_rich_record.hex", bytes);
+    EXPECT_EQ(Int32At(bytes, bytes.size() - 4), bytes.size());  // ends with its own end position
 }
 
 }  // namespace
