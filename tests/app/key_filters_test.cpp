@@ -1,22 +1,11 @@
 #include "app/key_filters.h"
 
+#include "input_support.h"
 #include "test_support.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace {
-// Types the keys the way the keyboard sends them: "\b" is Backspace.
-void type(QLineEdit& edit, const QString& keys)
-{
-    for (QChar c : keys) {
-        const bool backspace = c == '\b';
-        const int key = backspace ? int(Qt::Key_Backspace) : int(c.toUpper().unicode());
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, backspace ? QString() : QString(c));
-        QApplication::sendEvent(&edit, &press);
-    }
-}
 
 class KeyFilterTest : public WorkingFolderTest {};
 
@@ -45,18 +34,17 @@ TEST_F(KeyFilterTest, DigitsAndTheDecimalSeparatorPass)
     for (const auto& c : cases) {
         QLineEdit edit;
         InstallKeyFilter(&edit, c.filter);
-        type(edit, QString::fromUtf8(c.keys));
+        TypeKeys(&edit, QString::fromUtf8(c.keys));
         if (c.cursor >= 0)
             edit.setCursorPosition(c.cursor);
-        type(edit, QString::fromUtf8(c.lastKeys));
+        TypeKeys(&edit, QString::fromUtf8(c.lastKeys));
         EXPECT_EQ(edit.text(), QString::fromUtf8(c.text)) << c.keys << c.lastKeys;
         EXPECT_EQ(edit.cursorPosition(), c.cursorAfter) << c.keys << c.lastKeys;
     }
 
     QLineEdit edit;
     InstallKeyFilter(&edit, KeyFilter::Edit11KeyPress);
-    QKeyEvent twoCharacters(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUtf8("\xF0\x9F\x98\x80"));
-    QApplication::sendEvent(&edit, &twoCharacters);
+    SendKey(&edit, 0, Qt::NoModifier, QString::fromUtf8("\xF0\x9F\x98\x80"));  // two characters
     EXPECT_EQ(edit.text(), "");
 }
 }  // namespace

@@ -1,9 +1,8 @@
 #include "base/string_grid.h"
 
-#include <QApplication>
+#include "input_support.h"
+
 #include <QHeaderView>
-#include <QKeyEvent>
-#include <QMouseEvent>
 
 #include <gtest/gtest.h>
 
@@ -27,24 +26,14 @@ std::unique_ptr<TStringGrid> lettered(int rows)
 void press(TStringGrid& grid, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     grid.setFocus();
-    QKeyEvent down(QEvent::KeyPress, key, modifiers);
-    QApplication::sendEvent(&grid, &down);
-    QKeyEvent up(QEvent::KeyRelease, key, modifiers);
-    QApplication::sendEvent(&grid, &up);
-}
-
-void mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
-{
-    QMouseEvent event(type, at, target->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-                      buttons, Qt::NoModifier);
-    QApplication::sendEvent(target, &event);
+    SendKey(&grid, key, modifiers, {}, true);
 }
 
 void drag(QWidget* target, QPoint from, QPoint to)
 {
-    mouse(target, QEvent::MouseButtonPress, from, Qt::LeftButton);
-    mouse(target, QEvent::MouseMove, to, Qt::LeftButton);
-    mouse(target, QEvent::MouseButtonRelease, to, Qt::NoButton);
+    SendMouse(target, QEvent::MouseButtonPress, from);
+    SendMouse(target, QEvent::MouseMove, to, Qt::NoButton);
+    SendMouse(target, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
 }
 
 QPoint centre(const TStringGrid& grid, int col, int row)
@@ -70,12 +59,12 @@ TEST(StringGrid, FixedCellsNeverBecomeCurrent)
     press(*grid, Qt::Key_Home);
     press(*grid, Qt::Key_Backtab, Qt::ShiftModifier);
     const QPoint heading = grid->horizontalHeader()->sectionViewportPosition(2) * QPoint(1, 0) + QPoint(5, 5);
-    mouse(grid->horizontalHeader()->viewport(), QEvent::MouseButtonPress, heading, Qt::LeftButton);
-    mouse(grid.get()->viewport(), QEvent::MouseButtonPress, centre(*grid, 0, 2), Qt::LeftButton);
+    SendMouse(grid->horizontalHeader()->viewport(), QEvent::MouseButtonPress, heading);
+    SendMouse(grid->viewport(), QEvent::MouseButtonPress, centre(*grid, 0, 2));
     EXPECT_EQ(selected, 0);
     EXPECT_EQ((QList<int>{grid->Col(), grid->Row()}), (QList<int>{1, 1}));
 
-    mouse(grid.get()->viewport(), QEvent::MouseButtonPress, centre(*grid, 3, 2), Qt::LeftButton);
+    SendMouse(grid->viewport(), QEvent::MouseButtonPress, centre(*grid, 3, 2));
     EXPECT_EQ((QList<int>{grid->Col(), grid->Row()}), (QList<int>{3, 2}));
     press(*grid, Qt::Key_Home);
     EXPECT_EQ(grid->Col(), 1);

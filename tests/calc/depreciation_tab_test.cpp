@@ -5,10 +5,9 @@
 #include "calc_tab_test.h"
 #include "depreciation_lines.h"
 
-#include <QApplication>
+#include "input_support.h"
+
 #include <QComboBox>
-#include <QFocusEvent>
-#include <QKeyEvent>
 #include <QListWidget>
 
 namespace {
@@ -82,10 +81,6 @@ TEST_F(DepreciationTab, RunsAppendResetEmptiesAndABadRateStopsTheRun)
 
 TEST_F(DepreciationTab, LinkedEditsFollowFocus)
 {
-    auto focus = [](QLineEdit* edit, QEvent::Type type) {
-        QFocusEvent event(type, Qt::TabFocusReason);
-        QApplication::sendEvent(edit, &event);
-    };
     auto base = [](QLineEdit* edit) { return edit->palette().color(QPalette::Base); };
     QLineEdit* life = Find<QLineEdit>("Edit426");
     QLineEdit* rate = Find<QLineEdit>("Edit427");
@@ -101,25 +96,22 @@ TEST_F(DepreciationTab, LinkedEditsFollowFocus)
                  {rate, "0", life, "8"},
                  {rate, "", life, ""}};
     for (const auto& c : cases) {
-        focus(c.edit, QEvent::FocusIn);
+        SendFocus(c.edit, QEvent::FocusIn);
         EXPECT_EQ(base(c.edit), ColorFromTColor(clYellow)) << c.typed;
         c.edit->setText(c.typed);
-        focus(c.edit, QEvent::FocusOut);
+        SendFocus(c.edit, QEvent::FocusOut);
         EXPECT_EQ(c.other->text(), c.shown) << c.typed;
         EXPECT_EQ(base(c.edit), ColorFromTColor(clWhite)) << c.typed;
     }
 
     life->setText("5");
     rate->setText("2,5,0");
-    focus(rate, QEvent::FocusOut);
+    SendFocus(rate, QEvent::FocusOut);
     EXPECT_EQ(life->text(), "5");
     EXPECT_EQ(TestDialogs().shown.size(), 1u);
 
     rate->clear();
-    for (QChar c : QString("12345")) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(rate, &press);
-    }
+    TypeKeys(rate, "12345");
     EXPECT_EQ(rate->text(), "1234");
 }
 

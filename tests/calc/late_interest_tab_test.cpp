@@ -3,8 +3,7 @@
 #include "calc_tab_test.h"
 #include "golden.h"
 
-#include <QApplication>
-#include <QKeyEvent>
+#include "input_support.h"
 
 namespace {
 
@@ -184,10 +183,7 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases, LateInterestRuns, ::testing::ValuesIn(kRunCa
 TEST_F(LateInterestTab, AnAmountLongerThanWhatCanBeTypedIsWrittenWhole)
 {
     QLineEdit* amount = Find<QLineEdit>("Edit373");
-    for (QChar c : QString("1234567890123456789012")) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_0 + c.digitValue(), Qt::NoModifier, QString(c));
-        QApplication::sendEvent(amount, &press);
-    }
+    TypeKeys(amount, "1234567890123456789012");
     EXPECT_EQ(amount->text().size(), 21);
     Type("Edit373", "12345678901234567");
     Click("SpeedButton47");

@@ -1,14 +1,13 @@
 #include "base/string_grid.h"
 #include "calc/payroll_assets/payroll_excel.h"
 #include "calc_tab_test.h"
+#include "input_support.h"
 #include "payroll_xlsx_reader.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QImage>
-#include <QKeyEvent>
 #include <QSignalBlocker>
 
 namespace {
@@ -67,13 +66,7 @@ protected:
     {
         QLineEdit* edit = editor();
         ASSERT_NE(edit, nullptr);
-        for (QChar ch : keys) {
-            const int key = ch.isDigit() ? int(Qt::Key_0) + ch.digitValue() : ch == u',' ? int(Qt::Key_Comma) : int(ch.unicode());
-            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(ch));
-            QApplication::sendEvent(edit, &press);
-            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(ch));
-            QApplication::sendEvent(edit, &release);
-        }
+        TypeKeys(edit, keys, true);
     }
     void reselect() { grid->SetCol(grid->Col() == 3 ? 4 : 3); }  // a click on another cell of the row
 
@@ -268,8 +261,7 @@ TEST_F(PayrollTabTest, ArrowKeysComputeTheRowBeingLeft)
     auto pressInEditor = [this](int key) {
         QLineEdit* edit = editor();
         ASSERT_NE(edit, nullptr);
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-        QApplication::sendEvent(edit, &press);
+        SendKey(edit, key);
     };
     pressInEditor(Qt::Key_Up);
     EXPECT_EQ(grid->Row(), 1);
@@ -322,8 +314,6 @@ TEST_F(PayrollTabTest, KeyInANamedLastRowAppendsARow)
 TEST_F(PayrollTabTest, EditEnterAndExitTexts)
 {
     auto* edit383 = Find<QLineEdit>("Edit383");
-    QFocusEvent out(QEvent::FocusOut);
-    QFocusEvent in(QEvent::FocusIn);
     const struct {
         const char* typed;
         const char* left;
@@ -332,16 +322,16 @@ TEST_F(PayrollTabTest, EditEnterAndExitTexts)
                  {"12,5", "12,5", "125"}, {"", "", ""}};
     for (const auto& c : cases) {
         edit383->setText(c.typed);
-        QApplication::sendEvent(edit383, &out);
+        SendFocus(edit383, QEvent::FocusOut);
         EXPECT_EQ(edit383->text(), c.left);
-        QApplication::sendEvent(edit383, &in);
+        SendFocus(edit383, QEvent::FocusIn);
         EXPECT_EQ(edit383->text(), c.entered);
     }
 
     auto* edit387 = Find<QLineEdit>("Edit387");
-    QApplication::sendEvent(edit387, &in);
+    SendFocus(edit387, QEvent::FocusIn);
     EXPECT_EQ(edit387->palette().color(QPalette::Base), QColor(Qt::yellow));
-    QApplication::sendEvent(edit387, &out);
+    SendFocus(edit387, QEvent::FocusOut);
     EXPECT_EQ(edit387->palette().color(QPalette::Base), QColor(Qt::white));
     EXPECT_EQ(edit387->text(), "7.809,90");
 }
@@ -351,10 +341,7 @@ TEST_F(PayrollTabTest, PopupKeysReachTheGridOutsideAnActiveWindow)
     fillRow(1, "Ayşe", "3000", "30");
     fillRow(2, "", "", "");
     grid->SetRow(2);
-    auto key = [this](int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QKeyEvent press(QEvent::KeyPress, code, modifiers);
-        QApplication::sendEvent(grid, &press);
-    };
+    auto key = [this](int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { SendKey(grid, code, modifiers); };
     key(Qt::Key_F3);
     EXPECT_EQ(grid->Cells(14, 1), "3.675,00");
     key(Qt::Key_Insert, Qt::ShiftModifier);

@@ -1,8 +1,8 @@
 #include "report/fr_ctrls.h"
 #include "report/fr_glyphs.h"
 
-#include <QApplication>
-#include <QMouseEvent>
+#include "input_support.h"
+
 #include <QPainter>
 #include <QShortcut>
 
@@ -27,18 +27,14 @@ QPalette ButtonPalette()
     return pal;
 }
 
-void Press(QWidget* w, Qt::MouseButton button = Qt::LeftButton, QPoint at = {5, 5},
-           QEvent::Type type = QEvent::MouseButtonPress)
+void Press(QWidget* w, Qt::MouseButton button = Qt::LeftButton, QEvent::Type type = QEvent::MouseButtonPress)
 {
-    QMouseEvent e(type, QPointF(at), w->mapToGlobal(QPointF(at)), button, button, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
+    SendMouse(w, type, {5, 5}, button, button);
 }
 
 void Release(QWidget* w, QPoint at = {5, 5})
 {
-    QMouseEvent e(QEvent::MouseButtonRelease, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::LeftButton,
-                  Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
+    SendMouse(w, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
 }
 
 void ClickOn(QWidget* w)
@@ -262,9 +258,7 @@ TEST(SpeedButton, PressDragAndRelease)
     QObject::connect(b, &TfrSpeedButton::clicked, [&] { ++clicks; });
     Press(b);
     EXPECT_EQ(b->State(), bsDown);
-    QMouseEvent away(QEvent::MouseMove, QPointF(50, 50), b->mapToGlobal(QPointF(50, 50)), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(b, &away);
+    SendMouse(b, QEvent::MouseMove, {50, 50}, Qt::NoButton);
     EXPECT_EQ(b->State(), bsUp);
     Release(b, {50, 50});  // released away: no click
     EXPECT_EQ(clicks, 0);
@@ -284,10 +278,10 @@ TEST(SpeedButton, DoubleClickOnADownButton)
     b->SetGroupIndex(3);
     int doubles = 0;
     QObject::connect(b, &TfrSpeedButton::doubleClicked, [&] { ++doubles; });
-    Press(b, Qt::LeftButton, {5, 5}, QEvent::MouseButtonDblClick);
+    Press(b, Qt::LeftButton, QEvent::MouseButtonDblClick);
     Release(b);
     EXPECT_EQ(doubles, 0);  // it went down with this click
-    Press(b, Qt::LeftButton, {5, 5}, QEvent::MouseButtonDblClick);
+    Press(b, Qt::LeftButton, QEvent::MouseButtonDblClick);
     EXPECT_EQ(doubles, 1);
 }
 

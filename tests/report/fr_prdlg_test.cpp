@@ -6,15 +6,14 @@
 #include "report/fr_ctrls.h"
 #include "report/fr_prntr.h"
 #include "report/fr_report.h"
+#include "input_support.h"
 #include "test_support.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -127,9 +126,7 @@ TEST_F(PrintFormTest, ClickIntoPageNumbersSelectsTheNumbersOption)
 {
     TfrPrinter printer = TwoPrinters(0);
     TfrPrintForm form(printer);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), form.E2->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(form.E2, &press);
+    SendMouse(form.E2, QEvent::MouseButtonPress, {3, 3});
     EXPECT_TRUE(form.RB3->isChecked());
     EXPECT_FALSE(form.RB1->isChecked());
 }
@@ -205,8 +202,7 @@ TEST_F(ProgressFormTest, CancelDuringTheWorkStopsItAtItsNextCheck)
                     // the user presses Cancel while page 4 is made
                     QTimer::singleShot(0, sender, [sender, byEsc] {
                         if (byEsc) {
-                            QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-                            QApplication::sendEvent(sender, &esc);
+                            SendKey(sender, Qt::Key_Escape);
                         } else {
                             sender->Button1->click();
                         }

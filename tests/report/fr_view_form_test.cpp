@@ -5,13 +5,13 @@
 #include "report/fr_prdlg.h"
 #include "report/fr_prntr.h"
 #include "report/fr_srch.h"
+#include "input_support.h"
 #include "test_support.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -133,12 +133,6 @@ public:
     bool changeAnswer = true;
     QStringList calls;
 };
-
-void Key(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
-{
-    QKeyEvent e(QEvent::KeyPress, key, mods);
-    QApplication::sendEvent(w, &e);
-}
 
 // Runs `f` on the modal dialog once it is up.
 void WhenModal(std::function<void(QWidget*)> f)
@@ -281,16 +275,16 @@ TEST_F(PreviewFormTest, ScrollingFollowsThePages)
     form->PgUpClick();
     EXPECT_EQ(form->ShownPage, 1);
 
-    Key(form->PageBox, Qt::Key_Down);
+    SendKey(form->PageBox, Qt::Key_Down);
     EXPECT_EQ(form->VScrollBar->value(), 10);
-    Key(form->PageBox, Qt::Key_PageDown);
+    SendKey(form->PageBox, Qt::Key_PageDown);
     EXPECT_EQ(form->VScrollBar->value(), 210);
-    Key(form->PageBox, Qt::Key_PageDown, Qt::ControlModifier);
+    SendKey(form->PageBox, Qt::Key_PageDown, Qt::ControlModifier);
     EXPECT_EQ(form->ShownPage, 2);
     EXPECT_EQ(form->VScrollBar->value(), 1081);
-    Key(form->PageBox, Qt::Key_Home, Qt::ControlModifier);
+    SendKey(form->PageBox, Qt::Key_Home, Qt::ControlModifier);
     EXPECT_EQ(form->VScrollBar->value(), 0);
-    Key(form->PageBox, Qt::Key_End, Qt::ControlModifier);
+    SendKey(form->PageBox, Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(form->Label1->text(), "Page 3/3");
 
     QWheelEvent wheel(QPointF(5, 5), form->PageBox->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
@@ -305,7 +299,7 @@ TEST_F(PreviewFormTest, CtrlEndShowsTheLastPageWhenAllFit)
     frRememberedScale = 0.1;
     Show();
     EXPECT_FALSE(form->VScrollBar->isEnabled());
-    Key(form->PageBox, Qt::Key_End, Qt::ControlModifier);
+    SendKey(form->PageBox, Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(form->Label1->text(), "Page 3/3");
 }
 
@@ -314,9 +308,7 @@ TEST_F(PreviewFormTest, DraggingPans)
     frRememberedScale = 2.0;
     Show();
     auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
-        QMouseEvent e(type, QPointF(at), form->PageBox->mapToGlobal(QPointF(at)), Qt::LeftButton, buttons,
-                      Qt::NoModifier);
-        QApplication::sendEvent(form->PageBox, &e);
+        SendMouse(form->PageBox, type, at, Qt::LeftButton, buttons);
     };
     form->HScrollBar->setValue(100);
     form->VScrollBar->setValue(100);
@@ -358,9 +350,9 @@ TEST_F(PreviewFormTest, FindGoesOnWithF3AcrossPages)
             (fromFirst ? dlg->RB1 : dlg->RB2)->setChecked(true);
             dlg->Button1->click();
         });
-        Key(form->PageBox, Qt::Key_F, Qt::ControlModifier);
+        SendKey(form->PageBox, Qt::Key_F, Qt::ControlModifier);
     };
-    auto f3 = [&] { Key(form->PageBox, Qt::Key_F3); };
+    auto f3 = [&] { SendKey(form->PageBox, Qt::Key_F3); };
 
     find("toplam", false, true);
     ASSERT_TRUE(form->Found);
@@ -401,7 +393,7 @@ TEST_F(PreviewFormTest, SaveGivesThePagesToTheReportForTheWrite)
 {
     Show();
     TestDialogs().fileNames = QStringList{Path("rapor.txt"), Path("salt/rapor")};
-    Key(form->PageBox, Qt::Key_S, Qt::ControlModifier);
+    SendKey(form->PageBox, Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(report.calls, QStringList{"save " + Path("rapor.frp") + " pages 3"});
     EXPECT_NE(form->EMFPages, nullptr);
     EXPECT_EQ(report.pages, nullptr);
@@ -424,7 +416,7 @@ TEST_F(PreviewFormTest, OpenShowsTheFilesPagesAndABadFileKeepsTheShownOnes)
     EXPECT_EQ(form->EMFPages->Count(), 3);
     EXPECT_TRUE(form->PaintReady);
 
-    Key(form->PageBox, Qt::Key_O, Qt::ControlModifier);
+    SendKey(form->PageBox, Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(form->EMFPages->Count(), 2);
     EXPECT_EQ(form->Label1->text(), "Page 1/2");
     EXPECT_EQ(report.pages, nullptr);
@@ -524,7 +516,7 @@ TEST_F(PreviewFormTest, PrintSendsThePagesChosenInTheDialog)
         form->VScrollBar->setValue(1100);
         AnswerPrintDialog(c.fill);
         if (c.byKey)
-            Key(form->PageBox, Qt::Key_P, Qt::ControlModifier);
+            SendKey(form->PageBox, Qt::Key_P, Qt::ControlModifier);
         else
             form->PrintBtnXP->click();
         EXPECT_EQ(report.calls, c.calls);
