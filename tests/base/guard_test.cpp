@@ -21,10 +21,3 @@ TEST(Guard, ExceptionOfAHandlerIsShownAndTheProgramGoesOn)
     EXPECT_EQ(TestDialogs().Texts().at(0), "'1,2,3' geçerli bir sayı değil");
     EXPECT_EQ(TestDialogs().shown.at(0).icon, DialogService::Error);
 }
-
-TEST(Guard, HandlerWithoutErrorShowsNothing)
-{
-    TestDialogs().Reset();
-    EXPECT_TRUE(Guarded([] {}));
-    EXPECT_TRUE(TestDialogs().shown.empty());
-}
