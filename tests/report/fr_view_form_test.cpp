@@ -35,12 +35,6 @@ public:
     explicit FakePages(std::vector<std::vector<FakeText>> pages, bool* destroyed = nullptr)
         : texts_(std::move(pages)), visible_(texts_.size()), live_(texts_.size()), destroyed_(destroyed)
     {
-        info_.PageWidth = 752;
-        info_.PageHeight = 1071;
-        info_.OffsetX = 18;
-        info_.OffsetY = 18;
-        info_.PrintableWidth = 716;
-        info_.PrintableHeight = 1035;
     }
     ~FakePages() override
     {
@@ -69,7 +63,8 @@ public:
     std::vector<TRect> drawnInto;
 
 private:
-    TfrPrinterInfo info_;
+    TfrPrinterInfo info_{.PageWidth = 752, .PageHeight = 1071, .OffsetX = 18, .OffsetY = 18, .PrintableWidth = 716,
+                         .PrintableHeight = 1035};
     std::vector<std::vector<FakeText>> texts_;
     std::vector<bool> visible_;
     std::vector<bool> live_;
@@ -180,17 +175,13 @@ TEST_F(PreviewFormTest, ShowsTheReportsPagesAndTakesThem)
     report.buttons = frPbZoom | frPbPrint | frPbExit;
     Show();
     EXPECT_EQ(report.pages, nullptr);
-    EXPECT_EQ(form->Label1->text(), "Page 1/3");
-    EXPECT_EQ(form->ZoomBtnXP->text(), "100%");
-    EXPECT_EQ(form->ZoomBtn->Caption(), "100%");
-    EXPECT_FALSE(form->ZoomBtn->isHidden());
-    EXPECT_TRUE(form->LoadBtn->isHidden());
-    EXPECT_TRUE(form->FindBtn->isHidden());
-    EXPECT_FALSE(form->frTBSeparator1->isHidden());
-    EXPECT_TRUE(form->frTBSeparator3->isHidden());
-    EXPECT_FALSE(form->N5->isVisible());
-    EXPECT_EQ(form->N1->text(), "&Page width");
-    EXPECT_EQ(form->ExitBtn->toolTip(), "Close preview");
+    EXPECT_EQ(QStringList({form->Label1->text(), form->ZoomBtnXP->text(), form->ZoomBtn->Caption(), form->N1->text(),
+                           form->ExitBtn->toolTip()}),
+              QStringList({"Page 1/3", "100%", "100%", "&Page width", "Close preview"}));
+    // shown: zoom and the first separator; hidden: open, find, the third separator and the N5 item
+    EXPECT_EQ(QList<bool>({form->ZoomBtn->isHidden(), form->LoadBtn->isHidden(), form->FindBtn->isHidden(),
+                           form->frTBSeparator1->isHidden(), form->frTBSeparator3->isHidden(), form->N5->isVisible()}),
+              QList<bool>({false, true, true, false, true, false}));
     // one page per row, centred; the box scrolls over three pages
     EXPECT_EQ(form->R.at(0), (TRect{124, 10, 876, 1081}));
     EXPECT_EQ(form->R.at(2), (TRect{124, 2172, 876, 3243}));
@@ -225,12 +216,10 @@ TEST_F(PreviewFormTest, ModalPreviewReturnsToTheCallerOnClose)
 TEST_F(PreviewFormTest, ZoomItemsAndTheRememberedZoom)
 {
     Show();
-    form->N3Click(form->N3);  // two pages
-    EXPECT_EQ(form->ZoomMode, 3);
-    EXPECT_EQ(form->R.at(1).Top, form->R.at(0).Top);
-    EXPECT_EQ(form->R.at(1).Left, 505);
+    form->N3Click(form->N3);  // two pages, side by side
+    EXPECT_EQ((QList<int>{form->ZoomMode, frRememberedZoom, form->R.at(1).Top, form->R.at(1).Left}),
+              (QList<int>{3, 3, form->R.at(0).Top, 505}));
     EXPECT_EQ(form->ZoomBtnXP->text(), "64%");
-    EXPECT_EQ(frRememberedZoom, 3);
 
     QAction* half = nullptr;
     for (QAction* a : form->ProcMenu->actions())
@@ -266,7 +255,6 @@ TEST_F(PreviewFormTest, ScrollingFollowsThePages)
 {
     Show();
     form->VScrollBar->setValue(1100);
-    EXPECT_EQ(form->ShownPage, 2);
     EXPECT_EQ(form->Label1->text(), "Page 2/3");
     form->VScrollBar->setValue(2155);  // in the gap between pages: the page stays
     EXPECT_EQ(form->ShownPage, 2);
@@ -280,8 +268,7 @@ TEST_F(PreviewFormTest, ScrollingFollowsThePages)
     SendKey(form->PageBox, Qt::Key_PageDown);
     EXPECT_EQ(form->VScrollBar->value(), 210);
     SendKey(form->PageBox, Qt::Key_PageDown, Qt::ControlModifier);
-    EXPECT_EQ(form->ShownPage, 2);
-    EXPECT_EQ(form->VScrollBar->value(), 1081);
+    EXPECT_EQ((QList<int>{form->ShownPage, form->VScrollBar->value()}), (QList<int>{2, 1081}));
     SendKey(form->PageBox, Qt::Key_Home, Qt::ControlModifier);
     EXPECT_EQ(form->VScrollBar->value(), 0);
     SendKey(form->PageBox, Qt::Key_End, Qt::ControlModifier);
@@ -314,8 +301,7 @@ TEST_F(PreviewFormTest, DraggingPans)
     form->VScrollBar->setValue(100);
     send(QEvent::MouseButtonPress, {300, 300}, Qt::LeftButton);
     send(QEvent::MouseMove, {280, 250}, Qt::LeftButton);
-    EXPECT_EQ(form->HScrollBar->value(), 120);
-    EXPECT_EQ(form->VScrollBar->value(), 150);
+    EXPECT_EQ((QList<int>{form->HScrollBar->value(), form->VScrollBar->value()}), (QList<int>{120, 150}));
     send(QEvent::MouseButtonRelease, {280, 250}, Qt::NoButton);
     send(QEvent::MouseMove, {0, 0}, Qt::NoButton);
     EXPECT_EQ(form->VScrollBar->value(), 150);
@@ -328,10 +314,9 @@ TEST_F(PreviewFormTest, PaintsSheetsOnGrayWithTheContentInThePrintableArea)
     ASSERT_NE(pages, nullptr);
     pages->drawnInto.clear();
     const QImage img = form->PageBox->grab().toImage();
-    EXPECT_EQ(img.pixel(50, 50), qRgb(128, 128, 128));
-    EXPECT_EQ(img.pixel(124, 50), qRgb(0, 0, 0));       // the sheet's edge
-    EXPECT_EQ(img.pixel(130, 50), qRgb(255, 255, 255));  // its paper
-    EXPECT_EQ(img.pixel(876, 50), qRgb(0, 0, 0));       // the shadow line
+    // gray around, the sheet's edge, its paper, the shadow line
+    EXPECT_EQ((QList<QRgb>{img.pixel(50, 50), img.pixel(124, 50), img.pixel(130, 50), img.pixel(876, 50)}),
+              (QList<QRgb>{qRgb(128, 128, 128), qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(0, 0, 0)}));
     ASSERT_EQ(pages->drawnInto.size(), 1U);  // the others lie below the box
     EXPECT_EQ(pages->drawnInto[0], (TRect{142, 28, 858, 1063}));
     EXPECT_EQ(pages->Live(), 1);
@@ -354,17 +339,19 @@ TEST_F(PreviewFormTest, FindGoesOnWithF3AcrossPages)
     };
     auto f3 = [&] { SendKey(form->PageBox, Qt::Key_F3); };
 
+    // the page shown and where on it the text was found
+    auto found = [&](int page, int top) {
+        EXPECT_TRUE(form->Found);
+        EXPECT_EQ(form->ShownPage, page);
+        EXPECT_NEAR(form->FoundRect.Top, top, 1);
+    };
     find("toplam", false, true);
-    ASSERT_TRUE(form->Found);
-    EXPECT_EQ(form->ShownPage, 1);
-    EXPECT_NEAR(form->FoundRect.Top, 100, 1);
+    found(1, 100);
     EXPECT_EQ(form->VScrollBar->value(), form->FoundRect.Top + 10 - 10);
     f3();
-    EXPECT_EQ(form->ShownPage, 1);
-    EXPECT_NEAR(form->FoundRect.Top, 300, 1);
+    found(1, 300);
     f3();
-    EXPECT_EQ(form->ShownPage, 3);
-    EXPECT_NEAR(form->FoundRect.Top, 500, 1);
+    found(3, 500);
     EXPECT_EQ(form->Label1->text(), "Page 3/3");
     const int at = form->VScrollBar->value();
     f3();  // nothing more: no message, the view stays
@@ -372,13 +359,12 @@ TEST_F(PreviewFormTest, FindGoesOnWithF3AcrossPages)
     EXPECT_EQ(form->VScrollBar->value(), at);
     EXPECT_TRUE(TestDialogs().shown.empty());
     f3();  // from the top of the current page again
-    EXPECT_TRUE(form->Found);
-    EXPECT_EQ(form->ShownPage, 3);
+    found(3, 500);
 
     find("toplam", true, true);  // capitals do not match now
-    EXPECT_NEAR(form->FoundRect.Top, 100, 1);
+    found(1, 100);
     f3();
-    EXPECT_NEAR(form->FoundRect.Top, 300, 1);
+    found(1, 300);
     f3();
     EXPECT_FALSE(form->Found);
 
@@ -417,7 +403,6 @@ TEST_F(PreviewFormTest, OpenShowsTheFilesPagesAndABadFileKeepsTheShownOnes)
     EXPECT_TRUE(form->PaintReady);
 
     SendKey(form->PageBox, Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(form->EMFPages->Count(), 2);
     EXPECT_EQ(form->Label1->text(), "Page 1/2");
     EXPECT_EQ(report.pages, nullptr);
 }
@@ -530,8 +515,7 @@ TEST_F(PreviewFormTest, NoPrinterNoPrinting)
 {
     FakePrinters onlyTheVirtualOne({QString()});
     Show();
-    EXPECT_FALSE(form->PrintBtn->isEnabled());
-    EXPECT_FALSE(form->PrintBtnXP->isEnabled());
+    EXPECT_FALSE(form->PrintBtn->isEnabled() || form->PrintBtnXP->isEnabled());
     form->PrintBtnClick();
     EXPECT_TRUE(report.calls.isEmpty());
 }
