@@ -10,10 +10,15 @@ namespace {
 
 TFont Courier(int size = 10)
 {
-    TFont f;
-    f.Name = "Courier New";
-    f.Size = size;
-    return f;
+    return TFont{"Courier New", size};
+}
+
+QStringList Texts(const TTextRunRecorder& rec)
+{
+    QStringList texts;
+    for (const TTextRun& run : rec.Runs())
+        texts << run.Text;
+    return texts;
 }
 
 }  // namespace
@@ -32,13 +37,9 @@ TEST(CanvasTest, RecorderKeepsRunsInDrawingOrderWithBounds)
         c.TextOut(300, 5, "İkinci satır");
         c.TextOutClipped(50, 100, TRect{0, 0, 800, 600}, "Üçüncü");
     }
-    ASSERT_EQ(rec.Runs().size(), 3u);
-    EXPECT_EQ(rec.Runs()[0].Text, "Birinci");
-    EXPECT_EQ(rec.Runs()[1].Text, "İkinci satır");
-    EXPECT_EQ(rec.Runs()[2].Text, "Üçüncü");
+    EXPECT_EQ(Texts(rec), QStringList({"Birinci", "İkinci satır", "Üçüncü"}));
     const QRect& b = rec.Runs()[0].Bounds;
-    EXPECT_EQ(b.left(), 10);
-    EXPECT_EQ(b.top(), 20);
+    EXPECT_EQ(b.topLeft(), QPoint(10, 20));
     EXPECT_NEAR(b.width(), width, 1);
     EXPECT_NEAR(b.height(), lineHeight, 1);
     EXPECT_EQ(rec.Runs()[1].Bounds.topLeft(), QPoint(300, 5));
@@ -80,9 +81,7 @@ TEST(CanvasTest, RecordedDrawingReplaysItsTexts)
         TCanvas c(&rec);
         c.StretchDraw(TRect{100, 100, 300, 200}, pic, QSize(100, 50));
     }
-    ASSERT_EQ(rec.Runs().size(), 2u);
-    EXPECT_EQ(rec.Runs()[0].Text, "satır bir");
-    EXPECT_EQ(rec.Runs()[1].Text, "satır iki");
+    ASSERT_EQ(Texts(rec), QStringList({"satır bir", "satır iki"}));
     // stretched twice in both directions: the second line starts 24 pixels below the first
     EXPECT_EQ(rec.Runs()[0].Bounds.topLeft(), QPoint(100, 100));
     EXPECT_NEAR(rec.Runs()[1].Bounds.top(), 124, 1);
@@ -145,10 +144,7 @@ TEST(CanvasTest, MeasuringIsAtScreenResolution)
     // Courier New cells are 0.6 of the character height wide
     EXPECT_NEAR(c.TextWidth("0123456789"), 78, 2);
     TRect r = c.CalcTextRect("ab\r\nabcd\r\nc", TRect{5, 7, 15, 17});
-    EXPECT_EQ(r.Left, 5);
-    EXPECT_EQ(r.Top, 7);
-    EXPECT_EQ(r.Width(), c.TextWidth("abcd"));
-    EXPECT_EQ(r.Height(), 3 * c.LineHeight());
+    EXPECT_EQ(r, (TRect{5, 7, 5 + c.TextWidth("abcd"), 7 + 3 * c.LineHeight()}));
 }
 
 TEST(CanvasTest, FramesAndFillsCoverTheOriginalsPixels)
@@ -164,13 +160,10 @@ TEST(CanvasTest, FramesAndFillsCoverTheOriginalsPixels)
         c.SetBrushClear();
         c.Rectangle(10, 10, 15, 15);  // outline 10..14
     }
-    EXPECT_EQ(img.pixel(4, 4), qRgb(255, 0, 0));
-    EXPECT_EQ(img.pixel(5, 5), qRgb(255, 255, 255));
-    EXPECT_EQ(img.pixel(10, 1), qRgb(0, 0, 0));
-    EXPECT_EQ(img.pixel(14, 1), qRgb(0, 0, 0));
-    EXPECT_EQ(img.pixel(15, 1), qRgb(255, 255, 255));
-    EXPECT_EQ(img.pixel(10, 10), qRgb(0, 0, 0));
-    EXPECT_EQ(img.pixel(14, 14), qRgb(0, 0, 0));
-    EXPECT_EQ(img.pixel(15, 14), qRgb(255, 255, 255));
-    EXPECT_EQ(img.pixel(12, 12), qRgb(255, 255, 255));
+    const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0);
+    const std::pair<QPoint, QRgb> pixels[] = {{{4, 4}, qRgb(255, 0, 0)}, {{5, 5}, white},   {{10, 1}, black},
+                                              {{14, 1}, black},          {{15, 1}, white},  {{10, 10}, black},
+                                              {{14, 14}, black},         {{15, 14}, white}, {{12, 12}, white}};
+    for (const auto& [at, colour] : pixels)
+        EXPECT_EQ(img.pixel(at), colour) << at.x() << "," << at.y();
 }
