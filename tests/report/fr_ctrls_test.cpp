@@ -70,12 +70,12 @@ TEST(SpeedButtonGlyph, StripWidthSetsTheNumberOfImages)
     TfrSpeedButton odd;
     odd.SetNumGlyphs(3);
     odd.SetGlyph(Strip(50, 16));  // no whole multiple: the count stays
-    EXPECT_EQ(odd.NumGlyphs(), 3);
     EXPECT_EQ(odd.ButtonGlyph().GlyphSize(), QSize(16, 16));
+    QList<int> counts{odd.NumGlyphs()};
     odd.SetNumGlyphs(9);
-    EXPECT_EQ(odd.NumGlyphs(), 4);
+    counts << odd.NumGlyphs();
     odd.SetNumGlyphs(0);  // would divide by zero
-    EXPECT_EQ(odd.NumGlyphs(), 1);
+    EXPECT_EQ(counts << odd.NumGlyphs(), (QList<int>{3, 4, 1}));
 }
 
 TEST(SpeedButtonGlyph, TransparentColourIsTheBottomLeftPixel)
@@ -167,9 +167,8 @@ TEST(SpeedButtonGlyph, SharedListsPerSizeAreGivenBackWithTheLastImage)
 TEST(SpeedButtonGlyph, ListReusesFreedSlots)
 {
     TGlyphList list(QSize(4, 4));
-    EXPECT_EQ(list.Add(QPixmap(4, 4)), 0);
-    EXPECT_EQ(list.Add(QPixmap(4, 4)), 1);
-    EXPECT_EQ(list.Add(QPixmap(4, 4)), 2);
+    for (int slot : {0, 1, 2})
+        EXPECT_EQ(list.Add(QPixmap(4, 4)), slot);
     list.Delete(1);
     list.Delete(1);  // twice changes nothing
     EXPECT_EQ(list.Count(), 2);
@@ -214,16 +213,14 @@ TEST(SpeedButton, LoneGroupButtonStaysDownUnlessAllUpIsAllowed)
     b->SetGroupIndex(1);
     int clicks = 0;
     QObject::connect(b, &TfrSpeedButton::clicked, [&] { ++clicks; });
-    ClickOn(b);
-    EXPECT_TRUE(b->Down());
-    EXPECT_EQ(b->State(), bsExclusive);
-    ClickOn(b);
-    EXPECT_TRUE(b->Down());
-    EXPECT_EQ(b->State(), bsExclusive);
+    auto click = [&] {
+        ClickOn(b);
+        return std::pair(b->Down(), b->State());
+    };
+    EXPECT_EQ(click(), std::pair(true, bsExclusive));
+    EXPECT_EQ(click(), std::pair(true, bsExclusive));
     b->SetAllowAllUp(true);
-    ClickOn(b);
-    EXPECT_FALSE(b->Down());
-    EXPECT_EQ(b->State(), bsUp);
+    EXPECT_EQ(click(), std::pair(false, bsUp));
     EXPECT_EQ(clicks, 3);
 }
 
@@ -241,8 +238,7 @@ TEST(SpeedButton, GroupMembersReleaseEachOther)
     b->SetAllowAllUp(true);  // told to the group
     EXPECT_TRUE(a->AllowAllUp());
     b->SetDown(true);
-    EXPECT_FALSE(a->Down());
-    EXPECT_EQ(a->State(), bsUp);
+    EXPECT_EQ(std::pair(a->Down(), a->State()), std::pair(false, bsUp));
     EXPECT_TRUE(other->Down());
 
     TfrSpeedButton single;
@@ -300,17 +296,15 @@ TEST(SpeedButton, FlatButtonIsGrayUntilTheMouseEnters)
     QObject::connect(b, &TfrSpeedButton::mouseEntered, [&] { ++entered; });
     QObject::connect(b, &TfrSpeedButton::mouseLeft, [&] { ++left; });
 
-    EXPECT_EQ(b->DrawnState(), bsInactive);
-    EXPECT_EQ(b->grab().toImage().pixel(11, 11), qRgb(76, 76, 76));
+    auto drawn = [b] { return std::pair(b->DrawnState(), b->grab().toImage().pixel(11, 11)); };
+    EXPECT_EQ(drawn(), std::pair(bsInactive, qRgb(76, 76, 76)));
     Enter(b);
     EXPECT_TRUE(b->MouseInControl());
-    EXPECT_EQ(b->DrawnState(), bsUp);
-    EXPECT_EQ(b->grab().toImage().pixel(11, 11), qRgb(255, 0, 0));
+    EXPECT_EQ(drawn(), std::pair(bsUp, qRgb(255, 0, 0)));
     Enter(b);  // already inside
     Leave(b);
     EXPECT_EQ(b->DrawnState(), bsInactive);
-    EXPECT_EQ(entered, 1);
-    EXPECT_EQ(left, 1);
+    EXPECT_EQ(std::pair(entered, left), std::pair(1, 1));
 
     b->SetGrayedInactive(false);
     EXPECT_EQ(b->grab().toImage().pixel(11, 11), qRgb(255, 0, 0));
@@ -336,8 +330,7 @@ TEST(SpeedButton, DisabledCaptionIsEngraved)
             white = white || img.pixel(x, y) == qRgb(255, 255, 255);
             gray = gray || img.pixel(x, y) == qRgb(128, 128, 128);
         }
-    EXPECT_TRUE(white);
-    EXPECT_TRUE(gray);
+    EXPECT_TRUE(white && gray);
 }
 
 TEST(SpeedButton, AcceleratorClicksAnEnabledButton)
@@ -366,25 +359,22 @@ TEST(ToolbarSeparator, EtchedLineAcrossTheMiddle)
     auto* row = new QWidget;
     auto* inColumn = new TfrTBSeparator(column);
     auto* inRow = new TfrTBSeparator(row);
-    EXPECT_EQ(inColumn->Align(), TfrAlign::alTop);
-    EXPECT_EQ(inRow->Align(), TfrAlign::alLeft);
     auto* button = new TfrTBButton(column);
-    EXPECT_EQ(button->Align(), TfrAlign::alTop);
+    EXPECT_EQ((QList<TfrAlign>{inColumn->Align(), inRow->Align(), button->Align()}),
+              (QList<TfrAlign>{TfrAlign::alTop, TfrAlign::alLeft, TfrAlign::alTop}));
     EXPECT_TRUE(button->Flat());
 
     inRow->setPalette(ButtonPalette());
     inRow->resize(8, 20);
     QImage v = inRow->grab().toImage();
-    EXPECT_EQ(v.pixel(3, 2), qRgb(128, 128, 128));
-    EXPECT_EQ(v.pixel(4, 17), qRgb(255, 255, 255));
-    EXPECT_EQ(v.pixel(3, 18), qRgb(192, 192, 192));  // stops before height - 2
-    EXPECT_EQ(v.pixel(3, 1), qRgb(192, 192, 192));
+    // shadow, highlight, and face where the line stops: before height - 2 and below the top
+    EXPECT_EQ((QList<QRgb>{v.pixel(3, 2), v.pixel(4, 17), v.pixel(3, 18), v.pixel(3, 1)}),
+              (QList<QRgb>{qRgb(128, 128, 128), qRgb(255, 255, 255), qRgb(192, 192, 192), qRgb(192, 192, 192)}));
 
     inRow->SetAlign(TfrAlign::alTop);
     inRow->resize(20, 8);
     QImage h = inRow->grab().toImage();
-    EXPECT_EQ(h.pixel(2, 3), qRgb(128, 128, 128));
-    EXPECT_EQ(h.pixel(17, 4), qRgb(255, 255, 255));
+    EXPECT_EQ((QList<QRgb>{h.pixel(2, 3), h.pixel(17, 4)}), (QList<QRgb>{qRgb(128, 128, 128), qRgb(255, 255, 255)}));
 
     inRow->SetDrawBevel(false);
     h = inRow->grab().toImage();
