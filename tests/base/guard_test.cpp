@@ -20,4 +20,8 @@ TEST(Guard, ExceptionOfAHandlerIsShownAndTheProgramGoesOn)
     ASSERT_EQ(TestDialogs().Texts().size(), 2);
     EXPECT_EQ(TestDialogs().Texts().at(0), "'1,2,3' geçerli bir sayı değil");
     EXPECT_EQ(TestDialogs().shown.at(0).icon, DialogService::Error);
+    EXPECT_FALSE(Guarded([] { throw EConvertError("x"); }));
+    TestDialogs().Reset();
+    EXPECT_TRUE(Guarded([] {}));  // a handler without error shows nothing
+    EXPECT_TRUE(TestDialogs().shown.empty());
 }

@@ -227,5 +227,6 @@ TEST_F(ProgressFormTest, FrameCannotCloseIt)
     EXPECT_FALSE(form.windowFlags() & Qt::WindowCloseButtonHint);
     form.show();
     EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
     EXPECT_EQ(&frGetProgressForm(), &frGetProgressForm());
 }

@@ -255,6 +255,7 @@ TEST_F(PreviewFormTest, ScrollingFollowsThePages)
 {
     Show();
     form->VScrollBar->setValue(1100);
+    EXPECT_EQ(form->ShownPage, 2);
     EXPECT_EQ(form->Label1->text(), "Page 2/3");
     form->VScrollBar->setValue(2155);  // in the gap between pages: the page stays
     EXPECT_EQ(form->ShownPage, 2);
@@ -403,6 +404,7 @@ TEST_F(PreviewFormTest, OpenShowsTheFilesPagesAndABadFileKeepsTheShownOnes)
     EXPECT_TRUE(form->PaintReady);
 
     SendKey(form->PageBox, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(form->EMFPages->Count(), 2);
     EXPECT_EQ(form->Label1->text(), "Page 1/2");
     EXPECT_EQ(report.pages, nullptr);
 }

@@ -250,6 +250,8 @@ TEST_F(ViewRecordTest, FactoryMakesEachClassAndNumbersThem)
     EXPECT_EQ(b->ID, a->ID + 1);
     EXPECT_EQ(a->NamePrefix, "Memo");
     EXPECT_EQ(frCreateObject(10, "TfrRichView")->NamePrefix, "Rich");
+    // defaults the stored bytes of the memo and line tests do not pin
+    EXPECT_EQ((QList<int>{TfrBandView().Flags, TfrBandView().Format, TfrPictureView().Flags}), (QList<int>{48, 0, 5}));
     try {
         frCreateObject(10, "tfrrichview");
         FAIL() << "a class name differing in case is unknown";
