@@ -35,7 +35,7 @@ void Compare(const QString& name, const QString& actual)
         }
     }
 }
-}  // namespace
+} // namespace
 
 void ExpectGolden(const QString& name, const QStringList& lines)
 {
@@ -50,7 +50,8 @@ void ExpectGoldenBytes(const QString& name, const QByteArray& bytes)
         QString ascii;
         for (char c : row)
             ascii += c >= 0x20 && c < 0x7F ? QChar(c) : QChar('.');
-        dump += QString("%1  %2 |%3|\n").arg(at, 6, 16, QChar('0')).arg(QString(row.toHex(' ')), -47).arg(ascii);
+        dump +=
+            QString("%1  %2 |%3|\n").arg(at, 6, 16, QChar('0')).arg(QString(row.toHex(' ')), -47).arg(ascii);
     }
     Compare(name, dump);
 }

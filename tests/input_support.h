@@ -10,8 +10,8 @@
 // Keyboard, mouse and focus events sent straight to a widget, as the window system delivers them.
 
 // One key: its press, and its release when asked.
-inline void SendKey(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {},
-                    bool release = false)
+inline void SendKey(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier,
+                    const QString& text = {}, bool release = false)
 {
     QKeyEvent press(QEvent::KeyPress, key, mods, text);
     QApplication::sendEvent(w, &press);
