@@ -105,6 +105,14 @@ TDateTimePicker::TDateTimePicker(QWidget* parent) : QDateTimeEdit(parent)
     ApplyShortDateFormat();
     setDate(ToQDate(::Date()));
     lineEdit()->installEventFilter(this);
+    // A date set from elsewhere (the calendar, the arrow keys, the program) ends what was typed.
+    connect(this, &QDateTimeEdit::dateChanged, this, [this] {
+        if (applying_)
+            return;
+        typed_.clear();
+        typedSection_ = NoSection;
+        wantedDay_ = 0;
+    });
 }
 
 void TDateTimePicker::ApplyShortDateFormat()
@@ -147,7 +155,24 @@ void TDateTimePicker::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    // A separator ends a day or month typed short ("3.7."); after a full one, which has moved on by
+    // itself ("31.07"), it is passed over.
+    if (text.size() == 1 && QStringLiteral("./-,").contains(text[0]) && IsDateSection(currentSection())) {
+        if (!typed_.isEmpty() && typedSection_ == currentSection()) {
+            finishSection();
+            if (currentSectionIndex() + 1 < sectionCount())
+                selectSection(sectionAt(currentSectionIndex() + 1));
+            showTyped();
+        }
+        event->accept();
+        return;
+    }
     switch (event->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_Meta:
+        break;
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Home:
@@ -248,7 +273,9 @@ void TDateTimePicker::finishSection()
 void TDateTimePicker::apply(int year, int month, int day)
 {
     const int days = QDate(year, month, 1).daysInMonth();
+    applying_ = true;
     setDate(QDate(year, month, qMin(day, days)));
+    applying_ = false;
 }
 
 void TDateTimePicker::finishTyping()

@@ -44,4 +44,5 @@ private:
     Section typedSection_ = NoSection;
     QString typed_;      // digits typed into typedSection_ since it was entered
     int wantedDay_ = 0;  // the day last typed, kept while the month or year may still change
+    bool applying_ = false;
 };

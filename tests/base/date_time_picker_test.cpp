@@ -20,7 +20,7 @@ TEST(DateTimePicker, TimeOfDayRidesAlongWhenTheDateChanges)
     EXPECT_NEAR(picker.DateTime(), EncodeDate(2001, 3, 29) + 0.9592653935, 1e-9);
     picker.setDate(QDate(1996, 2, 29)); // as the calendar or the keyboard sets it
     EXPECT_NEAR(picker.DateTime(), EncodeDate(1996, 2, 29) + 0.9592653935, 1e-9);
-    EXPECT_EQ(picker.text().toStdString(), "29.02.1996");
+    EXPECT_EQ(picker.text(), "29.02.1996");
 }
 
 // A picker on 15.06.2020 driven as a user drives it: a click at a character of "dd.mm.yyyy",
@@ -56,6 +56,8 @@ protected:
             QApplication::sendEvent(&picker, &release);
         }
     }
+    std::string Shown() const { return picker.text().toStdString(); }
+    std::string Picked() const { return picker.date().toString("dd.MM.yyyy").toStdString(); }
     void Leave()
     {
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
@@ -81,15 +83,17 @@ TEST_F(PickerTyping, TypedDigitsReplaceTheSectionAndMoveOn)
         {1, "1", "01.06.2020", QDate(2020, 6, 1)},         // "1" may still become 10 to 19: taken on leaving
         {1, "0701202", "07.01.0202", QDate(2020, 1, 7)},   // a half-typed year is not taken
         {1, "070124", "07.01.0024", QDate(2024, 1, 7)},    // two digits are a year of this century
+        {1, "3.7.2021", "03.07.2021", QDate(2021, 7, 3)},  // a separator ends the day or month early
+        {1, "31.12.2021", "31.12.2021", QDate(2021, 12, 31)}, // ... and is passed over after a full one
     };
     for (const auto& c : cases) {
         picker.setDate(QDate(2020, 6, 15));
         ClickAt(c.click);
         Type(c.keys);
-        EXPECT_EQ(picker.text().toStdString(), c.shown) << c.keys;
+        EXPECT_EQ(Shown(), c.shown) << c.keys;
         Leave();
-        EXPECT_EQ(picker.date().toString().toStdString(), c.date.toString().toStdString()) << c.keys;
-        EXPECT_EQ(picker.text().toStdString(), c.date.toString("dd.MM.yyyy").toStdString()) << c.keys;
+        EXPECT_EQ(Picked(), c.date.toString("dd.MM.yyyy").toStdString()) << c.keys;
+        EXPECT_EQ(Shown(), Picked()) << c.keys;
     }
 }
 
@@ -97,24 +101,31 @@ TEST_F(PickerTyping, ADayTheMonthLacksWaitsForTheMonth)
 {
     ClickAt(1);
     Type("31");
-    EXPECT_EQ(picker.text().toStdString(), "31.06.2020");  // not silently 30
+    EXPECT_EQ(Shown(), "31.06.2020");  // not silently 30
     Type("07");
-    EXPECT_EQ(picker.text().toStdString(), "31.07.2020");
-    EXPECT_EQ(picker.date().toString("dd.MM.yyyy").toStdString(), QDate(2020, 7, 31).toString("dd.MM.yyyy").toStdString());
+    EXPECT_EQ(Shown(), "31.07.2020");
+    EXPECT_EQ(Picked(), "31.07.2020");
+    // a date set by the program ends what was typed
+    picker.setDate(QDate(2020, 6, 15));
+    ClickAt(4);
+    EXPECT_EQ(Shown(), "15.06.2020");
+    ClickAt(1);
+    Type("31.07");
+    EXPECT_EQ(Shown(), "31.07.2020");
 
     // 29 February waits for a leap year
     picker.setDate(QDate(2021, 1, 10));
     ClickAt(1);
     Type("29022024");
-    EXPECT_EQ(picker.date().toString("dd.MM.yyyy").toStdString(), QDate(2024, 2, 29).toString("dd.MM.yyyy").toStdString());
+    EXPECT_EQ(Picked(), "29.02.2024");
 
     // still impossible when the picker is left: the month's last day, on screen too
     picker.setDate(QDate(2020, 6, 15));
     ClickAt(1);
     Type("3106");
-    EXPECT_EQ(picker.text().toStdString(), "31.06.2020");
+    EXPECT_EQ(Shown(), "31.06.2020");
     Leave();
-    EXPECT_EQ(picker.date().toString("dd.MM.yyyy").toStdString(), QDate(2020, 6, 30).toString("dd.MM.yyyy").toStdString());
-    EXPECT_EQ(picker.text().toStdString(), "30.06.2020");
+    EXPECT_EQ(Picked(), "30.06.2020");
+    EXPECT_EQ(Shown(), "30.06.2020");
 }
 }  // namespace
