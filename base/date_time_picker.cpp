@@ -216,6 +216,15 @@ void TDateTimePicker::mousePressEvent(QMouseEvent* event)
     QDateTimeEdit::mousePressEvent(event);
 }
 
+void TDateTimePicker::focusInEvent(QFocusEvent* event)
+{
+    QDateTimeEdit::focusInEvent(event);
+    // Coming from the keyboard, from either side, a date is typed from its first section on; a click
+    // selects the section it falls on.
+    if (event->reason() != Qt::MouseFocusReason && sectionCount() > 0)
+        selectSection(sectionAt(0));
+}
+
 void TDateTimePicker::focusOutEvent(QFocusEvent* event)
 {
     finishTyping();

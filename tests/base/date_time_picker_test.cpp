@@ -97,6 +97,18 @@ TEST_F(PickerTyping, TypedDigitsReplaceTheSectionAndMoveOn)
     }
 }
 
+TEST_F(PickerTyping, ReachedByTheKeyboardAWholeDateIsTyped)
+{
+    for (Qt::FocusReason reason : {Qt::TabFocusReason, Qt::BacktabFocusReason}) {
+        picker.setDate(QDate(2020, 6, 15));
+        QFocusEvent in(QEvent::FocusIn, reason);
+        QApplication::sendEvent(&picker, &in);
+        Type("15032021");
+        Leave();
+        EXPECT_EQ(Picked(), "15.03.2021") << reason;
+    }
+}
+
 TEST_F(PickerTyping, ADayTheMonthLacksWaitsForTheMonth)
 {
     ClickAt(1);
