@@ -2,6 +2,10 @@
 
 #include "base/dialogs.h"
 
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
 }
@@ -15,4 +19,14 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
         Guarded([] { throw; });
     }
     return false;
+}
+
+std::unique_ptr<QTranslator> QtTranslations(const QLocale& locale)
+{
+    if (locale.language() != QLocale::Turkish)
+        return nullptr;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    return translator;
 }

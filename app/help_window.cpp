@@ -6,8 +6,15 @@
 #include <QFileInfo>
 #include <QVBoxLayout>
 
+// Outside any namespace, as Qt's resource initialiser must be; the topics live in a static library.
+static void InitHelpTopics()
+{
+    Q_INIT_RESOURCE(help_topics);
+}
+
 TyardimF::TyardimF(QWidget* parent) : QWidget(parent, Qt::Window)
 {
+    InitHelpTopics();
     setObjectName("yardimF");
     setWindowTitle("Yardım");
     RichEdit1 = new TRichEdit(this);
@@ -23,8 +30,13 @@ void TyardimF::ShowTopic(const QString& topic)
 {
     show();
     raise();
+    // A topic file in the working folder comes first; the program's own topics are built in, so that
+    // help is there whichever folder the program was started from.
+    const QString builtIn = ":/help/" + topic;
     if (QFileInfo(topic).isFile())
         RichEdit1->LoadFromFile(topic);
+    else if (QFileInfo(builtIn).isFile())
+        RichEdit1->LoadFromFile(builtIn);
 }
 
 TyardimF& yardimF()

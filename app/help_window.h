@@ -11,7 +11,8 @@ class TyardimF : public QWidget {
 public:
     explicit TyardimF(QWidget* parent = nullptr);
     TRichEdit* RichEdit1 = nullptr;
-    // Shows the window; loads the topic file (RTF, no extension, working folder) when it exists.
+    // Shows the window and loads the topic (RTF, no extension): the file of that name in the working
+    // folder when there is one, else the program's own topic of that name; else the text stays.
     void ShowTopic(const QString& topic);
 };
 

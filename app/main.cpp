@@ -6,19 +6,25 @@
 #include "base/format_settings.h"
 #include "calc/calculators.h"
 
+#include <QLocale>
+#include <QScreen>
+#include <QTranslator>
+
 int main(int argc, char* argv[])
 {
     TApplication app(argc, argv);
     SetApplicationTitle("Tavrelo Çözüm");
     QApplication::setApplicationName("Tavrelo Çözüm");
     SetFormatSettings(TFormatSettings::FromSystemLocale());
+    const std::unique_ptr<QTranslator> qtTranslations = QtTranslations(QLocale::system());
+    if (qtTranslations)
+        QCoreApplication::installTranslator(qtTranslations.get());
     RegisterApplicationFonts();
 
     TForm1 form;
     InstallCalculators(form);
     yardimF();  // the help window exists from the start, hidden until a help button shows it
     form.FormCreate();
-    form.resize(1200, 800);
-    form.show();
+    form.ShowOnWorkArea(QGuiApplication::primaryScreen()->availableGeometry());
     return app.exec();
 }

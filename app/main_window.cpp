@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRect>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -162,4 +163,11 @@ QVBoxLayout* TForm1::AddNavHeader(QWidget* tabSheet, const QString& title)
 void TForm1::ShowTab(QWidget* tabSheet)
 {
     PageControl1->setCurrentWidget(tabSheet);
+}
+
+void TForm1::ShowOnWorkArea(const QRect& workArea)
+{
+    // The geometry serves a desktop without a window manager; one with a manager maximizes.
+    setGeometry(workArea);
+    showMaximized();
 }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+class QRect;
 class QTabWidget;
 class QWidget;
 class QVBoxLayout;
@@ -51,6 +52,9 @@ public:
     // Adds the "ANA MENÜ" header to the top of a calculator tab; returns the layout below it.
     QVBoxLayout* AddNavHeader(QWidget* tabSheet, const QString& title);
     void ShowTab(QWidget* tabSheet);
+    // Opens over the screen's work area: every tab fits a 1280 x 720 screen whole, and the grid and
+    // the report panes take what a larger one gives.
+    void ShowOnWorkArea(const QRect& workArea);
 
 private:
     void buildHome();

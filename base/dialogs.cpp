@@ -130,7 +130,7 @@ bool QtDialogService::InputQuery(const QString& caption, const QString& prompt, 
 DialogService::Answer ScriptedDialogService::MessageBox(const QString& text, const QString& caption, Icon icon,
                                                         Buttons buttons)
 {
-    shown.push_back({"message", text, caption, icon, buttons});
+    shown.push_back({"message", text, caption, icon, buttons, QString()});
     if (!answers.empty()) {
         Answer a = answers.front();
         answers.erase(answers.begin());
@@ -139,21 +139,21 @@ DialogService::Answer ScriptedDialogService::MessageBox(const QString& text, con
     return buttons == YesNo || buttons == YesNoCancel ? AnswerYes : AnswerOk;
 }
 
-QString ScriptedDialogService::OpenFileName(const QString& title, const QString& filter, const QString&)
+QString ScriptedDialogService::OpenFileName(const QString& title, const QString& filter, const QString& dir)
 {
-    shown.push_back({"open", filter, title, NoIcon, Ok});
+    shown.push_back({"open", filter, title, NoIcon, Ok, dir});
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 
-QString ScriptedDialogService::SaveFileName(const QString& title, const QString& filter, const QString&)
+QString ScriptedDialogService::SaveFileName(const QString& title, const QString& filter, const QString& dir)
 {
-    shown.push_back({"save", filter, title, NoIcon, Ok});
+    shown.push_back({"save", filter, title, NoIcon, Ok, dir});
     return fileNames.isEmpty() ? QString() : fileNames.takeFirst();
 }
 
 bool ScriptedDialogService::InputQuery(const QString& caption, const QString& prompt, QString& value)
 {
-    shown.push_back({"input", prompt, caption, NoIcon, OkCancel});
+    shown.push_back({"input", prompt, caption, NoIcon, OkCancel, QString()});
     if (inputs.isEmpty())
         return false;
     QString answer = inputs.takeFirst();

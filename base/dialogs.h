@@ -53,6 +53,7 @@ public:
         QString caption;
         Icon icon = NoIcon;
         Buttons buttons = Ok;
+        QString dir;  // the folder or file a file dialog proposed
     };
     Answer MessageBox(const QString& text, const QString& caption, Icon icon, Buttons buttons) override;
     QString OpenFileName(const QString& title, const QString& filter, const QString& dir) override;

@@ -1,22 +1,7 @@
 #include "base/fonts.h"
 
-#include <QFontDatabase>
-#include <QFontInfo>
+#include <QApplication>
 #include <QHash>
-
-namespace {
-const char* const kWineFonts[] = {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"};
-}
-
-void RegisterApplicationFonts()
-{
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    for (const char* path : kWineFonts)
-        QFontDatabase::addApplicationFont(QString::fromLatin1(path));
-}
 
 QString ResolveFontFamily(const QString& windowsName)
 {
@@ -29,13 +14,14 @@ QString ResolveFontFamily(const QString& windowsName)
             break;
         }
     }
-    static const QHash<QString, QString> metricTwins = {
+    static const QHash<QString, QString> twins = {
         {"courier new", "Liberation Mono"},
         {"arial", "Liberation Sans"},
         {"times new roman", "Liberation Serif"},
+        {"tahoma", "DejaVu Sans Condensed"},
     };
-    auto it = metricTwins.find(name.toLower());
-    if (it != metricTwins.end())
+    auto it = twins.find(name.toLower());
+    if (it != twins.end())
         return it.value();
     return name;
 }
@@ -52,5 +38,20 @@ QFont MakeFont(const QString& name, int heightPixels, int style)
     font.setUnderline(style & 4);
     font.setStrikeOut(style & 8);
     font.setStyleStrategy(QFont::PreferDefault);
+    // Set, so that it is not taken over from the forms' font: text measured for pages keeps its widths.
+    font.setHintingPreference(QFont::PreferDefaultHinting);
     return font;
+}
+
+QFont FormFont()
+{
+    QFont font = MakeFont("Tahoma", -11);
+    // Stems on whole pixels: small captions stay as crisp as on the screens they were made for.
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+void RegisterApplicationFonts()
+{
+    QApplication::setFont(FormFont());
 }

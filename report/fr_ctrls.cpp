@@ -1,5 +1,7 @@
 #include "report/fr_ctrls.h"
 
+#include "base/fonts.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QKeySequence>
@@ -763,7 +765,5 @@ void TfrTBSeparator::paintEvent(QPaintEvent*)
 
 QFont frWindowFont()
 {
-    QFont font("Tahoma");
-    font.setPixelSize(11);
-    return font;
+    return FormFont();
 }

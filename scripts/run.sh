@@ -2,6 +2,7 @@
 # Set-up, build and start the program.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
-"$here/scripts/setup.sh" build
+# Only the program: tests and benchmarks are built by scripts/test.sh.
+TAVRELO_TARGET=tavrelo "$here/scripts/setup.sh" build
 cd "$here"
 exec "$here/build/app/tavrelo" "$@"

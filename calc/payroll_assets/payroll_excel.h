@@ -17,14 +17,14 @@
 // cannot be written.
 void WritePayrollWorkbook(const QString& fileName, const std::vector<PayrollRow>& grid, int colCount);
 
-// Where exported workbooks go and how they are opened (the desktop's default application); tests
-// point both elsewhere.
+// Which folder the save dialog proposes for a workbook and how a saved one is opened (the desktop's
+// default application); tests point both elsewhere.
 struct PayrollExportTarget {
     QString folder;                                 // empty: the user's documents, else the temp folder
     std::function<bool(const QString&)> open;       // false when nothing could open the file
 };
 PayrollExportTarget& PayrollExport();
 
-// "Ücret Bordrosu 2024-05-31 14.05.09.xlsx" in the export folder, or "... (2).xlsx" and on when
-// that file exists.
+// The proposed workbook: "Ücret Bordrosu 2024-05-31 14.05.09.xlsx" in the export folder, or
+// "... (2).xlsx" and on when that file exists.
 QString PayrollWorkbookPath(const QDateTime& when);

@@ -27,6 +27,7 @@
 
 #include <QAction>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -62,6 +63,7 @@ const TotalEdit kTotalEdits[] = {
 const int kColumnWidths[kPayrollColumns] = {20, 140, 60, 60, 30, 60, 60, 50, 50, 60, 60, 60, 40, 60, 60, 80, 90};
 
 const QString kFileFilter = "Tavrelo Ücret Dosyası (*.tus)";
+const QString kWorkbookFilter = "Excel Çalışma Kitabı (*.xlsx)";
 
 }  // namespace
 
@@ -507,15 +509,26 @@ void PayrollCalculator::UcretExcel()
         }
         StringGrid5Click();
     }
-    const QString path = PayrollWorkbookPath(QDateTime::currentDateTime());
+    // Asked before anything is written, with the folder and name an export took without asking.
+    QString path = Dialogs().SaveFileName("Tavrelo Çözüm Ücret Bordrosu Excel Dosyası Sakla", kWorkbookFilter,
+                                          PayrollWorkbookPath(QDateTime::currentDateTime()));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().compare("xlsx", Qt::CaseInsensitive) != 0)
+        path += ".xlsx";
+    if (QFileInfo::exists(path) && !Dialogs().Confirm("Dosya mevcut Üzerine kayıt edilsinmi?"))
+        return;
     try {
         WritePayrollWorkbook(path, readGrid(), grid_->ColCount());
     } catch (const EInOutError& e) {
         throw EInOutError(QString("Excel açılamadı. Sistem Mesajı: %1").arg(e.Message()));
     }
+    // The workbook is written: say where it is rather than report a failure.
     if (!PayrollExport().open || !PayrollExport().open(path))
-        throw EInOutError(QString("Excel açılamadı. Sistem Mesajı: %1")
-                              .arg(QString("%1 dosyasını açacak bir uygulama bulunamadı.").arg(path)));
+        Dialogs().MessageBox(QString("Bordro şu dosyaya kaydedildi:\n%1\n\nBu dosyayı açacak bir hesap tablosu "
+                                     "programı bulunamadı; dosyayı böyle bir programla kendiniz açabilirsiniz.")
+                                 .arg(QDir::toNativeSeparators(path)),
+                             ApplicationTitle(), DialogService::Information, DialogService::Ok);
 }
 
 void PayrollCalculator::BitBtn21Click()

@@ -48,6 +48,9 @@ TurnoverRatioCalculator::TurnoverRatioCalculator(TForm1& form) : QObject(&form),
     for (size_t g = 0; g < Groups.size(); ++g) {
         auto* box = new QGroupBox(Groups[g].group, panel);
         auto* grid = new QGridLayout(box);
+        // Tight boxes: the five groups, the period and the hints fit a 1280 x 720 screen.
+        grid->setContentsMargins(8, 2, 8, 6);
+        grid->setVerticalSpacing(2);
         const char* captions[3] = {Groups[g].opening, Groups[g].closing, Groups[g].flow};
         for (int k = 0; k < 3; ++k) {
             const size_t index = g * 3 + k;
@@ -64,10 +67,10 @@ TurnoverRatioCalculator::TurnoverRatioCalculator(TForm1& form) : QObject(&form),
     Edit398 = MakeEdit(panel, "Edit398");
     period->addWidget(MakeLabel(panel, "Dönembaşı Tarihi"), 0, 0);
     period->addWidget(DateTimePicker64, 0, 1);
-    period->addWidget(MakeLabel(panel, "Dönemsonu Tarihi"), 1, 0);
-    period->addWidget(DateTimePicker65, 1, 1);
-    period->addWidget(MakeLabel(panel, "GENEL AÇIKLAMA"), 2, 0);
-    period->addWidget(Edit398, 2, 1);
+    period->addWidget(MakeLabel(panel, "Dönemsonu Tarihi"), 0, 2);
+    period->addWidget(DateTimePicker65, 0, 3);
+    period->addWidget(MakeLabel(panel, "GENEL AÇIKLAMA"), 1, 0);
+    period->addWidget(Edit398, 1, 1, 1, 3);
     inputs->addLayout(period);
     for (const char* hint :
          {"* Dönembaşı Tarihi Devir Hızı Hesaplanacak İşlemin, Dönembaşı değerinin alındığı tarihtir.",

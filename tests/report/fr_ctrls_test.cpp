@@ -327,7 +327,8 @@ TEST(SpeedButton, DisabledCaptionIsEngraved)
     bool gray = false;
     for (int y = 4; y < 18; ++y)
         for (int x = 4; x < 56; ++x) {
-            white = white || img.pixel(x, y) == qRgb(255, 255, 255);
+            // the lit copy, nearly white where a smoothed stem covers a whole pixel
+            white = white || qGray(img.pixel(x, y)) >= 240;
             gray = gray || img.pixel(x, y) == qRgb(128, 128, 128);
         }
     EXPECT_TRUE(white && gray);
