@@ -447,6 +447,15 @@ void TStringGrid::focusOutEvent(QFocusEvent* event)
         emit Exited();
 }
 
+bool TStringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    // The always-shown editor belongs to a grid that has the focus: a command that moves the current
+    // cell of a grid the user is not in must not pull the keyboard away from where the user is.
+    if (trigger == CurrentChanged && !hasFocus() && !isAncestorOf(QApplication::focusWidget()))
+        return false;
+    return QTableWidget::edit(index, trigger, event);
+}
+
 bool TStringGrid::EditorMode() const
 {
     return state() == QAbstractItemView::EditingState;
