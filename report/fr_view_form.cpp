@@ -906,8 +906,9 @@ bool TfrPreviewForm::eventFilter(QObject* watched, QEvent* event)
         Guarded([&] { used = FormKeyDown(ke->key(), ke->modifiers()); });
         if (used)
             return true;
-    } else if (event->type() == QEvent::Wheel && (watched == ScrollBox1 || watched == PageBox)) {
-        // ten pixels a notch
+    } else if (event->type() == QEvent::Wheel && (watched == ScrollBox1 || ScrollBox1->isAncestorOf(w))) {
+        // ten pixels a notch, over the pages and over the scroll bar alike (the bar's own step is three
+        // lines a notch)
         const auto* we = static_cast<QWheelEvent*>(event);
         wheelRest_ += we->angleDelta().y();
         while (wheelRest_ <= -120) {
