@@ -1,7 +1,16 @@
 #include "base/string_grid.h"
 #include "calc_tab_test.h"
 
+#include "base/dialogs.h"
+
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
 
 namespace {
 // The payroll tab as a user works it: clicks into cells, keys typed there, buttons pressed with the
@@ -49,5 +58,54 @@ TEST_F(PayrollMouseTest, SavingTheRatesLeavesTheRowBeingTypedAsItIs)
     EXPECT_EQ(grid->Cells(3, 1), "");
     EXPECT_EQ(grid->Cells(2, 1), "3.000");
     EXPECT_TRUE(grid->isAncestorOf(QApplication::focusWidget()));
+}
+}  // namespace
+
+namespace {
+// The program's real message boxes, each dismissed the way the test says once it is on screen.
+class RealMessageBoxes {
+public:
+    explicit RealMessageBoxes(std::function<void(QWidget*)> dismiss)
+        : scripted_(SetDialogs(std::make_unique<QtDialogService>()))
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this, dismiss] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                ++shown;
+                texts << box->findChild<QLabel*>("qt_msgbox_label")->text();
+                dismiss(box);
+            }
+        });
+        timer_.start(20);
+    }
+    ~RealMessageBoxes() { SetDialogs(std::move(scripted_)); }
+    int shown = 0;
+    QStringList texts;
+
+private:
+    std::unique_ptr<DialogService> scripted_;
+    QTimer timer_;
+};
+
+TEST_F(PayrollMouseTest, AConversionMessageShownFromAnArrowKeyIsDismissedSafely)
+{
+    using Dismiss = std::function<void(QWidget*)>;
+    const std::pair<const char*, Dismiss> ways[] = {
+        {"Enter", [](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); }},
+        {"Tamam", [](QWidget* box) { MouseClick(box->findChild<QAbstractButton*>()); }},
+    };
+    for (const auto& [way, dismiss] : ways) {
+        SCOPED_TRACE(way);
+        RealMessageBoxes boxes(dismiss);
+        const int row = grid->RowCount() - 1;
+        typeInCell(1, row, "Ali");
+        PressKey(Qt::Key_Tab);
+        TypeKeys(QApplication::focusWidget(), "3,5,5");
+        PressKey(Qt::Key_Down);
+        QTest::qWait(100);
+        EXPECT_EQ(boxes.shown, 1);
+        // The bad gross stays for correction in a grid that lives on.
+        EXPECT_EQ(grid->Cells(2, row), "3,5,5");
+        EXPECT_EQ(grid->Cells(1, row), "Ali");
+    }
 }
 }  // namespace
