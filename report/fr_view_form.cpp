@@ -2,6 +2,7 @@
 
 #include "base/dialogs.h"
 #include "base/numbers.h"
+#include "base/printer.h"
 #include "base/text_run_recorder.h"
 #include "report/fr_ctrls.h"
 #include "report/fr_glyphs.h"
@@ -664,6 +665,28 @@ void TfrPreviewForm::SaveToFile(const QString& fileName)
     ShownReport->SavePreparedReport(name);
 }
 
+namespace {
+// The printer prints into the file chosen for one print, and to itself again afterwards.
+class PrintFileFor {
+public:
+    explicit PrintFileFor(const QString& fileName) : used_(!fileName.isEmpty())
+    {
+        if (used_)
+            Printer().SetOutputFileName(fileName);
+    }
+    ~PrintFileFor()
+    {
+        if (used_)
+            Printer().SetOutputFileName(QString());
+    }
+    PrintFileFor(const PrintFileFor&) = delete;
+    PrintFileFor& operator=(const PrintFileFor&) = delete;
+
+private:
+    bool used_;
+};
+}  // namespace
+
 void TfrPreviewForm::PrintBtnClick()
 {
     if (!EMFPages || ShownReport == nullptr || frPrinterObject().VirtualPrinterIndex == 0)
@@ -690,6 +713,7 @@ void TfrPreviewForm::PrintBtnClick()
     ReturnPages();
     {
         PagesBack back{this};
+        PrintFileFor file(dialog.PrintFileName);
         ShownReport->PrintPreparedReport(pages, copies);
     }
     InitView();

@@ -53,9 +53,16 @@ until cups_runs; do
     [ "$tries" -le 100 ] || { echo "CUPS sunucusu yeniden başlamadı." >&2; exit 1; }
     sleep 0.1
 done
-lpstat -p PDF >/dev/null 2>&1 || $SUDO lpadmin -p PDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd
-$SUDO cupsenable PDF
-$SUDO cupsaccept PDF
+# Two queues: PDF on A4, PDF2 on Letter for a change of printer.
+for queue in PDF PDF2; do
+    if ! lpstat -p "$queue" >/dev/null 2>&1; then
+        paper=A4
+        [ "$queue" = PDF ] || paper=Letter
+        $SUDO lpadmin -p "$queue" -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -o PageSize=$paper
+    fi
+    $SUDO cupsenable "$queue"
+    $SUDO cupsaccept "$queue"
+done
 
 # The printing tests fail instead of skipping when they find no printer here.
 export TAVRELO_REQUIRE_PRINTER=PDF
