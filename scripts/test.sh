@@ -30,6 +30,18 @@ stop_cups() {
 trap stop_cups EXIT
 trap 'stop_cups; exit 130' INT TERM
 cups_runs() { lpstat -r 2>/dev/null | grep -q 'scheduler is running'; }
+# A scheduler that has just started or restarted may still turn a request away: a few tries.
+cups_admin() {
+    tries=0
+    until "$@"; do
+        tries=$((tries + 1))
+        if [ "$tries" -gt 50 ]; then
+            echo "CUPS komutu başarısız: $*" >&2
+            exit 1
+        fi
+        sleep 0.2
+    done
+}
 if ! cups_runs; then
     $SUDO mkdir -p /run/cups
     $SUDO /usr/sbin/cupsd -f &
@@ -43,10 +55,10 @@ if ! cups_runs; then
         fi
         sleep 0.1
     done
-    $SUDO cupsctl Browsing=No
+    cups_admin $SUDO cupsctl Browsing=No
 fi
 # The tests read what a job sent from its spool file. Changing the setting restarts the scheduler.
-$SUDO cupsctl PreserveJobFiles=Yes
+cups_admin $SUDO cupsctl PreserveJobFiles=Yes
 tries=0
 until cups_runs; do
     tries=$((tries + 1))
@@ -58,10 +70,10 @@ for queue in PDF PDF2; do
     if ! lpstat -p "$queue" >/dev/null 2>&1; then
         paper=A4
         [ "$queue" = PDF ] || paper=Letter
-        $SUDO lpadmin -p "$queue" -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -o PageSize=$paper
+        cups_admin $SUDO lpadmin -p "$queue" -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -o PageSize=$paper
     fi
-    $SUDO cupsenable "$queue"
-    $SUDO cupsaccept "$queue"
+    cups_admin $SUDO cupsenable "$queue"
+    cups_admin $SUDO cupsaccept "$queue"
 done
 
 # The printing tests fail instead of skipping when they find no printer here.
