@@ -30,8 +30,8 @@ stop_cups() {
 trap stop_cups EXIT
 trap 'stop_cups; exit 130' INT TERM
 cups_runs() { lpstat -r 2>/dev/null | grep -q 'scheduler is running'; }
-# A scheduler that has just started or restarted may still turn a request away: a few tries.
-cups_admin() {
+# A scheduler that has just started or restarted may still turn a request away: a few tries, 0.2 s apart.
+retry() {
     tries=0
     until "$@"; do
         tries=$((tries + 1))
@@ -46,34 +46,21 @@ if ! cups_runs; then
     $SUDO mkdir -p /run/cups
     $SUDO /usr/sbin/cupsd -f &
     cupsd_pid=$!
-    tries=0
-    until cups_runs; do
-        tries=$((tries + 1))
-        if [ "$tries" -gt 100 ]; then
-            echo "CUPS sunucusu başlatılamadı." >&2
-            exit 1
-        fi
-        sleep 0.1
-    done
-    cups_admin $SUDO cupsctl Browsing=No
+    retry cups_runs
+    retry $SUDO cupsctl Browsing=No
 fi
 # The tests read what a job sent from its spool file. Changing the setting restarts the scheduler.
-cups_admin $SUDO cupsctl PreserveJobFiles=Yes
-tries=0
-until cups_runs; do
-    tries=$((tries + 1))
-    [ "$tries" -le 100 ] || { echo "CUPS sunucusu yeniden başlamadı." >&2; exit 1; }
-    sleep 0.1
-done
+retry $SUDO cupsctl PreserveJobFiles=Yes
+retry cups_runs
 # Two queues: PDF on A4, PDF2 on Letter for a change of printer.
 for queue in PDF PDF2; do
     if ! lpstat -p "$queue" >/dev/null 2>&1; then
         paper=A4
         [ "$queue" = PDF ] || paper=Letter
-        cups_admin $SUDO lpadmin -p "$queue" -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -o PageSize=$paper
+        retry $SUDO lpadmin -p "$queue" -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd -o PageSize=$paper
     fi
-    cups_admin $SUDO cupsenable "$queue"
-    cups_admin $SUDO cupsaccept "$queue"
+    retry $SUDO cupsenable "$queue"
+    retry $SUDO cupsaccept "$queue"
 done
 
 # The printing tests fail instead of skipping when they find no printer here.
