@@ -2,6 +2,7 @@
 
 #include "base/strings.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QWidget>
 
@@ -42,4 +43,10 @@ QObject* FindComponent(const QObject* owner, const QString& name)
             return o;
     }
     return nullptr;
+}
+
+void KeepFocusIfSpeedButton(QAbstractButton* button)
+{
+    if (button->objectName().startsWith(QLatin1String("SpeedButton")))
+        button->setFocusPolicy(Qt::NoFocus);
 }

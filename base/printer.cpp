@@ -33,8 +33,17 @@ void TPrinter::SetPrinterIndex(int index)
     if (index < 0 || index >= printers_.size())
         return;
     index_ = index;
+    const bool another = printer_->printerName() != printers_.at(index);
     printer_->setOutputFormat(QPrinter::NativeFormat);
     printer_->setPrinterName(printers_.at(index));
+    if (another) {
+        // A printer picked starts on its own default paper, upright, not on the paper of the one before.
+        const QPageSize paper = QPrinterInfo::printerInfo(printers_.at(index)).defaultPageSize();
+        if (paper.isValid())
+            SetPageSize(paper, QPageLayout::Portrait);
+    }
+    // A file name left on the device would send every job of this printer into that file.
+    printer_->setOutputFileName(QString());
     if (PrintsToFile())
         SetOutputFileName(outputFileName_);
 }

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 class GridDelegate : public QStyledItemDelegate {
@@ -58,11 +59,25 @@ public:
         QStyledItemDelegate::setEditorData(editor, index);
     }
 
+    void destroyEditor(QWidget* editor, const QModelIndex& index) const override
+    {
+        if (grid_ && grid_->RetireEditorLater(editor))
+            return;
+        QStyledItemDelegate::destroyEditor(editor, index);
+    }
+
 protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
         if (grid_ && grid_->EditorEvent(object, event))
             return true;
+        // A message box or a pop-up menu taking the keyboard leaves the editor open with its text, as
+        // the class library's in-place editor stays; the focus comes back to it afterwards.
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+                return false;
+        }
         return QStyledItemDelegate::eventFilter(object, event);
     }
 
@@ -447,6 +462,15 @@ void TStringGrid::focusOutEvent(QFocusEvent* event)
         emit Exited();
 }
 
+bool TStringGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    // The always-shown editor belongs to a grid that has the focus: a command that moves the current
+    // cell of a grid the user is not in must not pull the keyboard away from where the user is.
+    if (trigger == CurrentChanged && !hasFocus() && !isAncestorOf(QApplication::focusWidget()))
+        return false;
+    return QTableWidget::edit(index, trigger, event);
+}
+
 bool TStringGrid::EditorMode() const
 {
     return state() == QAbstractItemView::EditingState;
@@ -489,7 +513,29 @@ void TStringGrid::keyUp(QKeyEvent* event)
         onKeyUp_(event->key(), event->modifiers());
 }
 
+bool TStringGrid::RetireEditorLater(QWidget* editor)
+{
+    if (editorEventDepth_ == 0)
+        return false;
+    editor->hide();
+    retiredEditors_ << editor;
+    return true;
+}
+
 bool TStringGrid::EditorEvent(QObject* editor, QEvent* event)
+{
+    ++editorEventDepth_;
+    const bool taken = editorEventTaken(editor, event);
+    if (--editorEventDepth_ == 0) {
+        // Posted from here, the deletion waits for the editor's event to be finished.
+        for (const QPointer<QWidget>& retired : std::exchange(retiredEditors_, {}))
+            if (retired)
+                retired->deleteLater();
+    }
+    return taken;
+}
+
+bool TStringGrid::editorEventTaken(QObject* editor, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::FocusOut: {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QTableWidget>
 
@@ -69,6 +70,10 @@ public:
     // the editor's (Shift+Ins, Shift+Del), and focus leaving the editor for outside the grid is the
     // grid's exit. Returns true when the event was taken.
     bool EditorEvent(QObject* editor, QEvent* event);
+    // An editor closed while one of its events is still being handled (a message box shown from a key
+    // handler runs a loop of its own) is only hidden then, and freed once that event is done: freeing
+    // it under the event would crash. Returns false when it may go at once.
+    bool RetireEditorLater(QWidget* editor);
 
 signals:
     void CellSelected(int col, int row);  // the original's OnClick / OnSelectCell
@@ -82,6 +87,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    using QTableWidget::edit;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
@@ -109,7 +116,10 @@ private:
     KeyPressHandler onKeyPress_;
     KeyHandler onKeyUp_;
     bool forwardingKey_ = false;  // a key the grid has seen and hands on to a new editor
+    int editorEventDepth_ = 0;     // editor events being handled, nested through message loops
+    QList<QPointer<QWidget>> retiredEditors_;
 
     bool keyDown(QKeyEvent* event, QWidget* editor);
+    bool editorEventTaken(QObject* editor, QEvent* event);
     void keyUp(QKeyEvent* event);
 };

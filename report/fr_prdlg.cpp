@@ -148,6 +148,7 @@ void TfrPrintForm::CB1Click()
     if (CB1->currentIndex() < 0)
         return;
     printerTouched_ = true;
+    PrintFileName.clear();
     printer_.SetPrinterIndex(CB1->currentIndex());
 }
 
@@ -156,15 +157,25 @@ void TfrPrintForm::PropButtonClick()
     TPrinter* system = printer_.Printer();
     if (system == nullptr || system->Printers().isEmpty())
         return;
-    QPrintDialog dialog(&system->Device(), this);
-    dialog.exec();
-    // the user may have picked another printer there
-    const int index = static_cast<int>(system->Printers().indexOf(system->Device().printerName()));
-    if (index >= 0 && index != system->PrinterIndex()) {
-        printerTouched_ = true;
-        system->SetPrinterIndex(index);
+    // The system dialog works on a printer of its own: what it is left holding (a file to print to, a
+    // setting of its pages) must not stay on the device every later print of the program goes through.
+    QPrinter probe(QPrinter::HighResolution);
+    probe.setPrinterName(system->Printers().value(system->PrinterIndex()));
+    QPrintDialog dialog(&probe, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (probe.outputFormat() == QPrinter::PdfFormat && !probe.outputFileName().isEmpty()) {
+        // Printing to a file holds for the print this dialog starts, not for the next ones.
+        PrintFileName = probe.outputFileName();
+        return;
     }
-    CB1->setCurrentIndex(system->PrinterIndex());
+    PrintFileName.clear();
+    // Another printer picked there is a change of printer as one picked in the list is.
+    const int index = static_cast<int>(system->Printers().indexOf(probe.printerName()));
+    if (index >= 0 && index != SystemPrinterIndex()) {
+        CB1->setCurrentIndex(index);
+        CB1Click();
+    }
 }
 
 void TfrPrintForm::frSpeedButton1Click()

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QString>
 
 class QComboBox;
 class QGroupBox;
@@ -39,6 +40,9 @@ public:
     QPushButton* Button2;
     QImage Image1;
     int OldIndex = -1;  // the system printer's index when the dialog opened
+    // A file chosen to print to in the system's printer dialog, for this print only; empty for the
+    // printer. Picking a printer in the list takes it back.
+    QString PrintFileName;
 
     // The system printer's index now (the one chosen, after OK).
     int SystemPrinterIndex() const;

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QSizeF>
 
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -36,6 +37,37 @@ const std::array<TfrPaperInfo, frPaperCount> frPaperSizes = {{
     {68, 3220, 4450},  {256, 0, 0},
 }};
 
+namespace {
+// Within a millimetre either way, as the sheet lies.
+bool nearTablePaper(const TfrPaperInfo& row, int width, int height)
+{
+    auto near = [](int a, int b) { return std::abs(a - b) <= 10; };
+    return (near(row.X, width) && near(row.Y, height)) || (near(row.Y, width) && near(row.X, height));
+}
+}  // namespace
+
+void frSnapToTablePaper(int32_t& paperSize, int32_t& width, int32_t& height)
+{
+    const TfrPaperInfo* match = nullptr;
+    for (const TfrPaperInfo& row : frPaperSizes) {
+        if (row.Typ == frCustomPaper || !nearTablePaper(row, width, height))
+            continue;
+        if (row.Typ == paperSize) {
+            match = &row;
+            break;
+        }
+        if (match == nullptr)
+            match = &row;
+    }
+    if (match == nullptr)
+        return;
+    paperSize = match->Typ;
+    const bool landscape = width > height;
+    const bool rowLandscape = match->X > match->Y;
+    width = landscape == rowLandscape ? match->X : match->Y;
+    height = landscape == rowLandscape ? match->Y : match->X;
+}
+
 bool TfrPrinter::hasInstalledPrinters() const
 {
     return printer_ && !printer_->Printers().isEmpty();
@@ -51,11 +83,13 @@ void TfrPrinter::AttachPrinter(TPrinter* printer)
     if (hasInstalledPrinters()) {
         Printers = printer_->Printers();
         PrinterIndex = printer_->PrinterIndex();
-        ReadPrinterState();
     }
-    // The virtual printer's entry has an empty name.
+    // The virtual printer's entry has an empty name. Its index is known before the paper is read, or
+    // the first installed printer would pass for the virtual one of an earlier attach.
     Printers << QString();
     VirtualPrinterIndex = static_cast<int>(Printers.size()) - 1;
+    if (hasInstalledPrinters())
+        ReadPrinterState();
 }
 
 void TfrPrinter::SetPrinterIndex(int index)
@@ -128,6 +162,7 @@ void TfrPrinter::ReadPrinterState()
     long double dpi = printer_->Resolution();
     PaperWidth = static_cast<int32_t>(Round(full.width() / dpi * 254));
     PaperHeight = static_cast<int32_t>(Round(full.height() / dpi * 254));
+    frSnapToTablePaper(PaperSize, PaperWidth, PaperHeight);
     PaperSizes.fill(0);
     PaperNames.clear();
     PaperCount = 0;

@@ -71,6 +71,11 @@ private:
     TPrinter* printer_ = nullptr;
 };
 
+// A size that a printer reports in whole points (A4 as 595 x 842: 2099 x 2970) is the paper of the table
+// within a millimetre of it: its id (the one given when that matches) and the table's size, in the
+// orientation the size lies. Other sizes are left as they are.
+void frSnapToTablePaper(int32_t& paperSize, int32_t& width, int32_t& height);
+
 // Gives the program's printer device the paper of a page: an id of the paper numbering, or the custom
 // id 256 with its width and height in 0.1 mm as seen in the orientation. An id the device does not know
 // keeps the device's current size.

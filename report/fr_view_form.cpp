@@ -2,6 +2,7 @@
 
 #include "base/dialogs.h"
 #include "base/numbers.h"
+#include "base/printer.h"
 #include "base/text_run_recorder.h"
 #include "report/fr_ctrls.h"
 #include "report/fr_glyphs.h"
@@ -664,6 +665,28 @@ void TfrPreviewForm::SaveToFile(const QString& fileName)
     ShownReport->SavePreparedReport(name);
 }
 
+namespace {
+// The printer prints into the file chosen for one print, and to itself again afterwards.
+class PrintFileFor {
+public:
+    explicit PrintFileFor(const QString& fileName) : used_(!fileName.isEmpty())
+    {
+        if (used_)
+            Printer().SetOutputFileName(fileName);
+    }
+    ~PrintFileFor()
+    {
+        if (used_)
+            Printer().SetOutputFileName(QString());
+    }
+    PrintFileFor(const PrintFileFor&) = delete;
+    PrintFileFor& operator=(const PrintFileFor&) = delete;
+
+private:
+    bool used_;
+};
+}  // namespace
+
 void TfrPreviewForm::PrintBtnClick()
 {
     if (!EMFPages || ShownReport == nullptr || frPrinterObject().VirtualPrinterIndex == 0)
@@ -690,6 +713,7 @@ void TfrPreviewForm::PrintBtnClick()
     ReturnPages();
     {
         PagesBack back{this};
+        PrintFileFor file(dialog.PrintFileName);
         ShownReport->PrintPreparedReport(pages, copies);
     }
     InitView();
@@ -906,8 +930,9 @@ bool TfrPreviewForm::eventFilter(QObject* watched, QEvent* event)
         Guarded([&] { used = FormKeyDown(ke->key(), ke->modifiers()); });
         if (used)
             return true;
-    } else if (event->type() == QEvent::Wheel && (watched == ScrollBox1 || watched == PageBox)) {
-        // ten pixels a notch
+    } else if (event->type() == QEvent::Wheel && (watched == ScrollBox1 || ScrollBox1->isAncestorOf(w))) {
+        // ten pixels a notch, over the pages and over the scroll bar alike (the bar's own step is three
+        // lines a notch)
         const auto* we = static_cast<QWheelEvent*>(event);
         wheelRest_ += we->angleDelta().y();
         while (wheelRest_ <= -120) {

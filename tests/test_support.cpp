@@ -3,9 +3,14 @@
 #include "base/format_settings.h"
 #include "calc/calculators.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QRegularExpression>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTest>
 
 namespace {
 ScriptedDialogService* g_dialogs = nullptr;
@@ -74,4 +79,76 @@ std::vector<QSize> PdfPageSizes(const QString& fileName)
         sizes.emplace_back(qRound(m.captured(1).toDouble()), qRound(m.captured(2).toDouble()));
     }
     return sizes;
+}
+
+namespace {
+void bringForward(QWidget* widget)
+{
+    for (QWidget* w = widget; w->parentWidget(); w = w->parentWidget()) {
+        QWidget* parent = w->parentWidget();
+        if (auto* tabs = qobject_cast<QTabWidget*>(parent->parentWidget()); tabs && tabs->indexOf(w) >= 0)
+            tabs->setCurrentWidget(w);
+        else if (auto* stack = qobject_cast<QStackedWidget*>(parent))
+            stack->setCurrentWidget(w);
+    }
+    QWidget* window = widget->window();
+    if (!window->isVisible())
+        window->show();
+    if (!window->isActiveWindow()) {
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << "the window does not become active";
+    }
+    QApplication::processEvents();
+}
+
+Qt::Key keyOf(QChar ch)
+{
+    if (ch.isDigit())
+        return Qt::Key(Qt::Key_0 + ch.digitValue());
+    const char16_t c = ch.toUpper().unicode();
+    if (c >= u'A' && c <= u'Z')
+        return Qt::Key(Qt::Key_A + (c - u'A'));
+    if (c == u' ')
+        return Qt::Key_Space;
+    if (c == u',')
+        return Qt::Key_Comma;
+    if (c == u'.')
+        return Qt::Key_Period;
+    if (c == u'-')
+        return Qt::Key_Minus;
+    if (c == u'/')
+        return Qt::Key_Slash;
+    return Qt::Key_unknown;  // a letter of a Turkish keyboard: its text is what counts
+}
+}  // namespace
+
+void MouseClick(QWidget* widget)
+{
+    ASSERT_NE(widget, nullptr);
+    bringForward(widget);
+    ASSERT_TRUE(widget->isVisible()) << widget->objectName().toStdString() << " cannot be seen to be clicked";
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+    QApplication::processEvents();
+}
+
+void TypeKeys(QWidget* widget, const QString& text)
+{
+    MouseClick(widget);
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr) << "no widget took the focus";
+    if (auto* line = qobject_cast<QLineEdit*>(focus))
+        line->selectAll();  // as a double click on the text does
+    for (QChar ch : text) {
+        QTest::sendKeyEvent(QTest::Press, QApplication::focusWidget(), keyOf(ch), QString(ch), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, QApplication::focusWidget(), keyOf(ch), QString(ch), Qt::NoModifier);
+    }
+    QApplication::processEvents();
+}
+
+void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr) << "no widget has the focus";
+    QTest::keyClick(focus, key, modifiers);
+    QApplication::processEvents();
 }

@@ -12,6 +12,20 @@
 #include <memory>
 #include <vector>
 
+class QWidget;
+
+// A press and release of the left mouse button over the middle of a widget, as a user clicks: its
+// window is shown and active and the tab pages holding it are brought forward first, and the focus
+// moves as the click gives it.
+void MouseClick(QWidget* widget);
+
+// Clicks into a widget and types the text with a key press and release per character through the
+// widget that has the focus then, replacing the text it held.
+void TypeKeys(QWidget* widget, const QString& text);
+
+// A key pressed and released in the widget that has the focus.
+void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
 // The page sizes of a PDF file in points, in page order; none when it cannot be read.
 std::vector<QSize> PdfPageSizes(const QString& fileName);
 

@@ -4,6 +4,7 @@
 #include "app/key_filters.h"
 #include "app/main_window.h"
 #include "base/color.h"
+#include "base/components.h"
 #include "base/date_time_picker.h"
 #include "base/dialogs.h"
 #include "base/fonts.h"
@@ -56,6 +57,7 @@ QPushButton* MakeButton(const char* name, const QString& caption, QWidget* paren
 {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
+    KeepFocusIfSpeedButton(button);
     button->setFont(MakeFont("Tahoma", -11, 2));
     button->setFixedSize(225, 23);
     return button;

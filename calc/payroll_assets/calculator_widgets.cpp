@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/shell_routines.h"
 #include "base/color.h"
+#include "base/components.h"
 #include "base/date_time_picker.h"
 #include "base/dialogs.h"
 #include "base/fonts.h"
@@ -72,6 +73,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& tex
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     button->setAutoDefault(false);
+    KeepFocusIfSpeedButton(button);
     ConnectGuarded(button, &QPushButton::clicked, button, std::move(handler));
     return button;
 }

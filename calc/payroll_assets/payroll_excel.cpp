@@ -16,6 +16,8 @@
 
 #include <algorithm>
 #include <array>
+#include <clocale>
+#include <locale.h>
 
 namespace {
 constexpr int kSheetColumns = 18;  // A to R, the columns the export fits
@@ -38,6 +40,35 @@ double textWidth(const QString& text, double pointSize, bool bold)
     const double digit = QFontMetricsF(standard).horizontalAdvance(QChar('0'));
     return QFontMetricsF(font).horizontalAdvance(text) / digit + 0.75;
 }
+
+// The writer prints numbers, widths and margins with the C library, whose decimal mark follows the
+// process's numeric locale: under a Turkish desktop it would write "2144,73", which no spreadsheet
+// reads. The file format has its own number form; the thread writes in the C locale while this lives.
+class CNumericLocale {
+public:
+    CNumericLocale()
+    {
+        locale_t base = duplocale(uselocale(static_cast<locale_t>(nullptr)));
+        c_ = base ? newlocale(LC_NUMERIC_MASK, "C", base) : static_cast<locale_t>(nullptr);
+        if (!c_) {
+            if (base)
+                freelocale(base);
+            throw EInOutError("Çalışma kitabı yazılamadı: sayı biçimi ayarlanamadı.");
+        }
+        previous_ = uselocale(c_);
+    }
+    ~CNumericLocale()
+    {
+        uselocale(previous_);
+        freelocale(c_);
+    }
+    CNumericLocale(const CNumericLocale&) = delete;
+    CNumericLocale& operator=(const CNumericLocale&) = delete;
+
+private:
+    locale_t c_ = nullptr;
+    locale_t previous_ = nullptr;
+};
 
 class Workbook {
 public:
@@ -119,6 +150,7 @@ private:
             widths_[col] = std::max(widths_[col], width);
     }
 
+    CNumericLocale numbers_;  // first, so that it outlives the writer
     lxw_workbook* book_;
     lxw_worksheet* sheet_ = nullptr;
     QString fileName_;

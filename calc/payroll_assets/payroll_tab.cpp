@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/shell_routines.h"
 #include "base/color.h"
+#include "base/components.h"
 #include "base/date_time.h"
 #include "base/dialogs.h"
 #include "base/exceptions.h"
@@ -113,6 +114,7 @@ QPushButton* PayrollCalculator::addButton(QBoxLayout* layout, const char* name, 
 {
     auto* button = new QPushButton(caption);
     button->setObjectName(name);
+    KeepFocusIfSpeedButton(button);
     layout->addWidget(button);
     ConnectGuarded(button, &QPushButton::clicked, this, std::move(handler));
     return button;

@@ -24,12 +24,12 @@ TEST_F(ShellWindowTest, HomeOpensEachCalculatorAndTheHeaderComesBack)
         form.AddNavHeader(tab, caption);
         auto* open = form.findChild<QPushButton*>(QString("HomeOpen") + name);
         ASSERT_NE(open, nullptr) << name;
-        open->click();
+        MouseClick(open);
         EXPECT_EQ(form.PageControl1->currentWidget(), tab) << name;
         auto* header = tab->findChild<QPushButton*>(QString("JvNavPanelHeader") + name);
         ASSERT_NE(header, nullptr) << name;
         EXPECT_EQ(header->text(), "ANA MENÜ");
-        header->click();
+        MouseClick(header);
         EXPECT_EQ(form.PageControl1->currentWidget(), form.TabSheetHome) << name;
     }
 }

@@ -83,6 +83,9 @@ XlsxSheet ReadXlsxSheet(const QString& path)
             sheet.cells[ref] = {attrs.value("t").toString(), {}, {}, attrs.value("s").toInt()};
         } else if (xml.name() == u"v" || xml.name() == u"t") {
             sheet.cells[ref].value = xml.readElementText();
+        } else if (xml.name() == u"pageMargins") {
+            for (const QXmlStreamAttribute& a : attrs)
+                sheet.pageMargins[a.name().toString()] = a.value().toString();
         } else if (xml.name() == u"f") {
             sheet.cells[ref].formula = xml.readElementText();
         }

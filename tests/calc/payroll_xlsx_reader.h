@@ -21,6 +21,7 @@ struct XlsxSheet {
     std::map<QString, Cell> cells;  // by reference, "B4"
     std::vector<Style> styles;
     std::map<int, double> widths;  // 1-based column
+    std::map<QString, QString> pageMargins;  // "left" ... as written
     QStringList sharedStrings;
 
     bool Has(const QString& ref) const { return cells.count(ref) > 0; }

@@ -82,7 +82,7 @@ protected:
             }
         });
         watch.start(0);
-        Find<QAbstractButton>(button)->click();
+        MouseClick(Find<QAbstractButton>(button));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return seen;
     }
@@ -159,7 +159,7 @@ TEST_F(CalculatorPrinting, AnEmptyPanePrintsTheTitleAlone)
 TEST_F(CalculatorPrinting, LateInterestPrintsTwiceAlikeAndKeepsItsState)
 {
     Find<QLineEdit>("Edit373")->setText("1.000,00");
-    Find<QAbstractButton>("SpeedButton44")->click();
+    MouseClick(Find<QAbstractButton>("SpeedButton44"));
     const QStringList pane = Pane("RichEdit10")->Lines();
     ASSERT_FALSE(pane.isEmpty());
     const QString cumulative = Find<QLineEdit>("Edit375")->text();

@@ -275,11 +275,16 @@ TEST_F(PreviewFormTest, ScrollingFollowsThePages)
     SendKey(form->PageBox, Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(form->Label1->text(), "Page 3/3");
 
-    QWheelEvent wheel(QPointF(5, 5), form->PageBox->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    const int before = form->VScrollBar->value();
-    QApplication::sendEvent(form->PageBox, &wheel);
-    EXPECT_EQ(form->VScrollBar->value(), before - 10);
+    // Ten pixels a notch over the pages and over the scroll bar itself.
+    for (QWidget* under : {static_cast<QWidget*>(form->PageBox), static_cast<QWidget*>(form->VScrollBar)}) {
+        for (int notch : {120, -120}) {
+            QWheelEvent wheel(QPointF(5, 5), under->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, notch),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            const int before = form->VScrollBar->value();
+            QApplication::sendEvent(under, &wheel);
+            EXPECT_EQ(form->VScrollBar->value(), before - notch / 12) << under->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(PreviewFormTest, CtrlEndShowsTheLastPageWhenAllFit)

@@ -1,0 +1,314 @@
+// Printing through a real CUPS queue, as a user prints: "YAZDIR", the preview's print button, the print
+// dialog. What reached the queue is read back from the job's spool file.
+#include "base/printer.h"
+#include "base/rich_edit.h"
+#include "base/string_grid.h"
+#include "report/fr_prdlg.h"
+#include "report/fr_prntr.h"
+#include "report/fr_report.h"
+#include "report/fr_view_form.h"
+#include "test_support.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTimer>
+#include <QUuid>
+
+#include <functional>
+#include <map>
+
+namespace {
+const QString kQueue = "PDF";         // A4
+const QString kLetterQueue = "PDF2";  // Letter; scripts/test.sh sets both up
+const QString kSpool = "/var/spool/cups";
+
+QString Run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Every job the server knows, by id, with its queue.
+std::map<int, QString> ServerJobs()
+{
+    std::map<int, QString> jobs;
+    static const QRegularExpression line(R"(^(\S+)-(\d+)\s)", QRegularExpression::MultilineOption);
+    for (auto it = line.globalMatch(Run("lpstat", {"-W", "all", "-o"})); it.hasNext();) {
+        const auto m = it.next();
+        jobs[m.captured(2).toInt()] = m.captured(1);
+    }
+    return jobs;
+}
+
+int LastJobId()
+{
+    const auto jobs = ServerJobs();
+    return jobs.empty() ? 0 : jobs.rbegin()->first;
+}
+
+struct SentJob {
+    QString queue;
+    std::vector<QSize> pages;  // points
+    QStringList pageTexts;     // the text of each page
+};
+
+// The jobs after the given id that hold the marker: other runs may print on the same server.
+std::vector<SentJob> JobsSince(int lastId, const QString& marker)
+{
+    std::vector<SentJob> sent;
+    for (const auto& [id, queue] : ServerJobs()) {
+        if (id <= lastId)
+            continue;
+        const QString file = QString("%1/d%2-001").arg(kSpool).arg(id, 5, 10, QChar('0'));
+        for (int i = 0; i < 100 && !QFile::exists(file); ++i)
+            QTest::qWait(50);
+        const QString text = Run("pdftotext", {"-layout", file, "-"});
+        if (!text.contains(marker))
+            continue;
+        QStringList pages = text.split('\f');
+        if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+            pages.removeLast();
+        sent.push_back({queue, PdfPageSizes(file), pages});
+    }
+    return sent;
+}
+
+class RealPrinterTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        const QStringList installed = QPrinterInfo::availablePrinterNames();
+        if (!installed.contains(kQueue) || !installed.contains(kLetterQueue)) {
+            const QString why = QString("the CUPS queues %1 and %2 are not reachable (scripts/test.sh sets them up)")
+                                    .arg(kQueue, kLetterQueue);
+            if (qEnvironmentVariableIsSet("TAVRELO_REQUIRE_PRINTER"))
+                FAIL() << why.toStdString();
+            GTEST_SKIP() << why.toStdString();
+        }
+        Select(kQueue);
+        MainWindowTest::SetUp();
+        marker = QUuid::createUuid().toString(QUuid::Id128).left(12).toUpper();
+        lastJob = LastJobId();
+    }
+    void TearDown() override
+    {
+        Printer().SetOutputFileName(QString());
+        MainWindowTest::TearDown();
+    }
+    static int IndexOf(const QString& queue) { return static_cast<int>(frPrinterObject().Printers.indexOf(queue)); }
+    static void Select(const QString& queue)
+    {
+        TfrPrinter& printer = frPrinterObject();
+        printer.AttachPrinter(&Printer());
+        printer.SetPrinterIndex(IndexOf(queue));
+    }
+
+    // Lines of the late-interest report pane, each holding the marker, printed on A4 portrait.
+    QStringList FillLateInterestPane(int count)
+    {
+        QStringList lines;
+        for (int i = 1; i <= count; ++i)
+            lines << QString("%1 satır %2").arg(marker).arg(i, 3, 10, QChar('0'));
+        Find<TRichEdit>("RichEdit10")->SetLines(lines);
+        return lines;
+    }
+
+    // Clicks a "YAZDIR", then the preview's print button; the print dialog is set up by choose (the
+    // system's printer dialog, when choose opens it, by system) and confirmed, and the preview closed.
+    void PrintFromPreview(const char* button, const std::function<void(TfrPrintForm&)>& choose = {},
+                          const std::function<void(QPrintDialog&)>& system = {})
+    {
+        bool previewSeen = false, formSeen = false, systemSeen = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<QPrintDialog*>(modal); dialog && !systemSeen) {
+                systemSeen = true;
+                QTimer::singleShot(0, dialog, [&, dialog] {
+                    if (system)
+                        system(*dialog);
+                    else
+                        dialog->reject();
+                });
+            } else if (auto* form = qobject_cast<TfrPrintForm*>(modal); form && !formSeen) {
+                formSeen = true;
+                QTimer::singleShot(0, form, [&, form] {
+                    if (choose)
+                        choose(*form);
+                    MouseClick(form->Button1);
+                });
+            } else if (auto* preview = qobject_cast<TfrPreviewForm*>(modal); preview && !previewSeen) {
+                previewSeen = true;
+                QTimer::singleShot(0, preview, [preview] {
+                    MouseClick(preview->PrintBtnXP);
+                    MouseClick(preview->ExitBtnXP);
+                });
+            }
+        });
+        watch.start(20);
+        MouseClick(Find<QAbstractButton>(button));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(previewSeen && formSeen) << "the preview or its print dialog did not open";
+    }
+
+    QString marker;
+    int lastJob = 0;
+};
+
+TEST_F(RealPrinterTest, AttachingAndPickingAPrinterReadTheirPaper)
+{
+    // A printer object's first attach, to the queue picked afresh with its own paper, as the program
+    // starts; the queue is the first of the list.
+    ASSERT_EQ(Printer().Printers().indexOf(kQueue), 0);
+    Printer().SetPrinterIndex(static_cast<int>(Printer().Printers().indexOf(kLetterQueue)));
+    Printer().SetPrinterIndex(0);
+    TfrPrinter printer;
+    printer.AttachPrinter(&Printer());
+    EXPECT_EQ(printer.Printers.value(printer.PrinterIndex), kQueue);
+    EXPECT_LT(printer.PrinterIndex, printer.VirtualPrinterIndex);
+    EXPECT_EQ((std::tuple(printer.PaperSize, printer.PaperWidth, printer.PaperHeight)), std::tuple(9, 2100, 2970));
+    EXPECT_GT(printer.PaperCount, 1);
+    EXPECT_EQ(printer.PaperNames.size(), printer.PaperCount);
+    EXPECT_TRUE(printer.PaperNames.contains("A4"));
+
+    printer.SetPrinterIndex(IndexOf(kLetterQueue));
+    EXPECT_EQ((std::tuple(printer.PaperSize, printer.PaperWidth, printer.PaperHeight)), std::tuple(1, 2159, 2794));
+    TfrPrinterInfo info;
+    printer.GetPageInfo(info);
+    EXPECT_EQ(info.PageWidth, 773);
+    EXPECT_GT(info.PrintableWidth, 0);
+    EXPECT_LT(info.PrintableWidth, info.PageWidth);
+
+    // Landscape A4 on the A4 queue comes back as the table's A4, turned.
+    printer.SetPrinterIndex(IndexOf(kQueue));
+    printer.PaperSize = -1;
+    printer.SetPaper(9, 2970, 2100, 1);
+    EXPECT_EQ((std::tuple(printer.PaperSize, printer.PaperWidth, printer.PaperHeight)), std::tuple(9, 2970, 2100));
+}
+
+TEST_F(RealPrinterTest, PortraitAndLandscapeReportsReachTheQueueOnA4WithEachLineOnce)
+{
+    const QStringList lines = FillLateInterestPane(5);
+    PrintFromPreview("SpeedButton4");
+    std::vector<SentJob> jobs = JobsSince(lastJob, marker);
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].queue, kQueue);
+    EXPECT_EQ(jobs[0].pages, std::vector<QSize>{QSize(595, 842)});
+    const QString text = jobs[0].pageTexts.join('\f');
+    for (const QString& line : lines)
+        EXPECT_EQ(text.count(line), 1) << line.toStdString();
+
+    // The payroll prints landscape.
+    lastJob = LastJobId();
+    auto* grid = Find<TStringGrid>("StringGrid5");
+    grid->SetCells(1, 1, marker);
+    grid->SetCells(2, 1, "3000");
+    grid->SetRowCount(3);
+    grid->SetCells(0, 2, "2");
+    PrintFromPreview("SpeedButton9");
+    jobs = JobsSince(lastJob, marker);
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].pages, std::vector<QSize>{QSize(842, 595)});
+    EXPECT_EQ(jobs[0].pageTexts.join('\f').count(marker), 1);
+    EXPECT_TRUE(jobs[0].pageTexts.join('\f').contains("2.144,73"));
+}
+
+TEST_F(RealPrinterTest, CopiesAndPageLists)
+{
+    FillLateInterestPane(260);  // five pages
+    struct Case {
+        const char* pages;
+        const char* copies;
+        QStringList footers;
+    };
+    const Case cases[] = {
+        {"2", "1", {"Sayfa 2"}},
+        {"1,3-4", "1", {"Sayfa 1", "Sayfa 3", "Sayfa 4"}},
+        {"2", "2", {"Sayfa 2", "Sayfa 2"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.pages) + " x" + c.copies);
+        lastJob = LastJobId();
+        PrintFromPreview("SpeedButton4", [&c](TfrPrintForm& form) {
+            MouseClick(form.RB3);
+            form.E2->setText(c.pages);
+            form.E1->setText(c.copies);
+        });
+        const std::vector<SentJob> jobs = JobsSince(lastJob, marker);
+        ASSERT_EQ(jobs.size(), 1u);
+        QStringList footers;
+        for (const QString& page : jobs[0].pageTexts) {
+            static const QRegularExpression footer(R"(Sayfa \d+)");
+            footers << footer.match(page).captured(0);
+        }
+        EXPECT_EQ(footers, c.footers);
+    }
+}
+
+TEST_F(RealPrinterTest, AnotherPrinterPickedInTheListOrInItsPropertiesRebuildsThePages)
+{
+    FillLateInterestPane(3);
+    int builds = 0;
+    form_->frReport2->OnBeginDoc = [&builds] { ++builds; };
+    const std::function<void(TfrPrintForm&)> inTheList = [](TfrPrintForm& form) {
+        form.CB1->setCurrentIndex(IndexOf(kLetterQueue));
+        form.CB1Click();
+    };
+    const std::function<void(TfrPrintForm&)> inProperties = [](TfrPrintForm& form) { MouseClick(form.PropButton); };
+    const auto pickLetterQueue = [](QPrintDialog& dialog) {
+        auto* printers = dialog.findChild<QComboBox*>("printers");
+        ASSERT_NE(printers, nullptr);
+        printers->setCurrentIndex(printers->findText(kLetterQueue));
+        dialog.accept();
+    };
+    for (const auto& choose : {inTheList, inProperties}) {
+        Select(kQueue);
+        builds = 0;
+        lastJob = LastJobId();
+        PrintFromPreview("SpeedButton4", choose, pickLetterQueue);
+        EXPECT_EQ(builds, 2) << "built for the preview and again for the new printer";
+        const std::vector<SentJob> jobs = JobsSince(lastJob, marker);
+        ASSERT_EQ(jobs.size(), 1u);
+        EXPECT_EQ(jobs[0].queue, kLetterQueue);
+        // The report keeps its own paper on the other printer.
+        EXPECT_EQ(jobs[0].pages, std::vector<QSize>{QSize(595, 842)});
+    }
+}
+
+TEST_F(RealPrinterTest, PrintToFileChosenInPropertiesHoldsForThatPrintOnly)
+{
+    FillLateInterestPane(3);
+    const QString file = Path("dosyaya.pdf");
+    PrintFromPreview("SpeedButton4", [](TfrPrintForm& form) { MouseClick(form.PropButton); },
+                     [&file](QPrintDialog& dialog) {
+                         auto* printers = dialog.findChild<QComboBox*>("printers");
+                         auto* name = dialog.findChild<QLineEdit*>("filename");
+                         ASSERT_TRUE(printers != nullptr && name != nullptr);
+                         printers->setCurrentIndex(printers->count() - 1);  // "Print to File (PDF)"
+                         name->setText(file);
+                         dialog.accept();
+                     });
+    ASSERT_TRUE(QFile::exists(file));
+    EXPECT_EQ(PdfPageSizes(file), std::vector<QSize>{QSize(595, 842)});
+    EXPECT_TRUE(JobsSince(lastJob, marker).empty());
+
+    // The next print goes to the printer again.
+    QFile::remove(file);
+    PrintFromPreview("SpeedButton4");
+    EXPECT_FALSE(QFile::exists(file));
+    const std::vector<SentJob> jobs = JobsSince(lastJob, marker);
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].queue, kQueue);
+}
+}  // namespace
