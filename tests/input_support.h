@@ -22,7 +22,7 @@ inline void SendKey(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModi
 }
 
 // Types text one key a character with the key code a keyboard gives it; "\b" is Backspace.
-inline void TypeKeys(QWidget* w, const QString& text, bool release = false)
+inline void SendKeys(QWidget* w, const QString& text, bool release = false)
 {
     for (QChar c : text) {
         if (c == u'\b')

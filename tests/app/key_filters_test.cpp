@@ -34,10 +34,10 @@ TEST_F(KeyFilterTest, DigitsAndTheDecimalSeparatorPass)
     for (const auto& c : cases) {
         QLineEdit edit;
         InstallKeyFilter(&edit, c.filter);
-        TypeKeys(&edit, QString::fromUtf8(c.keys));
+        SendKeys(&edit, QString::fromUtf8(c.keys));
         if (c.cursor >= 0)
             edit.setCursorPosition(c.cursor);
-        TypeKeys(&edit, QString::fromUtf8(c.lastKeys));
+        SendKeys(&edit, QString::fromUtf8(c.lastKeys));
         EXPECT_EQ(edit.text(), QString::fromUtf8(c.text)) << c.keys << c.lastKeys;
         EXPECT_EQ(edit.cursorPosition(), c.cursorAfter) << c.keys << c.lastKeys;
     }

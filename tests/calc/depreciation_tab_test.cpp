@@ -111,7 +111,7 @@ TEST_F(DepreciationTab, LinkedEditsFollowFocus)
     EXPECT_EQ(TestDialogs().shown.size(), 1u);
 
     rate->clear();
-    TypeKeys(rate, "12345");
+    SendKeys(rate, "12345");
     EXPECT_EQ(rate->text(), "1234");
 }
 

@@ -67,7 +67,7 @@ protected:
     {
         QLineEdit* edit = editor();
         ASSERT_NE(edit, nullptr);
-        TypeKeys(edit, keys, true);
+        SendKeys(edit, keys, true);
     }
     void reselect() { grid->SetCol(grid->Col() == 3 ? 4 : 3); }  // a click on another cell of the row
 
