@@ -64,6 +64,7 @@ void TfrPage::InitReport()
     WaitingBand = nullptr;
     Mode = 0;
     pending_.clear();
+    PageHasContent = BreakPending = false;
     BuildBands();
     RecordCounter = 1;
     ColumnCounter = 1;
@@ -370,8 +371,10 @@ void TfrPage::FormPage()
         ColumnX = LeftMargin();
         if (frAppendPage) {
             NextY = frPrevY;
+            PageHasContent = true;
         } else {
             pages.Add(*this);
+            PageHasContent = false;
             NextY = TopMargin();
             ShowBand(Bands[btOverlay]);
             ShowBand(Bands[btNone]);
@@ -399,6 +402,11 @@ void TfrPage::FormPage()
         ShowBand(Bands[btReportSummary]);
         frPrevY = ActiveColumn > 0 ? BottomMargin() : NextY;
         frPrevBottomY = BottomLimitY;
+        if (BreakPending) {
+            // the last band asked for a new page: a page that continues here starts one instead
+            BreakPending = false;
+            frPrevY = frPrevBottomY;
+        }
         ActiveColumn = 0;
         ColumnX = LeftMargin();
         const int pageNo = frCurrentPageNo;
@@ -521,8 +529,11 @@ void TfrPage::DoLoop(int level)
                 ++RecordCounter;
                 ++band->GlobalPosition;
                 ++band->LocalPosition;
-                if (!data->Eof() && band->BreakAfter)
-                    NewPage();
+                if (!data->Eof() && band->BreakAfter) {
+                    // as a page break asked for before a band: the headers that repeat come again
+                    ActiveColumn = Columns - 1;
+                    NewColumn(band);
+                }
             }
         }
         // Whether any record of this band printed, not only whether the stack is empty: a band
@@ -548,6 +559,7 @@ void TfrPage::NewPage()
     BottomLimitY = BottomMargin();
     PreparedPages().Add(*this);
     frAppendPage = false;
+    PageHasContent = BreakPending = false;
     const bool keptStarting = StartingPage;
     StartingPage = true;
     ShowBand(Bands[btOverlay]);
@@ -567,6 +579,7 @@ void TfrPage::NewColumn(TfrBand* band)
         ++ActiveColumn;
         ColumnX += ColumnWidth + ColumnSpacing;
         NextY = ColumnTopY;
+        PageHasContent = false;
         const bool keptStarting = StartingPage;
         StartingPage = true;
         ShowBand(Bands[btColumnHeader]);

@@ -80,6 +80,12 @@ public:
     TfrBand* WaitingBand = nullptr;  // its sub-reports continue when this page is replayed again
     // Headers that start a page or column print where they are: breaking again would never end.
     bool StartingPage = false;
+    // Whether a band other than the page's own headers printed on the current page or column: a band
+    // that does not fit a page without one fits on no page.
+    bool PageHasContent = false;
+    // A band asked for a new page after it; the page starts when the next band prints, so that a
+    // last band adds no empty page.
+    bool BreakPending = false;
 
     // Building, in page units; the bands exist between InitReport and DoneReport.
     void InitReport();
