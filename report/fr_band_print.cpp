@@ -283,6 +283,8 @@ void TfrBand::PlaceAndPrint(bool aggregate)
         }
         split = true;
     }
+    // a page started above printed its footer and headers: expressions ask this band again
+    frCurrentBand = frAggregateBand = this;
     bool stopped = false;
     if (split) {
         if (!Stretched)

@@ -398,7 +398,7 @@ void TfrPage::FormPage()
     pending_.clear();
     DoLoop(1);
     if (Mode == 0) {
-        ShowBand(Bands[btColumnFooter]);
+        ShowColumnFooter();
         ShowBand(Bands[btReportSummary]);
         frPrevY = ActiveColumn > 0 ? BottomMargin() : NextY;
         frPrevBottomY = BottomLimitY;
@@ -548,13 +548,22 @@ void TfrPage::DoLoop(int level)
     }
 }
 
+void TfrPage::ShowColumnFooter()
+{
+    // It closes the column where it is: moving it to a new column would close that one again.
+    const bool keptStarting = StartingPage;
+    StartingPage = true;
+    ShowBand(Bands[btColumnFooter]);
+    StartingPage = keptStarting;
+}
+
 void TfrPage::NewPage()
 {
     if (Mode == 1 || Skip)
         return;
     if (frCurrentReport != nullptr)
         frCurrentReport->UpdateProgress(frCurrentPageNo + 1);
-    ShowBand(Bands[btColumnFooter]);
+    ShowColumnFooter();
     FinishPages();
     BottomLimitY = BottomMargin();
     PreparedPages().Add(*this);
@@ -575,7 +584,7 @@ void TfrPage::NewColumn(TfrBand* band)
     if (Mode == 1 || Skip)
         return;
     if (ActiveColumn < Columns - 1) {
-        ShowBand(Bands[btColumnFooter]);
+        ShowColumnFooter();
         ++ActiveColumn;
         ColumnX += ColumnWidth + ColumnSpacing;
         NextY = ColumnTopY;
