@@ -7,7 +7,6 @@
 #include "base/stream.h"
 #include "report/fr_dbset.h"
 #include "report/fr_dset.h"
-#include "report/fr_picture_view.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -134,15 +133,6 @@ protected:
             if (name == "Tutar")
                 value = Variant(static_cast<int>(table->FieldByName("No")->AsFloat()) * 100 + items->RecNo + 1);
         };
-    }
-    void AddPicture(int x, int y, int dx, int dy)
-    {
-        auto picture = std::make_unique<TfrPictureView>();
-        picture->SetBounds(x, y, dx, dy);
-        QImage image(4, 4, QImage::Format_RGB32);
-        image.fill(Qt::darkGreen);
-        picture->Picture.SetBitmap(image);
-        Page().Objects.push_back(std::move(picture));
     }
 };
 

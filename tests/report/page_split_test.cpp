@@ -3,7 +3,6 @@
 // for after a band.
 #include "build_test_support.h"
 
-#include "report/fr_picture_view.h"
 
 #include <QRegularExpression>
 
@@ -26,15 +25,6 @@ QStringList Numbered(int count)
 
 class PageSplit : public ReportBuildTest {
 protected:
-    void AddPicture(int x, int y, int dx, int dy)
-    {
-        auto picture = std::make_unique<TfrPictureView>();
-        picture->SetBounds(x, y, dx, dy);
-        QImage image(8, 8, QImage::Format_RGB32);
-        image.fill(Qt::darkBlue);
-        picture->Picture.SetBitmap(image);
-        Page().Objects.push_back(std::move(picture));
-    }
     // The body lines of all pages in print order; views holding them must lie between the top margin
     // and `bottom`, and no page may be without them.
     QStringList BodyLines(int bottom)
