@@ -84,7 +84,8 @@ int ScreenPixelsPerInch()
 // Twips as the page formatting takes them, back in pixels of a device.
 double TwipsToPixels(int twips, int dpi)
 {
-    return twips * dpi / 1440.0;
+    // in floating point: a long text's twips times the resolution pass the range of an int
+    return twips * static_cast<double>(dpi) / 1440.0;
 }
 
 QByteArray RtfOfRange(const QTextDocument& document, int from, int to)
@@ -272,8 +273,10 @@ int TfrRichView::SearchHeight()
         return index >= length || index == -1 || index == 0;
     };
     int lo = 0, hi = 1000000;
-    // A text taller than that, hundreds of thousands of lines, raises the bound until it fits.
-    while (hi < INT_MAX / 4 && !fits(hi)) {
+    // A text taller than that, hundreds of thousands of lines, raises the bound until it fits; the
+    // bound stays where its twips are still an int.
+    const int highest = INT_MAX / 1440 * p / 2;
+    while (hi < highest && !fits(hi)) {
         lo = hi;
         hi *= 2;
     }

@@ -82,8 +82,9 @@ protected:
 
 TEST_F(PageSplit, RichTextTallerThanAMillionPixelsLosesNoLine)
 {
-    // 30,000 lines of some 85 pixels: the text is more than twice as tall as a fixed search bound
-    const int count = 30000;
+    // 40,000 lines of some 85 pixels: the text is over three million pixels tall, its twips times the
+    // screen's resolution more than an int holds
+    const int count = 40000;
     RichBody(count, 72);
     ASSERT_TRUE(Prepare());
     EXPECT_EQ(BodyLines(kPrintedFooterTop), Numbered(count));
