@@ -208,6 +208,15 @@ TEST_F(GoldenPages, MatchTheKeptDumpsAtOneAndTwoPasses)
              AddCrossBand(btCrossFooter, 650, 80);
              AddMemo(660, 100, 60, 16, {"Toplam [SUM([COLUMN#])]"});
          }},
+        {"cross_columns_named_per_band",
+         [this] {
+             AddBand(btMasterData, 100, 30, 48, "2", 0, "Satirlar");
+             AddMemo(20, 100, 60, 16, {"Satır [LINE#]"});
+             AddBand(btMasterFooter, 200, 30);
+             AddMemo(20, 200, 200, 16, {"Son"});
+             AddCrossBand(btCrossData, 200, 90, 48, "Satirlar=4;");
+             AddMemo(210, 100, 60, 16, {"S[COLUMN#]"});
+         }},
         {"memo_split_over_three_pages",
          [this] {
              AddBand(btReportSummary, 100, 40, 48 | flStretched | flBandBreaked);
@@ -231,7 +240,7 @@ TEST_F(GoldenPages, MatchTheKeptDumpsAtOneAndTwoPasses)
              AddBand(btMasterData, 40, 40, 48, "16", 1);
              AddMemo(20, 40, 200, 16, {"Dış [LINE#]"}, 1);
              AddSubReport(60, 60, 400, 20, 2, 1);
-             AddBand(btMasterData, 40, 22, 48, "3", 2);
+             AddBand(btMasterData, 40, 22, 48, "5", 2);
              AddMemo(20, 40, 200, 16, {"İç [LINE#]"}, 2);
          }},
         {"print_on_previous_page_with_footer",
