@@ -123,15 +123,18 @@ bool TfrBand::Draw()
             if (BandType == btPageFooter)
                 Y = page.BottomLimitY;
             if (!Objects.isEmpty()) {
-                if (IsPlaced(BandType) && NeededHeight() + page.NextY > page.BottomLimitY && !MayBreak) {
+                const int needed = IsPlaced(BandType) && !MayBreak ? NeededHeight() : 0;
+                if (IsPlaced(BandType) && needed + page.NextY > page.BottomLimitY && !MayBreak) {
                     result = true;
                     if (page.Skip) {
                         if (!forceFit)
                             return true;
                         forceFit = false;  // only the band that waits, not every band after it
                     }
-                    // A band that does not fit a page holding nothing else fits on no page.
-                    if (!movedDown_ && !page.StartingPage && page.PageHasContent) {
+                    // A band that does not fit a page holding nothing else fits on no page; stretched
+                    // text taller than any page goes on from here.
+                    if (!movedDown_ && !page.StartingPage && page.PageHasContent &&
+                        !(Stretched && TallerThanAPage(needed))) {
                         Overflows(0, 10000, false);
                         movedDown_ = true;
                     }
@@ -269,7 +272,7 @@ void TfrBand::PlaceAndPrint(bool aggregate)
             GrowViews(height);
         UsedDY = height;
     }
-    if (!split && mayMove) {
+    if (!split && mayMove && !(Stretched && TallerThanAPage(height))) {
         Overflows(Y, height, false);
         Y = page.NextY;
     }
@@ -307,6 +310,13 @@ void TfrBand::PlaceAndPrint(bool aggregate)
     if (aggregate && frIsDataBand(BandType))
         page.DoAggregate({btPageFooter, btMasterFooter, btDetailFooter, btSubDetailFooter, btGroupFooter,
                           btReportSummary});
+}
+
+bool TfrBand::TallerThanAPage(int height) const
+{
+    const TfrPage& page = *Parent;
+    const TfrBand* columnFooter = page.Bands[btColumnFooter];
+    return height + (columnFooter != nullptr ? columnFooter->DY : 0) > page.BottomLimitY - page.TopMargin();
 }
 
 void TfrBand::CannotPlace(int height)

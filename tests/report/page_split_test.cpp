@@ -156,15 +156,23 @@ TEST_F(PageSplit, BandTallerThanAPageStartsOnTheFirstPage)
     struct Case {
         const char* name;
         uint16_t flags;
+        int titleHeight;  // above the band on the first page
     };
-    for (const Case& c : {Case{"breakable", 48 | flStretched | flBandBreaked}, Case{"stretched", 48 | flStretched}}) {
+    const Case cases[] = {{"breakable", 48 | flStretched | flBandBreaked, 0},
+                          {"stretched", 48 | flStretched, 0},
+                          {"stretched below a title", 48 | flStretched, 40}};
+    for (const Case& c : cases) {
         report->Pages.Clear();
+        if (c.titleHeight > 0) {
+            AddBand(btReportTitle, 20, c.titleHeight);
+            AddMemo(20, 20, 300, 16, {"Başlık"});
+        }
         AddBand(btMasterData, 100, 40, c.flags, "1");
         AddMemo(20, 100, 300, 36, Numbered(160));
         AddFooter();
         ASSERT_TRUE(Prepare()) << c.name;
         EXPECT_EQ(BodyLines(kPrintedFooterTop), Numbered(160)) << c.name;
-        EXPECT_EQ(CoordsOf(0, "Satır 000001", &PrintedView::y), QList<int>{kTop}) << c.name;
+        EXPECT_EQ(CoordsOf(0, "Satır 000001", &PrintedView::y), QList<int>{kTop + c.titleHeight}) << c.name;
     }
 }
 
