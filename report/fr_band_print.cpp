@@ -259,8 +259,11 @@ void TfrBand::PlaceAndPrint(bool aggregate)
     const bool placed = IsPlaced(BandType);
     const bool starting = page.StartingPage;
     const bool mayMove = placed && !movedDown_ && !starting && page.PageHasContent;
-    // Splitting starts pages; a band that prints while a page starts or ends must not.
-    bool split = MayBreak && placed && !starting;
+    // Splitting starts pages; a band that prints while a page starts or ends must not. Sub-reports run
+    // over pages by themselves: a band holding them is placed whole, as a split would drop them.
+    const bool subReports = std::any_of(Objects.begin(), Objects.end(),
+                                        [](const TfrView* v) { return v->ObjectType == gtSubReport; });
+    bool split = MayBreak && placed && !starting && !subReports;
     if (placed)
         Y = page.NextY;
     int height = DY;
@@ -276,7 +279,7 @@ void TfrBand::PlaceAndPrint(bool aggregate)
         Overflows(Y, height, false);
         Y = page.NextY;
     }
-    if (!split && placed && !starting && !page.Skip && page.Mode == 0 && Overflows(Y, height, true)) {
+    if (!split && placed && !starting && !page.Skip && page.Mode == 0 && !subReports && Overflows(Y, height, true)) {
         // Taller than a page holding nothing else: stretched text goes on over the next pages; a band
         // of fixed height cannot be placed on any page.
         if (!Stretched) {

@@ -234,3 +234,18 @@ TEST_F(PageSplit, PageBreakAfterABandRepeatsHeadersAndAddsNoEmptyLastPage)
     EXPECT_EQ(MemoTexts(1), (QStringList{"Başlık", "Kayıt 2"}));
     EXPECT_EQ(MemoTexts(2), (QStringList{"Başlık", "Kayıt 3", "Son"}));
 }
+
+TEST_F(PageSplit, BreakableBandKeepsItsSubReportWhenItReachesThePageBottom)
+{
+    // each record with its 23 sub-report rows takes 478: the third band starts at 974, too low for its 100
+    AddBand(btMasterData, 100, 100, 48 | flBandBreaked, "3");
+    AddMemo(20, 100, 300, 16, {"Ana [LINE#]"});
+    AddSubReport(20, 118, 400, 10, 1);
+    AddBand(btMasterData, 50, 20, 48, "23", 1);
+    AddMemo(20, 50, 300, 16, {"Satır [LINE#]"}, 1);
+    ASSERT_TRUE(Prepare());
+    ASSERT_EQ(PageCount(), 2);
+    EXPECT_EQ(MemoTexts(0).filter("Satır").size(), 46);
+    EXPECT_EQ(MemoTexts(1).mid(0, 3), (QStringList{"Ana 3", "Satır 1", "Satır 2"}));
+    EXPECT_EQ(MemoTexts(1).filter("Satır").size(), 23);
+}
