@@ -7,6 +7,7 @@
 #include "base/stream.h"
 #include "calc/late_interest/late_interest_run.h"
 #include "calc/report_pane_print.h"
+#include "report/fr_band_view.h"
 #include "report/fr_emf_pages.h"
 #include "report/fr_globals.h"
 #include "report/fr_memo_view.h"
@@ -59,6 +60,26 @@ std::unique_ptr<TfrReport> PortraitReport()
     return report;
 }
 
+// The body lines a printed view holds: a rich view's paragraphs, the lines of a memo split over pages.
+QStringList BodyLines(TfrView& view)
+{
+    if (auto* rich = dynamic_cast<TfrRichView*>(&view))
+        return rich->RichEdit->Lines();
+    QStringList lines;
+    if (!view.Memo.Text().contains(frParagraphEnd))
+        return lines;
+    for (int i = 0; i < view.Memo.Count(); ++i) {
+        QString text;
+        bool end = false;
+        int width = 0;
+        if (view.Memo[i] == QString(frParagraphEnd))
+            continue;
+        frSplitWrappedLine(view.Memo[i], text, end, width);
+        lines << text;
+    }
+    return lines;
+}
+
 // Empty when every line is on exactly one page in order, inside the page above the page footer.
 QString CheckPages(TfrReport& report, const QStringList& lines)
 {
@@ -73,12 +94,12 @@ QString CheckPages(TfrReport& report, const QStringList& lines)
                 footerTop = std::min(footerTop, v->y);
         }
         for (const auto& v : pages.Pages(i).Page->Objects) {
-            auto* rich = dynamic_cast<TfrRichView*>(v.get());
-            if (rich == nullptr)
+            const QStringList body = BodyLines(*v);
+            if (body.isEmpty())
                 continue;
             if (v->y < 0 || v->y + v->dy > footerTop)
                 return QStringLiteral("sayfa %1: gövde %2..%3, altlık %4").arg(i + 1).arg(v->y).arg(v->y + v->dy).arg(footerTop);
-            for (const QString& line : rich->RichEdit->Lines()) {
+            for (const QString& line : body) {
                 if (next >= lines.size() || line != lines[next])
                     return QStringLiteral("sayfa %1: beklenen %2, basılan %3").arg(i + 1).arg(lines.value(next), line);
                 ++next;
@@ -124,6 +145,50 @@ void BM_LateInterestReportLength(benchmark::State& state)
     }
 }
 BENCHMARK(BM_LateInterestReportLength)->Arg(20000)->Arg(200000)->Arg(500000)->Iterations(1)->Unit(benchmark::kSecond);
+
+// The same body in a memo of a summary that may break over pages, the other kind of view that splits.
+void BM_LongMemoLength(benchmark::State& state)
+{
+    frPrinterObject().SetPrinterIndex(frPrinterObject().VirtualPrinterIndex);
+    const QStringList lines = LateInterestBody(static_cast<int>(state.range(0)));
+    TfrReport report;
+    report.ShowProgress = false;
+    TfrPage& page = report.Pages.Add();
+    auto band = std::make_unique<TfrBandView>();
+    band->FrameTyp = btReportSummary;
+    band->Flags = 48 | flStretched | flBandBreaked;
+    band->SetBounds(0, 100, 752, 40);
+    page.Objects.push_back(std::move(band));
+    auto memo = std::make_unique<TfrMemoView>();
+    memo->SetBounds(20, 100, 700, 36);
+    memo->Font.Name = QStringLiteral("Courier New");
+    memo->Font.Size = 8;
+    memo->Memo.SetText(lines.join(QStringLiteral("\r\n")));
+    page.Objects.push_back(std::move(memo));
+    auto footer = std::make_unique<TfrBandView>();
+    footer->FrameTyp = btPageFooter;
+    footer->Flags = 48;
+    footer->SetBounds(0, 1000, 752, 30);
+    page.Objects.push_back(std::move(footer));
+    auto number = std::make_unique<TfrMemoView>();
+    number->SetBounds(600, 1002, 120, 16);
+    number->Memo.Add(QStringLiteral("Sayfa [PAGE#]"));
+    page.Objects.push_back(std::move(number));
+    for (auto _ : state) {
+        if (!report.PrepareReport()) {
+            state.SkipWithError(frErrorText.toStdString().c_str());
+            return;
+        }
+    }
+    const int pageCount = report.EMFPages.Count();
+    state.counters["pages"] = pageCount;
+    state.counters["per_page"] =
+        benchmark::Counter(pageCount, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    const QString fault = CheckPages(report, lines);
+    if (!fault.isEmpty())
+        state.SkipWithError(fault.toStdString().c_str());
+}
+BENCHMARK(BM_LongMemoLength)->Arg(20000)->Arg(200000)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 
