@@ -103,7 +103,7 @@ bool TfrBand::Draw()
             frCurrentReport->OnBeginBand(this);
         if (Script.Count() > 0 && frGlobalInterpreter != nullptr)
             frGlobalInterpreter->RunScript(Script);
-        if (Parent->BreakPending && Visible && !Objects.isEmpty() && IsPlaced(BandType) && !page.StartingPage) {
+        if (page.BreakPending && Visible && !Objects.isEmpty() && IsPlaced(BandType) && !page.StartingPage) {
             page.BreakPending = false;
             page.NewPage();
             movedDown_ = true;
