@@ -45,6 +45,10 @@ public:
     void DoAggregate();
     // Stops the report with the text of the failure and of the view and band that failed.
     void ReportError(const QString& message);
+    // Stops the report: the band, or a view of it, does not fit a page that holds nothing else.
+    void CannotPlace(int height);
+    // Taller than the room between the page's top margin and its footer.
+    bool TallerThanAPage(int height) const;
     bool DrawSubReports();
 
 

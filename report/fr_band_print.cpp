@@ -43,7 +43,21 @@ bool forceFit = false;
 
 TStream& CurrentPageStream()
 {
+    // The counting pass prints as the final one does, so that split views use up their text the same
+    // way; what it prints is thrown away.
+    if (frMeasureOnly) {
+        static TMemoryStream discarded;
+        discarded.Clear();
+        return discarded;
+    }
     return *frMasterReport->EMFPages.Pages(frCurrentPageNo).Stream;
+}
+
+QString BandName(const TfrBand& band)
+{
+    if (band.View != nullptr && !band.View->Name.isEmpty())
+        return band.View->Name;
+    return frBandTypeNames.value(band.BandType);
 }
 
 void NotifyListeners(TfrView* printed)
@@ -89,6 +103,11 @@ bool TfrBand::Draw()
             frCurrentReport->OnBeginBand(this);
         if (Script.Count() > 0 && frGlobalInterpreter != nullptr)
             frGlobalInterpreter->RunScript(Script);
+        if (page.BreakPending && Visible && !Objects.isEmpty() && IsPlaced(BandType) && !page.StartingPage) {
+            page.BreakPending = false;
+            page.NewPage();
+            movedDown_ = true;
+        }
         if (PageBreakRequested) {
             page.ActiveColumn = page.Columns - 1;
             page.NewColumn(this);
@@ -104,15 +123,18 @@ bool TfrBand::Draw()
             if (BandType == btPageFooter)
                 Y = page.BottomLimitY;
             if (!Objects.isEmpty()) {
-                if (IsPlaced(BandType) && NeededHeight() + page.NextY > page.BottomLimitY && !MayBreak) {
+                const int needed = IsPlaced(BandType) && !MayBreak ? NeededHeight() : 0;
+                if (IsPlaced(BandType) && needed + page.NextY > page.BottomLimitY && !MayBreak) {
                     result = true;
                     if (page.Skip) {
                         if (!forceFit)
                             return true;
                         forceFit = false;  // only the band that waits, not every band after it
                     }
-                    // A band that did not fit on a fresh page would not fit on the next one either.
-                    if (!movedDown_ && !page.StartingPage) {
+                    // A band that does not fit a page holding nothing else fits on no page; stretched
+                    // text taller than any page goes on from here.
+                    if (!movedDown_ && !page.StartingPage && page.PageHasContent &&
+                        !(Stretched && TallerThanAPage(needed))) {
                         Overflows(0, 10000, false);
                         movedDown_ = true;
                     }
@@ -128,8 +150,8 @@ bool TfrBand::Draw()
                     }
                 } else {
                     PlaceAndPrint();
-                    if (!frIsDataBand(BandType) && BandType != btGroupHeader && BreakAfter)
-                        page.NewPage();
+                    if (!frIsDataBand(BandType) && BandType != btGroupHeader && BreakAfter && !page.StartingPage)
+                        page.BreakPending = true;
                 }
                 result = !BandDone;
             }
@@ -235,55 +257,84 @@ void TfrBand::PlaceAndPrint(bool aggregate)
     TfrPage& page = *Parent;
     const int keptY = Y;
     const bool placed = IsPlaced(BandType);
-    const bool mayMove = placed && !movedDown_ && !page.StartingPage;
-    // Splitting starts pages; a band that prints while a page starts or ends must not.
-    const bool split = MayBreak && placed && !page.StartingPage;
+    const bool starting = page.StartingPage;
+    const bool mayMove = placed && !movedDown_ && !starting && page.PageHasContent;
+    // Splitting starts pages; a band that prints while a page starts or ends must not. Sub-reports run
+    // over pages by themselves: a band holding them is placed whole, as a split would drop them.
+    const bool subReports = std::any_of(Objects.begin(), Objects.end(),
+                                        [](const TfrView* v) { return v->ObjectType == gtSubReport; });
+    bool split = MayBreak && placed && !starting && !subReports;
     if (placed)
         Y = page.NextY;
-    bool stopped = false;
+    int height = DY;
     if (Stretched) {
         if (MeasuredHeight < 0)
             MeasureHeight();
-        int height = MeasuredHeight;
+        height = MeasuredHeight;
         if (height > DY)
             GrowViews(height);
         UsedDY = height;
-        if (!split && mayMove) {
-            Overflows(Y, height, false);
-            Y = page.NextY;
-        }
-        if (split) {
-            PrintSplit();
-            height = 0;
-        } else {
-            stopped = PrintAllViews();
-            if (SharesCrossViews())
-                PrintCrossTable();
-        }
-        ResetViewHeights();
-        if (!stopped && placed)
-            page.NextY += height;
-    } else {
-        if (!split && mayMove) {
-            Overflows(Y, DY, false);
-            Y = page.NextY;
-        }
-        if (split) {
-            UsedDY = MeasuredHeight < 0 ? DY : MeasuredHeight;
-            PrintSplit();
-        } else {
-            stopped = PrintAllViews();
-            if (SharesCrossViews())
-                PrintCrossTable();
-            if (placed && !stopped)
-                page.NextY += DY;
-        }
     }
+    if (!split && mayMove && !(Stretched && TallerThanAPage(height))) {
+        Overflows(Y, height, false);
+        Y = page.NextY;
+    }
+    if (!split && placed && !starting && !page.Skip && page.Mode == 0 && !subReports && Overflows(Y, height, true)) {
+        // Taller than a page holding nothing else: stretched text goes on over the next pages; a band
+        // of fixed height cannot be placed on any page.
+        if (!Stretched) {
+            CannotPlace(height);
+            Y = keptY;
+            return;
+        }
+        split = true;
+    }
+    // a page started above printed its footer and headers: expressions ask this band again
+    frCurrentBand = frAggregateBand = this;
+    bool stopped = false;
+    if (split) {
+        if (!Stretched)
+            UsedDY = MeasuredHeight < 0 ? DY : MeasuredHeight;
+        PrintSplit();
+        height = 0;
+    } else {
+        stopped = PrintAllViews();
+        if (SharesCrossViews())
+            PrintCrossTable();
+    }
+    if (Stretched)
+        ResetViewHeights();
+    if (!stopped && placed)
+        page.NextY += height;
+    if (placed && !starting && BandType != btPageHeader && BandType != btColumnHeader)
+        page.PageHasContent = true;
     Y = keptY;
     movedDown_ = false;
     if (aggregate && frIsDataBand(BandType))
         page.DoAggregate({btPageFooter, btMasterFooter, btDetailFooter, btSubDetailFooter, btGroupFooter,
                           btReportSummary});
+}
+
+bool TfrBand::TallerThanAPage(int height) const
+{
+    const TfrPage& page = *Parent;
+    const TfrBand* columnFooter = page.Bands[btColumnFooter];
+    return height + (columnFooter != nullptr ? columnFooter->DY : 0) > page.BottomLimitY - page.TopMargin();
+}
+
+void TfrBand::CannotPlace(int height)
+{
+    if (!frErrorFlag) {
+        const TfrPage& page = *Parent;
+        frErrorText = QStringLiteral("\"%1\" bandı boş bir sayfaya da sığmıyor: yüksekliği %2, sayfada yer %3. "
+                                     "Rapor hazırlanamadı; şablonda bandı ya da içindekini küçültün.")
+                          .arg(BandName(*this))
+                          .arg(height)
+                          .arg(std::max(page.BottomLimitY - page.NextY, 0));
+        frErrorFlag = true;
+    }
+    if (frMasterReport != nullptr)
+        frMasterReport->Terminated = true;
 }
 
 bool TfrBand::Overflows(int y, int dy, bool testOnly)
@@ -318,7 +369,7 @@ void TfrBand::PrintOneView(TfrView* view)
 {
     frCurrentPage = Parent;
     frCurrentBand = frAggregateBand = this;
-    if (view->Parent != this || frMeasureOnly)
+    if (view->Parent != this)
         return;
     PrintViewAt(view, Parent->ColumnX - Parent->LeftMargin(), Y);
 }
@@ -352,7 +403,7 @@ void TfrBand::PrintSplit()
     TfrPage& page = *Parent;
     struct Part {
         TfrView* view;
-        TRect design;           // x, y, dx, dy as designed
+        TRect design;             // x, y, dx, dy as designed
         bool continuing = false;  // its first part is printed, the rest waits
         int lastNeed = INT_MAX;   // height of the rest when it last overran a page
     };
@@ -379,12 +430,36 @@ void TfrBand::PrintSplit()
                 v->OutLines.Assign(*frScratchMemo);
         }
         int maxY = 0;
+        // Whether the page (or column) holds nothing but its headers: what does not fit there fits nowhere.
+        bool fresh = !page.PageHasContent;
+        bool failed = false;
         for (;;) {
-            int limit = page.BottomLimitY - footerDY - Y - 2;
-            // No room at all below the headers: what waits is printed in one piece rather than
-            // asking for pages without end.
-            if (limit <= 0)
-                limit = INT_MAX / 4;
+            const int limit = page.BottomLimitY - footerDY - Y - 2;
+            if (limit <= 0) {
+                // no room left below the band's top
+                if (fresh) {
+                    CannotPlace(UsedDY);
+                    break;
+                }
+                Overflows(Y, 10000, false);
+                Y = page.NextY;
+                fresh = true;
+                continue;
+            }
+            if (fresh) {
+                // Pages that would hold nothing of the band are not added: what waits moves up by whole
+                // pages, to where it would have landed.
+                int top = INT_MAX;
+                for (const Part& part : parts) {
+                    if (part.view->Selected)
+                        top = part.continuing ? 0 : std::min(top, std::max(part.view->y, 0));
+                }
+                if (top != INT_MAX && top >= limit) {
+                    const int skipped = top / limit * limit;
+                    for (TfrView* v : Objects)
+                        v->y -= skipped;
+                }
+            }
             maxY = 0;
             for (Part& part : parts) {
                 TfrView* v = part.view;
@@ -395,8 +470,7 @@ void TfrBand::PrintSplit()
                     v->y = std::max(v->y, 0);
                     if (v->y >= limit)
                         continue;
-                    if (v->y + v->dy < limit || (s == nullptr && v->y == 0)) {
-                        // fits, or cannot be split and would not fit on any page
+                    if (v->y + v->dy < limit) {
                         maxY = std::max(maxY, v->y + v->dy);
                         PrintOneView(v);
                         v->Selected = false;
@@ -410,8 +484,13 @@ void TfrBand::PrintSplit()
                         }
                         v->dy = keptDY;
                         part.continuing = true;
+                    } else if (fresh && v->y == 0) {
+                        // cannot be split and is taller than an empty page
+                        CannotPlace(v->dy);
+                        failed = true;
+                        break;
                     } else {
-                        v->y = limit;
+                        v->y = limit;  // moves down to the next page
                     }
                     continue;
                 }
@@ -433,7 +512,13 @@ void TfrBand::PrintSplit()
                 // view's rectangle: lines never split, so every page may have left a little room.
                 if (!s->AllPrinted()) {
                     const int need = s->UnprintedHeight() + 2 * v->GapY + 1;
-                    if (need > limit && need < part.lastNeed) {
+                    if (need > limit) {
+                        if (need >= part.lastNeed) {
+                            // a whole page took nothing of it: a line taller than a page
+                            CannotPlace(need);
+                            failed = true;
+                            break;
+                        }
                         part.lastNeed = need;
                         printPart(limit, limit);
                         continue;
@@ -444,6 +529,8 @@ void TfrBand::PrintSplit()
                 ShiftObjectsBelow(v, s->PrintedHeight - v->dy);
                 v->Selected = false;
             }
+            if (failed)
+                break;
             for (TfrView* v : Objects)
                 v->y -= limit;
             const bool waiting = std::any_of(Objects.begin(), Objects.end(), [](TfrView* v) { return v->Selected; });
@@ -451,6 +538,7 @@ void TfrBand::PrintSplit()
                 break;
             Overflows(Y, 10000, false);
             Y = page.NextY;
+            fresh = true;
         }
         UsedDY = maxY;
     }
@@ -460,6 +548,8 @@ void TfrBand::PrintSplit()
         part.view->dx = part.design.Right;
         part.view->dy = part.design.Bottom;
         part.view->Selected = false;
+        if (TfrStretcheable* s = Stretchable(part.view))
+            s->PartMode = 0;
     }
     page.NextY += UsedDY;
 }
@@ -651,8 +741,6 @@ void TfrBand::CrossPageWidthCheck(int& x, int width, int startPageNo)
 
 void TfrBand::PrintCrossSlice(TfrBand* crossBand, int x)
 {
-    if (frMeasureOnly)
-        return;
     for (TfrView* v : crossBand->Objects) {
         if (!Objects.contains(v))
             continue;

@@ -9,6 +9,9 @@
 #include "report/fr_report.h"
 #include "report/fr_utils.h"
 
+#include <algorithm>
+#include <utility>
+
 int frWrapHeight = 0;
 
 namespace {
@@ -462,20 +465,25 @@ void TfrMemoView::Print(TStream& stream)
     if (Visible) {
         ApplyHighlight();
         if (PartMode == 3) {
+            // Only the lines that may fit this part are laid out and written; the rest waits where it
+            // is, so that each page of a long text costs its own lines only.
+            TStringList all;
+            std::swap(all, OutLines);
+            const int room = 2 * dy / std::max(LineHeight, 1) + 2;
+            for (int n = firstUnprinted_; n < all.Count() && n - firstUnprinted_ < room; ++n)
+                OutLines.Add(all[n]);
             CalcGaps();
             PaintLines();
             RestoreCoord();
-            Scratch().Assign(OutLines);
             while (OutLines.Count() > LinesOut)
                 OutLines.Delete(OutLines.Count() - 1);
             if (!OutLines.Text().contains(frParagraphEnd))
                 OutLines.Add(QString(frParagraphEnd));
-        }
-        WriteRecord(stream);
-        if (PartMode == 3) {
-            OutLines.Clear();
-            for (int n = LinesOut; n < Scratch().Count(); ++n)
-                OutLines.Add(Scratch()[n]);
+            WriteRecord(stream);
+            firstUnprinted_ += LinesOut;
+            std::swap(all, OutLines);
+        } else {
+            WriteRecord(stream);
         }
         Font = savedFont_;
         FillColor = savedFill_;
@@ -486,6 +494,7 @@ void TfrMemoView::Print(TStream& stream)
 int TfrMemoView::ContentHeight()
 {
     PartMode = 2;
+    firstUnprinted_ = 0;
     BeginDraw(&frMeasureCanvas());
     if (!PrepareText())
         return 0;

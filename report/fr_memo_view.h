@@ -46,7 +46,7 @@ public:
     void SaveToStream(TStream& stream) override;
     int ContentHeight() override;
     int MinHeight() override { return LineHeight; }
-    int UnprintedHeight() override { return OutLines.Count() * LineHeight; }
+    int UnprintedHeight() override { return (OutLines.Count() - firstUnprinted_) * LineHeight; }
 
     void ExpandVariables();
     // Wraps OutLines into frScratchMemo at the measuring resolution; sets frWrapHeight and LineHeight.
@@ -76,6 +76,7 @@ private:
     TFont savedFont_;
     int savedFill_ = 0;
     int wrapPosition_ = 0;
+    int firstUnprinted_ = 0;  // of OutLines, while a split prints its parts
 };
 
 // Engine state every memo shares: the height of the last wrapped block.

@@ -64,6 +64,7 @@ void TfrPage::InitReport()
     WaitingBand = nullptr;
     Mode = 0;
     pending_.clear();
+    PageHasContent = BreakPending = false;
     BuildBands();
     RecordCounter = 1;
     ColumnCounter = 1;
@@ -370,8 +371,10 @@ void TfrPage::FormPage()
         ColumnX = LeftMargin();
         if (frAppendPage) {
             NextY = frPrevY;
+            PageHasContent = true;
         } else {
             pages.Add(*this);
+            PageHasContent = false;
             NextY = TopMargin();
             ShowBand(Bands[btOverlay]);
             ShowBand(Bands[btNone]);
@@ -395,10 +398,15 @@ void TfrPage::FormPage()
     pending_.clear();
     DoLoop(1);
     if (Mode == 0) {
-        ShowBand(Bands[btColumnFooter]);
+        ShowColumnFooter();
         ShowBand(Bands[btReportSummary]);
         frPrevY = ActiveColumn > 0 ? BottomMargin() : NextY;
         frPrevBottomY = BottomLimitY;
+        if (BreakPending) {
+            // the last band asked for a new page: a page that continues here starts one instead
+            BreakPending = false;
+            frPrevY = frPrevBottomY;
+        }
         ActiveColumn = 0;
         ColumnX = LeftMargin();
         const int pageNo = frCurrentPageNo;
@@ -521,8 +529,11 @@ void TfrPage::DoLoop(int level)
                 ++RecordCounter;
                 ++band->GlobalPosition;
                 ++band->LocalPosition;
-                if (!data->Eof() && band->BreakAfter)
-                    NewPage();
+                if (!data->Eof() && band->BreakAfter) {
+                    // as a page break asked for before a band: the headers that repeat come again
+                    ActiveColumn = Columns - 1;
+                    NewColumn(band);
+                }
             }
         }
         // Whether any record of this band printed, not only whether the stack is empty: a band
@@ -537,17 +548,27 @@ void TfrPage::DoLoop(int level)
     }
 }
 
+void TfrPage::ShowColumnFooter()
+{
+    // It closes the column where it is: moving it to a new column would close that one again.
+    const bool keptStarting = StartingPage;
+    StartingPage = true;
+    ShowBand(Bands[btColumnFooter]);
+    StartingPage = keptStarting;
+}
+
 void TfrPage::NewPage()
 {
     if (Mode == 1 || Skip)
         return;
     if (frCurrentReport != nullptr)
         frCurrentReport->UpdateProgress(frCurrentPageNo + 1);
-    ShowBand(Bands[btColumnFooter]);
+    ShowColumnFooter();
     FinishPages();
     BottomLimitY = BottomMargin();
     PreparedPages().Add(*this);
     frAppendPage = false;
+    PageHasContent = BreakPending = false;
     const bool keptStarting = StartingPage;
     StartingPage = true;
     ShowBand(Bands[btOverlay]);
@@ -563,10 +584,11 @@ void TfrPage::NewColumn(TfrBand* band)
     if (Mode == 1 || Skip)
         return;
     if (ActiveColumn < Columns - 1) {
-        ShowBand(Bands[btColumnFooter]);
+        ShowColumnFooter();
         ++ActiveColumn;
         ColumnX += ColumnWidth + ColumnSpacing;
         NextY = ColumnTopY;
+        PageHasContent = false;
         const bool keptStarting = StartingPage;
         StartingPage = true;
         ShowBand(Bands[btColumnHeader]);

@@ -78,8 +78,15 @@ public:
     int Mode = 0;             // 0 prints, 1 records its steps
     int NextStep = 0;
     TfrBand* WaitingBand = nullptr;  // its sub-reports continue when this page is replayed again
-    // Headers that start a page or column print where they are: breaking again would never end.
+    // Headers that start a page or column, and the footer that ends a column, print where they are:
+    // breaking again would never end.
     bool StartingPage = false;
+    // Whether a band other than the page's own headers printed on the current page or column: a band
+    // that does not fit a page without one fits on no page.
+    bool PageHasContent = false;
+    // A band asked for a new page after it; the page starts when the next band prints, so that a
+    // last band adds no empty page.
+    bool BreakPending = false;
 
     // Building, in page units; the bands exist between InitReport and DoneReport.
     void InitReport();
@@ -106,6 +113,7 @@ private:
     void LinkHeadersAndFooters();
     void DoLoop(int level);
     void ShowStack();
+    void ShowColumnFooter();
     void ShowGroupHeaders(TfrBand* from);
     // After a record of the master level: the footers and headers of the groups that end and begin.
     void ProcessGroups(TfrBand* dataBand);

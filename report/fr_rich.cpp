@@ -16,6 +16,8 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
+#include <climits>
+
 namespace {
 
 // The engine's rich edits are never shown: the page formatter lays their text out for each page width,
@@ -82,7 +84,8 @@ int ScreenPixelsPerInch()
 // Twips as the page formatting takes them, back in pixels of a device.
 double TwipsToPixels(int twips, int dpi)
 {
-    return twips * dpi / 1440.0;
+    // in floating point: a long text's twips times the resolution pass the range of an int
+    return twips * static_cast<double>(dpi) / 1440.0;
 }
 
 QByteArray RtfOfRange(const QTextDocument& document, int from, int to)
@@ -201,7 +204,7 @@ void TfrRichView::ExpandRichLines()
     }
 }
 
-void TfrRichView::PrepareSharedRichEdit()
+void TfrRichView::PrepareSharedRichEdit(bool sameSplit)
 {
     // A text with nothing to expand is its own expansion: it is measured and cut where it is, without
     // copying a long text for every page.
@@ -209,9 +212,17 @@ void TfrRichView::PrepareSharedRichEdit()
         prepared_ = RichEdit->document();
         return;
     }
-    CopyRichText(*frSharedRichEdit(), *RichEdit);
+    // The parts of one split are cut from one expansion: expanding again for every page would cost
+    // the whole text each time, and could move the characters a part starts from.
+    TRichEdit* shared = frSharedRichEdit();
+    if (sameSplit && prepared_ == shared->document() && expandedSource_ == DocumentGeneration(*RichEdit->document()) &&
+        expandedResult_ == DocumentGeneration(*shared->document()))
+        return;
+    CopyRichText(*shared, *RichEdit);
     ExpandRichLines();
-    prepared_ = frSharedRichEdit()->document();
+    prepared_ = shared->document();
+    expandedSource_ = DocumentGeneration(*RichEdit->document());
+    expandedResult_ = DocumentGeneration(*shared->document());
 }
 
 const QTextDocument& TfrRichView::PreparedText() const
@@ -255,13 +266,23 @@ int TfrRichView::SearchHeight()
     const QTextDocument& doc = PreparedText();
     const int length = TRichPageFormatter::TextLength(doc);
     const double width = TwipsToPixels(frRound(dx * 1440.0 / p), p);
-    int lo = 0, hi = 1000000;
-    while (hi - lo >= 2) {
-        int mid = lo + (hi - lo) / 2;
-        int index = MeasureFormatter().FitEnd(doc, FormatFrom, width, TwipsToPixels(frRound(mid * 1440.0 / p), p),
+    auto fits = [&](int height) {
+        int index = MeasureFormatter().FitEnd(doc, FormatFrom, width, TwipsToPixels(frRound(height * 1440.0 / p), p),
                                               ScreenDevice());
         // nothing fitting at the very start counts as fitting, as the original's page formatting did
-        if (index >= length || index == -1 || index == 0)
+        return index >= length || index == -1 || index == 0;
+    };
+    int lo = 0, hi = 1000000;
+    // A text taller than that, hundreds of thousands of lines, raises the bound until it fits; the
+    // bound stays where its twips are still an int.
+    const int highest = INT_MAX / 1440 * p / 2;
+    while (hi < highest && !fits(hi)) {
+        lo = hi;
+        hi *= 2;
+    }
+    while (hi - lo >= 2) {
+        int mid = lo + (hi - lo) / 2;
+        if (fits(mid))
             hi = mid;
         else
             lo = mid;
@@ -278,7 +299,7 @@ int TfrRichView::ContentHeight()
     if (!Visible)
         return 0;
     EnterRect();
-    PrepareSharedRichEdit();
+    PrepareSharedRichEdit(false);
     FormatFrom = 0;
     return SearchHeight();
 }
@@ -286,7 +307,7 @@ int TfrRichView::ContentHeight()
 int TfrRichView::UnprintedHeight()
 {
     EnterRect();
-    PrepareSharedRichEdit();
+    PrepareSharedRichEdit(true);
     FormatFrom = FitEnd;
     return SearchHeight();
 }
@@ -294,7 +315,7 @@ int TfrRichView::UnprintedHeight()
 bool TfrRichView::AllPrinted()
 {
     EnterRect();
-    PrepareSharedRichEdit();
+    PrepareSharedRichEdit(true);
     return FitEnd >= TRichPageFormatter::TextLength(PreparedText());
 }
 
@@ -305,7 +326,7 @@ void TfrRichView::Print(TStream& stream)
     RunScript();
     if (!Visible)
         return;
-    PrepareSharedRichEdit();
+    PrepareSharedRichEdit(PartMode == 3);
     recordFrom_ = 0;
     recordTo_ = -1;
     if (PartMode == 3) {

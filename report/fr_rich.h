@@ -40,8 +40,9 @@ public:
     QPointer<TRichEdit> RichEdit;
 
 private:
-    // Expands the text into frSharedRichEdit when it holds expressions.
-    void PrepareSharedRichEdit();
+    // Expands the text into frSharedRichEdit when it holds expressions; within a split the expansion
+    // made for its first part serves while neither text changed.
+    void PrepareSharedRichEdit(bool sameSplit);
     // The expanded text: frSharedRichEdit's, or the view's own when there was nothing to expand.
     const QTextDocument& PreparedText() const;
     void ExpandRichLines();
@@ -53,6 +54,8 @@ private:
     QPointer<const QTextDocument> prepared_;
     int recordFrom_ = 0;
     int recordTo_ = -1;
+    uint64_t expandedSource_ = 0;  // generations of the view's text and of its expansion
+    uint64_t expandedResult_ = 0;
 };
 
 // Stands on a form for the rich-text add-in; it has no behaviour of its own.

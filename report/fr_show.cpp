@@ -26,9 +26,15 @@ void TfrReport::ShowPreparedReport()
     frEngineMode = 1;  // the window draws the views at their page geometry
     if (EMFPages.Count() == 0)
         return;
+    const QString caption = frCaptionWithTitle(frLoadStr(frRes_Preview), Title);
+    if (Preview != nullptr) {
+        Preview->setWindowTitle(caption);
+        Preview->Connect(TfrReportPreview::For(this));
+        return;
+    }
     // The window goes with the window that owns the report; it frees itself when closed.
     auto* form = new TfrPreviewForm(qobject_cast<QWidget*>(parent()));
-    form->setWindowTitle(frCaptionWithTitle(frLoadStr(frRes_Preview), Title));
+    form->setWindowTitle(caption);
     form->ShowReport(TfrReportPreview::For(this));
 }
 

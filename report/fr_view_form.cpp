@@ -29,6 +29,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QVBoxLayout>
 #include <QWhatsThis>
 
 #include <algorithm>
@@ -419,6 +420,26 @@ void TfrPreviewForm::resizeEvent(QResizeEvent* event)
 
 void TfrPreviewForm::ShowReport(TfrPreviewReport* report)
 {
+    SetUpFor(report);
+    // The maximized size is the whole screen; set it too for desktops without a window manager.
+    if (QScreen* screen = this->screen())
+        setGeometry(screen->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
+    if (report->ModalPreview())
+        exec();
+    else
+        show();
+}
+
+void TfrPreviewForm::ShowReportInPanel(TfrPreviewReport* report)
+{
+    setWindowFlags(Qt::Widget);
+    SetUpFor(report);
+    show();
+}
+
+void TfrPreviewForm::SetUpFor(TfrPreviewReport* report)
+{
     TakePages(report);
     if (!report->DesignState()) {
         const int bits = report->PreviewButtons();
@@ -445,14 +466,6 @@ void TfrPreviewForm::ShowReport(TfrPreviewReport* report)
     VScrollBar->setValue(0);
     HScrollBar->setValue(0);
     SavedHelpFile.clear();
-    // The maximized size is the whole screen; set it too for desktops without a window manager.
-    if (QScreen* screen = this->screen())
-        setGeometry(screen->availableGeometry());
-    setWindowState(windowState() | Qt::WindowMaximized);
-    if (report->ModalPreview())
-        exec();
-    else
-        show();
 }
 
 void TfrPreviewForm::TakePages(TfrPreviewReport* report)
@@ -946,4 +959,20 @@ bool TfrPreviewForm::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+TfrPreview::TfrPreview(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frPreview1"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+}
+
+void TfrPreview::Connect(TfrPreviewReport* report)
+{
+    // the pages shown before go with their window, as when a preview window is closed
+    delete Window.data();
+    Window = new TfrPreviewForm(this);
+    layout()->addWidget(Window);
+    Window->ShowReportInPanel(report);
 }

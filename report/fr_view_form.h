@@ -4,6 +4,7 @@
 #include "report/fr_preview_host.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 
 #include <memory>
@@ -116,6 +117,8 @@ public:
 
     // Takes the report's pages and shows them; modal when the report asks for it.
     void ShowReport(TfrPreviewReport* report);
+    // The same inside a panel on a form, as a part of it rather than a window.
+    void ShowReportInPanel(TfrPreviewReport* report);
     void TakePages(TfrPreviewReport* report);
     void ReturnPages();
     void InitView();
@@ -148,6 +151,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void SetUpFor(TfrPreviewReport* report);
     void FormCreate();
     void ArrangeControls();
     void PopupZoomMenu(QWidget* button);
@@ -156,6 +160,18 @@ private:
 
     bool helpMode_ = false;
     int wheelRest_ = 0;
+};
+
+// A panel placed on a form: a report whose Preview it is shows its prepared pages in it, with the
+// commands of the preview window, instead of opening a window.
+class TfrPreview : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrPreview(QWidget* parent = nullptr);
+    // Shows the report's prepared pages; pages shown before are freed.
+    void Connect(TfrPreviewReport* report);
+
+    QPointer<TfrPreviewForm> Window;  // the preview in the panel; gone when its Exit closed it
 };
 
 // ".frp" in place of the file name's extension.

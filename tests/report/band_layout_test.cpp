@@ -277,15 +277,16 @@ TEST_F(BandLayout, BandTooTallForTheRestOfThePageMovesWhole)
     EXPECT_EQ(TopsOf(1, "Kayıt"), QList<int>{kTop});
 }
 
-TEST_F(BandLayout, BandTallerThanAPageGetsOnePageNotAnEmptyOne)
+TEST_F(BandLayout, BandTallerThanAPageStopsTheReportInsteadOfAddingPages)
 {
     AddBand(btReportTitle, 20, 100);
     AddMemo(20, 20, 200, 16, {"Başlık"});
     AddBand(btMasterData, 200, 1200, 48, "1");
     AddMemo(20, 200, 200, 16, {"Uzun"});
-    ASSERT_TRUE(Prepare());
-    ASSERT_EQ(PageCount(), 2);
-    EXPECT_EQ(TopsOf(1, "Uzun"), QList<int>{kTop});
+    EXPECT_FALSE(Prepare());
+    EXPECT_TRUE(frErrorFlag);
+    EXPECT_EQ(PageCount(), 2);
+    EXPECT_TRUE(TopsOf(1, "Uzun").isEmpty());
 }
 
 TEST_F(BandLayout, InvisibleDataBandCountsIntoFootersOnlyWhereAskedTo)

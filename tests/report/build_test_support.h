@@ -6,6 +6,7 @@
 #include "report/fr_globals.h"
 #include "report/fr_intrp.h"
 #include "report/fr_memo_view.h"
+#include "report/fr_picture_view.h"
 #include "report/fr_report.h"
 #include "report/fr_rich.h"
 #include "report/fr_subreport_view.h"
@@ -97,6 +98,15 @@ protected:
         TfrRichView& result = *rich;
         Page(page).Objects.push_back(std::move(rich));
         return result;
+    }
+    void AddPicture(int x, int y, int dx, int dy)
+    {
+        auto picture = std::make_unique<TfrPictureView>();
+        picture->SetBounds(x, y, dx, dy);
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        picture->Picture.SetBitmap(image);
+        Page().Objects.push_back(std::move(picture));
     }
     TfrSubReportView& AddSubReport(int x, int y, int dx, int dy, int targetPage, int page = 0)
     {
