@@ -144,11 +144,13 @@ void TfrMemoView::ExpandVariables()
     }
 }
 
-void TfrMemoView::AddWrappedLine(const QString& text)
+void TfrMemoView::AddWrappedLine(const QString& text, int width)
 {
-    TCanvas& c = frMeasureCanvas();
-    QString bare = text.endsWith(frParagraphEnd) ? text.left(text.size() - 1) : text;
-    int w = qBound(0, c.TextWidth(bare), 0xFFFF);
+    if (width < 0) {
+        QString bare = text.endsWith(frParagraphEnd) ? text.left(text.size() - 1) : text;
+        width = frMeasureCanvas().TextWidth(bare);
+    }
+    const int w = qBound(0, width, 0xFFFF);
     Scratch().Add(text + FromCp1254Char(static_cast<uint8_t>(w / 256)) +
                        FromCp1254Char(static_cast<uint8_t>(w % 256)));
     wrapPosition_ += LineSpacing + ScreenPixels(Font.Size);
@@ -160,9 +162,13 @@ void TfrMemoView::WrapParagraph(const QString& s, int maxWidth)
     const int len = static_cast<int>(s.size());
     const bool wordBreak = Flags & flWordBreak;
     bool hasBreaks = s.contains(QLatin1Char('\r')) || s.contains(QLatin1Char('\n'));
-    if (!hasBreaks && (len < 2 || c.TextWidth(s) <= maxWidth)) {
-        AddWrappedLine(s + frParagraphEnd);
-        return;
+    if (!hasBreaks) {
+        // a line that fits is measured once: its width goes with it
+        const int width = len < 2 ? -1 : c.TextWidth(s);
+        if (len < 2 || width <= maxWidth) {
+            AddWrappedLine(s + frParagraphEnd, width);
+            return;
+        }
     }
     int beg = 1, last = 1, cur = 1;
     while (cur <= len) {
@@ -278,15 +284,14 @@ bool TfrMemoView::OutputLine(const QString& wrapped, int& position, int th, cons
         int nw = frRound(w * ScaleX);
         // A zoomed font is seldom exactly as wide as the measured line: shrink it, then place the
         // characters so that the line keeps its measured width.
-        while (Canvas->TextWidth(text) > nw && Canvas->Font().Height < -1)
-            Canvas->SetFontHeight(Canvas->Font().Height + 1);
+        const int tw = ShrinkToWidth(text, nw);
         if (h == frtaRight)
             X = x + dx - 1 - GapX - nw;
         else if (h == frtaCenter)
             X = x + GapX + (dx - 2 * GapX - nw) / 2;
         if (!ForExport) {
-            if (Canvas->TextWidth(text) != nw && text.size() <= frMaxPlacedChars)
-                Canvas->TextOutPlaced(X, position, clip, text, nw);
+            if (tw != nw && text.size() <= frMaxPlacedChars)
+                Canvas->TextOutPlaced(X, position, clip, text, nw, tw);
             else
                 Canvas->TextOutClipped(X, position, clip, text);
         }
@@ -296,6 +301,34 @@ bool TfrMemoView::OutputLine(const QString& wrapped, int& position, int th, cons
     ++LinesOut;
     position += th;
     return true;
+}
+
+int TfrMemoView::ShrinkToWidth(const QString& text, int width)
+{
+    // Normally a step or two, taken one pixel at a time. A font far too big for its line (a huge size
+    // read from a file) would take a measure per pixel: beyond a few steps the size is searched,
+    // the text being no narrower in a bigger font.
+    constexpr int stepsOneByOne = 8;
+    int tw = Canvas->TextWidth(text);
+    for (int step = 0; tw > width && Canvas->Font().Height < -1; ++step) {
+        if (step == stepsOneByOne) {
+            int tooWide = Canvas->Font().Height;  // heights are negative: -1 is the smallest font
+            int fits = -1;                         // or the smallest font, which ends the shrinking
+            while (fits - tooWide > 1) {
+                const int mid = tooWide + (fits - tooWide) / 2;
+                Canvas->SetFontHeight(mid);
+                if (Canvas->TextWidth(text) > width)
+                    tooWide = mid;
+                else
+                    fits = mid;
+            }
+            Canvas->SetFontHeight(fits);
+            return Canvas->TextWidth(text);
+        }
+        Canvas->SetFontHeight(Canvas->Font().Height + 1);
+        tw = Canvas->TextWidth(text);
+    }
+    return tw;
 }
 
 void TfrMemoView::OutputRotatedLine(const QString& wrapped, int& position, int th, const TRect& clip)

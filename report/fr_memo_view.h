@@ -64,9 +64,12 @@ public:
 
 private:
     void WrapParagraph(const QString& line, int maxWidth);
-    void AddWrappedLine(const QString& text);
+    void AddWrappedLine(const QString& text, int width = -1);  // width: measured already
     void PaintLines();
     bool OutputLine(const QString& wrapped, int& position, int th, const TRect& clip);
+    // Shrinks the canvas font until the text is no wider than `width` or the font is one pixel high;
+    // answers the text's width in the font it leaves.
+    int ShrinkToWidth(const QString& text, int width);
     void OutputRotatedLine(const QString& wrapped, int& position, int th, const TRect& clip);
     void ApplyAutoWidth(const TStringList& lines, bool moveRightAligned);
     void ApplyHighlight();
