@@ -97,6 +97,34 @@ void frSplitWrappedLine(const QString& wrapped, QString& text, bool& paragraphEn
         text.chop(1);
 }
 
+int frShrinkFontToWidth(TCanvas& canvas, const QString& text, int width)
+{
+    // Normally a step or two. A font far too big for its line (a huge size read from a file) would
+    // take a measure per pixel: beyond a few steps its size is searched, a text being no narrower in
+    // a bigger font.
+    constexpr int stepsOneByOne = 8;
+    int tw = canvas.TextWidth(text);
+    for (int step = 0; tw > width && canvas.Font().Height < -1; ++step) {
+        if (step == stepsOneByOne) {
+            int tooWide = canvas.Font().Height;  // heights are negative: -1 is the smallest font
+            int fits = -1;                        // or the smallest font, which ends the shrinking
+            while (fits - tooWide > 1) {
+                const int mid = tooWide + (fits - tooWide) / 2;
+                canvas.SetFontHeight(mid);
+                if (canvas.TextWidth(text) > width)
+                    tooWide = mid;
+                else
+                    fits = mid;
+            }
+            canvas.SetFontHeight(fits);
+            return canvas.TextWidth(text);
+        }
+        canvas.SetFontHeight(canvas.Font().Height + 1);
+        tw = canvas.TextWidth(text);
+    }
+    return tw;
+}
+
 TfrMemoView::TfrMemoView()
 {
     ObjectType = gtMemo;
@@ -284,7 +312,7 @@ bool TfrMemoView::OutputLine(const QString& wrapped, int& position, int th, cons
         int nw = frRound(w * ScaleX);
         // A zoomed font is seldom exactly as wide as the measured line: shrink it, then place the
         // characters so that the line keeps its measured width.
-        const int tw = ShrinkToWidth(text, nw);
+        const int tw = frShrinkFontToWidth(*Canvas, text, nw);
         if (h == frtaRight)
             X = x + dx - 1 - GapX - nw;
         else if (h == frtaCenter)
@@ -301,34 +329,6 @@ bool TfrMemoView::OutputLine(const QString& wrapped, int& position, int th, cons
     ++LinesOut;
     position += th;
     return true;
-}
-
-int TfrMemoView::ShrinkToWidth(const QString& text, int width)
-{
-    // Normally a step or two, taken one pixel at a time. A font far too big for its line (a huge size
-    // read from a file) would take a measure per pixel: beyond a few steps the size is searched,
-    // the text being no narrower in a bigger font.
-    constexpr int stepsOneByOne = 8;
-    int tw = Canvas->TextWidth(text);
-    for (int step = 0; tw > width && Canvas->Font().Height < -1; ++step) {
-        if (step == stepsOneByOne) {
-            int tooWide = Canvas->Font().Height;  // heights are negative: -1 is the smallest font
-            int fits = -1;                         // or the smallest font, which ends the shrinking
-            while (fits - tooWide > 1) {
-                const int mid = tooWide + (fits - tooWide) / 2;
-                Canvas->SetFontHeight(mid);
-                if (Canvas->TextWidth(text) > width)
-                    tooWide = mid;
-                else
-                    fits = mid;
-            }
-            Canvas->SetFontHeight(fits);
-            return Canvas->TextWidth(text);
-        }
-        Canvas->SetFontHeight(Canvas->Font().Height + 1);
-        tw = Canvas->TextWidth(text);
-    }
-    return tw;
 }
 
 void TfrMemoView::OutputRotatedLine(const QString& wrapped, int& position, int th, const TRect& clip)

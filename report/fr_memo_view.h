@@ -67,9 +67,6 @@ private:
     void AddWrappedLine(const QString& text, int width = -1);  // width: measured already
     void PaintLines();
     bool OutputLine(const QString& wrapped, int& position, int th, const TRect& clip);
-    // Shrinks the canvas font until the text is no wider than `width` or the font is one pixel high;
-    // answers the text's width in the font it leaves.
-    int ShrinkToWidth(const QString& text, int width);
     void OutputRotatedLine(const QString& wrapped, int& position, int th, const TRect& clip);
     void ApplyAutoWidth(const TStringList& lines, bool moveRightAligned);
     void ApplyHighlight();
@@ -86,5 +83,8 @@ extern int frWrapHeight;
 
 // Break points of a word by the engine's rule on code page 1254 bytes, in increasing order.
 QList<int> HyphenPoints(const QString& word);
+// Shrinks the canvas font one pixel at a time until the text is no wider than `width` or the font is
+// one pixel high; answers the text's width in the font it leaves.
+int frShrinkFontToWidth(TCanvas& canvas, const QString& text, int width);
 // Splits a wrapped line into its text, its paragraph-end mark and its stored width.
 void frSplitWrappedLine(const QString& wrapped, QString& text, bool& paragraphEnd, int& width);
