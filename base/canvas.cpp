@@ -3,6 +3,7 @@
 #include "base/color.h"
 #include "base/fonts.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPaintDevice>
@@ -106,6 +107,8 @@ const QFontMetrics& TCanvas::Metrics() const
     if (!metrics_ || !current.isCopyOf(metricsFont_)) {
         metrics_ = std::make_unique<QFontMetrics>(current, Device());
         metricsFont_ = current;
+        fixedAdvance_ = 0;
+        inFont_.fill(0);
     }
     return *metrics_;
 }
@@ -140,8 +143,47 @@ int TCanvas::FontPixelHeight() const
     return painter_->font().pixelSize();
 }
 
+bool TCanvas::FixedPitchWidth(const QString& text, int& width) const
+{
+    const QFontMetrics& fm = Metrics();
+    if (fixedAdvance_ == 0) {
+        fixedAdvance_ = -1;
+        if (QFontInfo(metricsFont_).fixedPitch()) {
+            const qreal advance = QFontMetricsF(metricsFont_, Device()).horizontalAdvance(QStringLiteral("0"));
+            // a face that only claims to be fixed pitch is measured as any other
+            const QString probe = QStringLiteral("0iWm .,ğİşı");
+            if (advance > 0 && fm.horizontalAdvance(probe) == qRound(probe.size() * advance))
+                fixedAdvance_ = advance;
+        }
+    }
+    if (fixedAdvance_ < 0)
+        return false;
+    for (QChar c : text) {
+        // printable Latin: no control or format character (a soft hyphen has no width), no
+        // combining mark, nothing a fallback face would draw
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0xAD || u >= inFont_.size())
+            return false;
+        int8_t& known = inFont_[u];
+        if (known == 0) {
+            // a character of the font whose own advance differs (there are such) is shaped
+            known = fm.inFont(c) && QFontMetricsF(metricsFont_, Device()).horizontalAdvance(QString(c)) == fixedAdvance_
+                        ? 1
+                        : -1;
+        }
+        if (known < 0)
+            return false;
+    }
+    // the text's advances add up exactly as the shaped text's (in 1/64 pixel), rounded alike
+    width = qRound(text.size() * fixedAdvance_);
+    return true;
+}
+
 int TCanvas::TextWidth(const QString& text) const
 {
+    int width = 0;
+    if (FixedPitchWidth(text, width))
+        return width;
     return Metrics().horizontalAdvance(text);
 }
 

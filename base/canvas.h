@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 
+#include <array>
+#include <cstdint>
 #include <memory>
 
 class QImage;
@@ -130,6 +132,11 @@ private:
     QFont painterFont_;
     mutable std::unique_ptr<QFontMetrics> metrics_;
     mutable QFont metricsFont_;
+    // A fixed-pitch font (the reports' Courier New) measures a plain line without shaping it: every
+    // character the font holds has the same advance. 0 unknown, -1 not fixed pitch.
+    mutable qreal fixedAdvance_ = 0;
+    mutable std::array<int8_t, 0x250> inFont_{};  // per character: 0 unknown, 1 of that advance, -1 not
+    bool FixedPitchWidth(const QString& text, int& width) const;
     mutable qreal spacingScale_ = 0;
     int penColor_ = 0;
     int penWidth_ = 1;
