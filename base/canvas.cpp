@@ -12,6 +12,8 @@
 #include <QStringList>
 
 #include <cmath>
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -107,8 +109,7 @@ const QFontMetrics& TCanvas::Metrics() const
     if (!metrics_ || !current.isCopyOf(metricsFont_)) {
         metrics_ = std::make_unique<QFontMetrics>(current, Device());
         metricsFont_ = current;
-        fixedAdvance_ = 0;
-        inFont_.fill(0);
+        fixedPitch_ = nullptr;
     }
     return *metrics_;
 }
@@ -146,28 +147,33 @@ int TCanvas::FontPixelHeight() const
 bool TCanvas::FixedPitchWidth(const QString& text, int& width) const
 {
     const QFontMetrics& fm = Metrics();
-    if (fixedAdvance_ == 0) {
-        fixedAdvance_ = -1;
+    if (fixedPitch_ == nullptr) {
+        static std::map<std::pair<QString, int>, FixedPitchFace> faces;
+        fixedPitch_ = &faces[{metricsFont_.key(), PixelsPerInchY() * 100000 + PixelsPerInchX()}];
+    }
+    FixedPitchFace& face = *fixedPitch_;
+    if (face.advance == 0) {
+        face.advance = -1;
         if (QFontInfo(metricsFont_).fixedPitch()) {
             const qreal advance = QFontMetricsF(metricsFont_, Device()).horizontalAdvance(QStringLiteral("0"));
             // a face that only claims to be fixed pitch is measured as any other
             const QString probe = QStringLiteral("0iWm .,ğİşı");
             if (advance > 0 && fm.horizontalAdvance(probe) == qRound(probe.size() * advance))
-                fixedAdvance_ = advance;
+                face.advance = advance;
         }
     }
-    if (fixedAdvance_ < 0)
+    if (face.advance < 0)
         return false;
     for (QChar c : text) {
         // printable Latin: no control or format character (a soft hyphen has no width), no
         // combining mark, nothing a fallback face would draw
         const char16_t u = c.unicode();
-        if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0xAD || u >= inFont_.size())
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0xAD || u >= face.chars.size())
             return false;
-        int8_t& known = inFont_[u];
+        int8_t& known = face.chars[u];
         if (known == 0) {
             // a character of the font whose own advance differs (there are such) is shaped
-            known = fm.inFont(c) && QFontMetricsF(metricsFont_, Device()).horizontalAdvance(QString(c)) == fixedAdvance_
+            known = fm.inFont(c) && QFontMetricsF(metricsFont_, Device()).horizontalAdvance(QString(c)) == face.advance
                         ? 1
                         : -1;
         }
@@ -175,7 +181,7 @@ bool TCanvas::FixedPitchWidth(const QString& text, int& width) const
             return false;
     }
     // the text's advances add up exactly as the shaped text's (in 1/64 pixel), rounded alike
-    width = qRound(text.size() * fixedAdvance_);
+    width = qRound(text.size() * face.advance);
     return true;
 }
 

@@ -133,9 +133,13 @@ private:
     mutable std::unique_ptr<QFontMetrics> metrics_;
     mutable QFont metricsFont_;
     // A fixed-pitch font (the reports' Courier New) measures a plain line without shaping it: every
-    // character the font holds has the same advance. 0 unknown, -1 not fixed pitch.
-    mutable qreal fixedAdvance_ = 0;
-    mutable std::array<int8_t, 0x250> inFont_{};  // per character: 0 unknown, 1 of that advance, -1 not
+    // character the font holds has the same advance. What is known of a face is kept for the program's
+    // run, since a page printed makes a canvas of its own.
+    struct FixedPitchFace {
+        qreal advance = 0;                   // 0 unknown, -1 not fixed pitch
+        std::array<int8_t, 0x250> chars{};  // per character: 0 unknown, 1 of that advance, -1 not
+    };
+    mutable FixedPitchFace* fixedPitch_ = nullptr;
     bool FixedPitchWidth(const QString& text, int& width) const;
     mutable qreal spacingScale_ = 0;
     int penColor_ = 0;
