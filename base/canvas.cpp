@@ -149,7 +149,15 @@ bool TCanvas::FixedPitchWidth(const QString& text, int& width) const
     const QFontMetrics& fm = Metrics();
     if (fixedPitch_ == nullptr) {
         static std::map<std::pair<QString, int>, FixedPitchFace> faces;
-        fixedPitch_ = &faces[{metricsFont_.key(), PixelsPerInchY() * 100000 + PixelsPerInchX()}];
+        // every zoom of the preview is a size of its own: past a bound, further sizes are shaped
+        constexpr size_t mostFaces = 1024;
+        static FixedPitchFace shaped{-1, {}};
+        const std::pair<QString, int> key{metricsFont_.key(), PixelsPerInchY() * 100000 + PixelsPerInchX()};
+        auto known = faces.find(key);
+        if (known != faces.end())
+            fixedPitch_ = &known->second;
+        else
+            fixedPitch_ = faces.size() < mostFaces ? &faces[key] : &shaped;
     }
     FixedPitchFace& face = *fixedPitch_;
     if (face.advance == 0) {
