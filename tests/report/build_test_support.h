@@ -168,17 +168,6 @@ protected:
         pages.Pages(pageNo).Page.reset();
         return views;
     }
-    // One coordinate (&PrintedView::x or &PrintedView::y) of every view on a page whose text starts
-    // with `prefix`.
-    QList<int> CoordsOf(int pageNo, const QString& prefix, int PrintedView::*coord)
-    {
-        QList<int> coords;
-        for (const PrintedView& v : Printed(pageNo)) {
-            if (!v.lines.isEmpty() && v.lines.first().startsWith(prefix))
-                coords << v.*coord;
-        }
-        return coords;
-    }
     // The texts of the memos on a page, top to bottom as they were printed.
     QStringList MemoTexts(int pageNo)
     {
