@@ -67,7 +67,6 @@ protected:
         // footer counts, the invoice too
         AddMemo(40, 192, 300, 16, {"Ara toplam [SUM([Tutar], KalemBandi)]"});
     }
-
     TDataSet* table = nullptr;
 };
 

@@ -52,7 +52,6 @@ protected:
         frCurrentReport = frMasterReport = nullptr;
         VirtualPrinterTest::TearDown();
     }
-
     TfrPage& Page(int index = 0)
     {
         while (report->Pages.Count() <= index)
@@ -117,7 +116,6 @@ protected:
         Page(page).Objects.push_back(std::move(sub));
         return result;
     }
-
     // The shape of the program's portrait template: title, page header with the date, a summary
     // with the rich body that may break over pages, and a page footer with the page number.
     TfrRichView& BuildPortraitTemplate()
@@ -133,10 +131,8 @@ protected:
         AddMemo(604, 994, 104, 22, {"Sayfa [PAGE#]"}, 0, "Memo4");
         return rich;
     }
-
     bool Prepare() { return report->PrepareReport(); }
     int PageCount() { return report->EMFPages.Count(); }
-
     std::vector<PrintedView> Printed(int pageNo)
     {
         TfrEMFPages& pages = report->EMFPages;
@@ -178,7 +174,6 @@ protected:
         }
         return texts;
     }
-
     std::unique_ptr<QObject> owner;
     TfrReport* report = nullptr;
 };

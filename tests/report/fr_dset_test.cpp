@@ -100,7 +100,6 @@ protected:
         for (int i = 1; i < n; ++i)
             table->Next();
     }
-
     QObject owner;
     TDataSet* table = nullptr;
     std::unique_ptr<TfrDBDataSet> frds;
@@ -153,7 +152,6 @@ TEST_F(DBDataSetTest, OpensAndClosesTheDataSetWhenAsked)
     EXPECT_EQ(Records().size(), 5);
     EXPECT_EQ(events, (QStringList{"open", "close"}));
     EXPECT_FALSE(table->Active());
-
     frds->OpenDataSource = false;
     EXPECT_THROW(Records(), EDSError);  // a closed data set cannot be walked
 }
@@ -166,7 +164,6 @@ TEST_F(DBDataSetTest, DataSourceAndLinks)
     EXPECT_EQ(frds->DataSet(), nullptr);
     EXPECT_EQ(frds->GetDataSet(), table);
     EXPECT_EQ(Records().size(), 5);
-
     TDataSource empty(&owner);
     frds->SetDataSource(&empty);
     try {
@@ -175,7 +172,6 @@ TEST_F(DBDataSetTest, DataSourceAndLinks)
     } catch (const EDSError& e) {
         EXPECT_EQ(e.Message(), "Unable to open dataset frDBDataSet1");
     }
-
     frds->SetDataSet(table);
     EXPECT_EQ(frds->DataSource(), nullptr);
     delete table;
@@ -200,7 +196,6 @@ TEST_F(DBDataSetTest, BlobTestAndBookmarks)
         EXPECT_EQ(frIsBlob(table->FindField(name)), blob) << name;
     EXPECT_FALSE(frIsBlob(nullptr));
     EXPECT_EQ(table->FieldByName("Belge")->AsBytes(), QByteArray("\x01\x02", 2));
-
     table->Next();
     TBookmark b = frGetBookmark(table);
     table->Next();
@@ -234,7 +229,6 @@ TEST_F(DBDataSetTest, DataSetAndFieldByName)
     other->ConnectionName = "frdset";
     other->SQL = "SELECT 5 AS Sayi";
     other->Open();
-
     struct Case {
         QString text;
         TDataSet* given;

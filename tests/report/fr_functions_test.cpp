@@ -90,7 +90,6 @@ protected:
         for (double v : {10.0, 20.0, 30.0})
             Record(v, memos);
     }
-
     TfrBandView dataView, footerView;
     TfrBand data{5, nullptr};
     TfrBand footer{6, nullptr};
@@ -219,7 +218,6 @@ TEST(FunctionLibrary, NamesInAlphabeticalOrderFoundWithoutCase)
     const QStringList names{"AVG", "COUNT", "FORMATDATETIME", "FORMATFLOAT", "INPUT", "LOWERCASE", "MAX",
                             "MIN", "NAMECASE", "STRTODATE", "STRTOTIME", "SUM", "UPPERCASE"};
     EXPECT_EQ(lib.List.ToQStringList(), names);
-
     // A name upper-cased by the Turkish rules ("İNPUT") or not at all must still be found.
     struct Probe : TfrFunctionLibrary {
         Probe()
@@ -319,7 +317,6 @@ TEST_F(BandAggregates, CrossColumnsTotalApart)
     page.ColumnCounter = 2;
     EXPECT_EQ(Read("SUM([Amount])"), "20");
     EXPECT_EQ(footer.AggregateEntry("SUM[Amount]2"), "020");
-
     // The cross footer keeps one total for all columns.
     TfrBand cross(20, nullptr);
     frAggregateBand = &cross;

@@ -18,7 +18,6 @@ public:
     TfrVariables vars;
     int page = 1;
     QStringList calls;
-
     void GetValue(const QString& name, Variant& value) override
     {
         if (name == "PAGE#")
@@ -35,7 +34,6 @@ public:
         calls << name + "|" + p1.AsString() + "|" + p2.AsString() + "|" + p3.AsString();
         value = name == "F" ? "41" : "0";
     }
-
     TStringList Compile(const QStringList& source, QStringList* errors = nullptr)
     {
         TStringList lines(source), errorLines;

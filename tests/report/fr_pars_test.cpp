@@ -18,7 +18,6 @@ struct ParserUnderTest {
     QStringList askedNames;
     QStringList calls;
     QString functionResult = "0";
-
     ParserUnderTest()
     {
         parser.OnGetValue = [this](const QString& name, Variant& value) {
@@ -112,7 +111,6 @@ TEST(Parser, FunctionsRunAtTranslationWithSourceTextArguments)
     EXPECT_DOUBLE_EQ(static_cast<double>(p.parser.EvaluatePostfix(postfix).AsFloat()), 246.9);
     EXPECT_DOUBLE_EQ(static_cast<double>(p.parser.EvaluatePostfix(postfix).AsFloat()), 246.9);
     EXPECT_EQ(p.calls.size(), 1);
-
     const std::pair<QString, QString> results[] = {
         {"'x'", "x"}, {"'it's'", "it's"}, {"'a' + 'b'", "a' + 'b"}, {"", ""}};
     for (const auto& [answer, text] : results) {
@@ -200,14 +198,12 @@ TEST(TokenReaders, BracketsQuotesAndNames)
         EXPECT_EQ(stop, c.stop) << c.text.toStdString();
         EXPECT_EQ(name, c.name) << c.text.toStdString();
     }
-
     const std::pair<QString, QString> quotes[] = {{"'it's'", "'it''s'"}, {"''", "''"}, {"'''", "''''"},
                                                   {"abc'd", "abc'd"}, {"'a'", "'a'"}};
     for (auto [in, out] : quotes) {
         frDoubleInnerQuotes(in);
         EXPECT_EQ(in, out);
     }
-
     int pos = 3;
     EXPECT_EQ(TfrParser::ReadName("1+  \"Ad Soyad\"*2", pos), "\"Ad Soyad\"");
     EXPECT_EQ(pos, 15);

@@ -65,7 +65,6 @@ TEST(PrintPageList, ListsAndRanges)
     EXPECT_TRUE(TfrPageList::Parse("   ").AllPages());
     EXPECT_TRUE(TfrPageList::Parse("  ").Contains(12345));
     EXPECT_FALSE(TfrPageList::Parse("1").AllPages());
-
     const TfrPageList list = TfrPageList::Parse("2-2000000000");  // a huge range is not spelled out
     EXPECT_FALSE(list.Contains(1));
     EXPECT_TRUE(list.Contains(1999999999));
@@ -107,7 +106,6 @@ TEST_F(PrintFormTest, CopiesArrows)
     form.E1->setText("-4");
     form.frSpeedButton2->Click();
     EXPECT_EQ(seen << form.E1->text(), QStringList({"1", "2", "3", "2", "1"}));
-
     TestDialogs().Reset();
     form.E1->setText("iki");
     form.frSpeedButton1->Click();  // the conversion error is shown, the text stays

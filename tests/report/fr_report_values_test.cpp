@@ -116,7 +116,6 @@ TEST_F(ReportEngineTest, ValueHandlerOrder)
     report->Values.SetSorted(true);
     frGlobalVariables->SetVariable("Toplam", Variant(12));
     frGlobalVariables->SetVariable("PAGE#", Variant(99));
-
     EXPECT_EQ(Show("beş"), "5");
     EXPECT_EQ(Show("Sayfa"), "1");
     EXPECT_EQ(Show("IFADE"), "ab");
@@ -124,7 +123,6 @@ TEST_F(ReportEngineTest, ValueHandlerOrder)
     EXPECT_EQ(Show("Toplam"), "12");
     EXPECT_EQ(Show("PAGE#"), "1");  // special names before variables
     EXPECT_EQ(Show("7 * 6"), "42"); // the name is an expression itself
-
     report->OnGetValue = [](const QString& name, Variant& value) {
         if (name == "Toplam")
             value = Variant("olaydan");
@@ -167,14 +165,12 @@ TEST_F(ReportEngineTest, DataSetFields)
     report->Values.GetValue(v)->DSet = "Table1";
     report->Values.GetValue(v)->Field = "Ad";
     report->Values.GetValue(v)->DSet_ = table;
-
     EXPECT_EQ(Show("Müşteri"), "Ayşe");  // opens the data set first
     EXPECT_EQ(Show("Table1.Borc #N0,2"), "1500,25");
     table->FindField("Ad")->OnGetText = [](const TField& f, QString& text, bool) { text = "<" + f.AsString() + ">"; };
     EXPECT_EQ(Show("Table1.Ad"), "<Ayşe>");
     table->Next();
     EXPECT_EQ(Show("Table1.Borc"), " ");
-
     // A view bound to a memo column loads it before it prints; one bound to a string column does not.
     QSqlQuery(QSqlDatabase::database("frvals")).exec("CREATE TABLE Notlar (Kisa VARCHAR(9), Uzun TEXT)");
     QSqlQuery(QSqlDatabase::database("frvals")).exec("INSERT INTO Notlar VALUES ('kısa', 'bir\r\niki')");
@@ -234,7 +230,6 @@ TEST_F(ReportEngineTest, ShutDownFreesTheGlobalsAndTheEngineStartsAgain)
     EXPECT_EQ(frGlobalCompressor, nullptr);
     EXPECT_EQ(frProgressForm, nullptr);
     EXPECT_TRUE(frDateFormats.isEmpty());
-
     frInitEngine();
     report->InstallParserHandlers();
     EXPECT_EQ(frFunctionLibraries.size(), 1u);

@@ -135,7 +135,6 @@ TEST(ControlAtPos, APanelWithNothingUnderThePointGivesTheControlBelowIt)
     panel->setGeometry(50, 50, 100, 100);
     auto* inner = new QLineEdit(panel);
     inner->setGeometry(10, 10, 30, 20);
-
     EXPECT_EQ(frControlAtPos(&parent, QPoint(65, 65)), inner);
     EXPECT_EQ(frControlAtPos(&parent, QPoint(120, 120)), below);
     EXPECT_EQ(frControlAtPos(&parent, QPoint(250, 10)), nullptr);

@@ -72,12 +72,10 @@ TEST(VirtualPrinter, SamePaperIdAndOrientationIsNotAppliedAgain)
     EXPECT_EQ(p.PaperHeight, 2970);
     EXPECT_TRUE(p.IsEqualPaper(9, 1, 1, 0));
     EXPECT_FALSE(p.IsEqualPaper(9, 2100, 2970, 1));
-
     // custom papers compare their size too
     p.SetPaper(256, 1500, 1000, 0);
     EXPECT_TRUE(p.IsEqualPaper(256, 1500, 1000, 0));
     EXPECT_FALSE(p.IsEqualPaper(256, 1500, 1001, 0));
-
     // a forgotten paper is applied whatever it is given, even the paper the printer already had
     p.SetPaper(9, 0, 0, 0);
     p.PaperWidth = 1;

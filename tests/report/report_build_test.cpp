@@ -38,7 +38,6 @@ TEST_F(StoredPortraitTemplate, CalculatorTextFlowsOverPagesWithDateAndPageNumber
     body->RichEdit->SetFontSpec("Courier New", 11);
     const QStringList text = NumberedLines(250);
     body->RichEdit->SetLines(text);
-
     ASSERT_TRUE(Prepare());
     ASSERT_GE(PageCount(), 3);
     const QString today = FormatDateTime("dd.mm.yyyy", Date());

@@ -47,7 +47,6 @@ protected:
         owner.reset();  // takes the report and any window it opened
         VirtualPrinterTest::TearDown();
     }
-
     std::unique_ptr<QWidget> owner;
     TfrReport* report = nullptr;
 };

@@ -93,7 +93,6 @@ TEST_F(TemplateStream, WithoutViewsHoldsHeaderPagesAndAnEmptyValueSection)
     second.ApplyMargins = 0;
     second.Columns = 2;
     second.ColumnSpacing = 15;
-
     Bytes expected;
     expected.u8({23}).u16(0).u16(1).str("");
     expected.u8({255}).bytes(PageRecord(9, 2100, 2970, 0).data());
@@ -102,7 +101,6 @@ TEST_F(TemplateStream, WithoutViewsHoldsHeaderPagesAndAnEmptyValueSection)
     expected.u8({254}).i32(0).u8({0, 0, 0});
     const QByteArray bytes = Save(report);
     EXPECT_EQ(bytes.toHex(' '), expected.data().toHex(' '));
-
     TfrReport copy;
     Load(copy, bytes);
     EXPECT_EQ(Save(copy), bytes);
@@ -115,7 +113,6 @@ TEST_F(TemplateStream, WithViewsReadsBackToTheSameBytes)
     TfrReport report;
     Design(report);
     const QByteArray bytes = Save(report);
-
     TfrReport copy;
     Load(copy, bytes);
     ASSERT_EQ(copy.Pages.Count(), 1);
@@ -148,7 +145,6 @@ TEST_P(OldTemplates, ReadTheOldFormsAndNameTheirViews)
     b.u8({0, 0}).bytes(OldMemoRecord(c.storedFlags, "Toplam\r[SUM]").data());
     b.u8({0, 0}).bytes(OldMemoRecord(c.storedFlags, "").data());
     b.u8({254}).i32(0).text("Kategori\r Tutar").u8({0});
-
     TfrReport report;
     Load(report, b.data());
     EXPECT_TRUE(TestDialogs().shown.empty());
@@ -184,7 +180,6 @@ TEST_F(TemplateStream, AnOlderFramedMemoIsReadAsAMemoAndItsExtraBytesSkipped)
     b.u8({10}).oldStr("TfrFramedMemoView").u8({0}).bytes(OldMemoRecord(3, "Cerceveli").data());
     b.bytes(QByteArray(8, '\x55'));
     b.u8({0, 0}).bytes(OldMemoRecord(3, "").data());
-
     TfrReport report;
     Load(report, b.data());
     EXPECT_TRUE(TestDialogs().shown.empty());
@@ -289,20 +284,17 @@ TEST_F(TemplateStream, FormDataHoldsTheTemplateOnlyWhenStoredInTheForm)
     TMemoryStream without;
     report.WriteBinaryData(without);
     EXPECT_EQ(without.Data().toHex(' '), Bytes().i32(23).data().toHex(' '));
-
     report.StoreInDFM = true;
     TMemoryStream with;
     report.WriteBinaryData(with);
     const QByteArray templateBytes = Save(report);
     EXPECT_EQ(with.Data(), Bytes().i32(23).i32(static_cast<int32_t>(templateBytes.size())).bytes(templateBytes).data());
-
     TfrReport copy;
     copy.StoreInDFM = true;
     with.SetPosition(0);
     copy.ReadBinaryData(with);
     EXPECT_EQ(Save(copy), templateBytes);
     EXPECT_TRUE(TestDialogs().shown.empty());
-
     // A count beyond the property's bytes is a damaged template.
     TfrReport cut;
     cut.StoreInDFM = true;

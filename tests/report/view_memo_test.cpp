@@ -20,7 +20,6 @@ protected:
         memo_.Font.Size = 10;
         memo_.SetBounds(0, 0, 400, 200);
     }
-
     // Width of a text in the memo's wrapping font (Courier New 10 pt at 96 dpi).
     int Width(const QString& text)
     {
@@ -30,7 +29,6 @@ protected:
     }
     // The memo is as wide as the text plus its gaps.
     void FitWidthTo(const QString& text) { memo_.dx = Width(text) + 4; }
-
     QStringList Wrap(const QStringList& lines)
     {
         memo_.OutLines = TStringList(lines);
@@ -48,7 +46,6 @@ protected:
         }
         return out;
     }
-
     TfrMemoView memo_;
 };
 
@@ -160,7 +157,6 @@ TEST_F(MemoViewTest, SplitWritesPrintedLinesAndAMarker)
     EXPECT_EQ(memo_.LinesOut, 2);
     EXPECT_EQ(memo_.PartMode, 0);
     ASSERT_EQ(memo_.UnprintedHeight(), 3 * memo_.LineHeight) << "the rest waits for the next page";
-
     page.SetPosition(0);
     ASSERT_EQ(page.ReadByte(), gtMemo);
     TfrMemoView back;
@@ -174,14 +170,12 @@ TEST_F(MemoViewTest, SplitWritesPrintedLinesAndAMarker)
     frSplitWrappedLine(back.Memo[0], text, end, w);
     EXPECT_EQ(text, "aaa");
     EXPECT_FALSE(end);
-
     // drawing the page takes the lines as they are: no second wrapping
     back.dx = 400;  // wide enough to join the words again if it wrapped anew
     const auto runs = DrawnRuns(back);
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_EQ(runs[0].Text, "aaa");
     EXPECT_EQ(runs[1].Text, "bbb");
-
     // the second part continues where the first stopped
     memo_.PartMode = 3;
     memo_.dy = 200;
@@ -296,7 +290,6 @@ TEST_F(MemoViewTest, PreparedLinesKeepTheirWrappingWhenDrawn)
     // block 2 + 2 * 15 moved down by 100 - 32
     EXPECT_NEAR(runs[0].Bounds.top(), 68 + 1, 1);
     EXPECT_NEAR(runs[1].Bounds.top(), 68 + 1 + 15, 1);
-
     // turned, the block counts the horizontal gaps: 2 + 2 + 2 * 15 centred across 40 moves by 3
     memo_.Alignment = frtaVertical | frtaMiddle;
     memo_.SetBounds(10, 10, 40, 200);
