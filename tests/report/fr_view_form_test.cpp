@@ -198,16 +198,6 @@ TEST_F(PreviewFormTest, ClosingDropsThePages)
     EXPECT_EQ(report.pages, nullptr);
 }
 
-TEST_F(PreviewFormTest, ModalPreviewReturnsToTheCallerOnClose)
-{
-    report.modal = true;
-    form = new TfrPreviewForm;
-    WhenModal([](QWidget* w) { w->findChild<QPushButton*>("ExitBtnXP")->click(); });
-    form->ShowReport(&report);  // returns once closed
-    EXPECT_TRUE(form.isNull());
-    EXPECT_EQ(report.pages, nullptr);
-}
-
 TEST_F(PreviewFormTest, ZoomItemsAndTheRememberedZoom)
 {
     Show();
