@@ -4,6 +4,7 @@
 #include "report/fr_pars.h"
 #include "report/fr_utils.h"
 
+#include "case_table.h"
 #include "view_test_support.h"
 
 #include <gtest/gtest.h>
@@ -51,39 +52,10 @@ protected:
 
 TEST_F(MemoViewTest, WrapsAtBlanksAndMarksParagraphEnds)
 {
-    struct Case {
-        const char* name;
-        uint16_t flags;
-        QString fit;  // the widest text the memo holds
-        QStringList lines;
-        QStringList wrapped;  // ¶ marks a paragraph end
-    } cases[] = {
-        {"fits whole", 3, "aaa bbb ccc", {"aaa bbb ccc"}, {"aaa bbb ccc¶"}},
-        {"wraps at blanks", 3, "aaa bbb", {"aaa bbb ccc"}, {"aaa bbb", "ccc¶"}},
-        {"keeps a comma", 3, "aaa,bbb,", {"aaa,bbb,ccc"}, {"aaa,bbb,", "ccc¶"}},
-        // an overflowing comma breaks at the candidate before it
-        {"comma overflows", 3, "aaa,bbb", {"aaa,bbb,ccc"}, {"aaa,", "bbb,ccc¶"}},
-        {"each line a paragraph", 3, "aaa bbb", {"aaa", "", "bbb"}, {"aaa¶", "¶", "bbb¶"}},
-        {"breaks inside a line", 3, "aaaaaaa", {"aa\r\nbb"}, {"aa¶", "bb¶"}},
-        // a word wider than the memo: out up to the first character that overflows, the rest is lost
-        {"long word cut", 3, "abcd", {"abcdefghij klm"}, {"abcde"}},
-        {"long word after words", 3, "abcd", {"ab cdefgh"}, {"ab", "cdefg"}},
-        {"no wrap", 1, "abc", {"aaa bbb ccc"}, {"aaa bbb ccc¶"}},
-        // hyphenated at the last point that still fits with its "-"
-        {"hyphen", 7, "aa biri-", {"aa biricik"}, {"aa biri-", "cik¶"}},
-        {"hyphen at first point", 7, "aa bi-", {"aa biricik"}, {"aa bi-", "ricik¶"}},
-        // no point fits: the rest of the paragraph goes out in one piece
-        {"no point fits", 7, "aa b", {"aa biricik xx"}, {"aa", "biricik xx¶"}},
-        // four letters never break
-        {"short word", 7, "aa ab", {"aa abcd"}, {"aa", "abcd¶"}},
-        // a word with no break point at the start of a line overflows once instead of being cut up
-        {"unbreakable word", 7, "abc", {"kkkkkkkk"}, {"kkkk", "kkkk¶"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        memo_.Flags = c.flags;
-        FitWidthTo(c.fit);
-        EXPECT_EQ(Wrap(c.lines), c.wrapped);
+    for (const CaseLine& c : ReadCases("report/memo_wrapping.tsv", 4)) {
+        memo_.Flags = static_cast<uint16_t>(c[0].toInt());
+        FitWidthTo(c[1]);
+        EXPECT_EQ(Wrap(QString(c[2]).replace("\\r\\n", "\r\n").split(" | ")), c[3].split(" | ")) << c.where.toStdString();
     }
 }
 
