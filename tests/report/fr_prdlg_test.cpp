@@ -158,27 +158,6 @@ TEST_F(PrintFormTest, OldIndexIsTheSystemPrintersIndex)
 
 class ProgressFormTest : public WorkingFolderTest {};
 
-TEST_F(ProgressFormTest, WorkRunsOnceTheWindowIsShownAndEndsWithOk)
-{
-    TfrReport report;
-    TfrProgressForm form;
-    bool visibleAtStart = false;
-    int pages = 0;
-    form.OnShownWork = [&](TfrProgressForm* sender) {
-        visibleAtStart = sender->isVisible();
-        for (; pages < 5 && !sender->WorkReport->Terminated; ++pages) {
-            sender->Label1->setText(QString("Processing page: %1").arg(pages + 1));
-            QCoreApplication::processEvents();
-        }
-        sender->Finish();
-    };
-    EXPECT_EQ(form.RunModal(&report), 1);
-    EXPECT_TRUE(visibleAtStart);
-    EXPECT_EQ(pages, 5);
-    EXPECT_EQ(form.Label1->text(), "Processing page: 5");
-    EXPECT_FALSE(form.isVisible() || report.Terminated);
-}
-
 TEST_F(ProgressFormTest, CancelDuringTheWorkStopsItAtItsNextCheck)
 {
     for (const bool byEsc : {false, true}) {
