@@ -139,9 +139,13 @@ protected:
         AddBand(btMasterData, 50, 20, 48, rows, 1);
         AddMemo(10, 50, 300, 16, {"Alt [LINE#]"}, 1);
     }
-    void SqliteInvoices()
+    // Invoices 1 to 4 in a database table, "Faturalar"; "Kalemler" walks the items of the current one,
+    // as many as `items` gives for it.
+    void SqliteInvoices(QList<int> items = {6, 12, 18, 24})
     {
-        {
+        for (const char* name : {"Faturalar", "Kalemler", "Fatura"})
+            delete owner->findChild<QObject*>(name);  // those of the case before
+        if (!QSqlDatabase::contains("golden")) {
             QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "golden");
             db.setDatabaseName(":memory:");
             ASSERT_TRUE(db.open());
@@ -156,17 +160,28 @@ protected:
         auto* invoices = new TfrDBDataSet(owner.get());
         invoices->setObjectName("Faturalar");
         invoices->SetDataSet(table);
-        auto* items = new TfrUserDataset(owner.get());
-        items->setObjectName("Kalemler");
-        items->RangeEnd = reCount;
-        // invoice n has 6 n items: the last ones run onto the next page
-        items->OnFirst = [table](TfrDataset* sender) {
-            sender->RangeEndCount = 6 * static_cast<int>(table->FieldByName("No")->AsFloat());
+        auto* walk = new TfrUserDataset(owner.get());
+        walk->setObjectName("Kalemler");
+        walk->RangeEnd = reCount;
+        walk->OnFirst = [table, items](TfrDataset* sender) {
+            sender->RangeEndCount = items.value(static_cast<int>(table->FieldByName("No")->AsFloat()) - 1);
         };
-        report->OnGetValue = [table, items](const QString& name, Variant& value) {
+        report->OnGetValue = [table, walk](const QString& name, Variant& value) {
             if (name == "Tutar")
-                value = Variant(static_cast<int>(table->FieldByName("No")->AsFloat()) * 100 + items->RecNo + 1);
+                value = Variant(static_cast<int>(table->FieldByName("No")->AsFloat()) * 100 + walk->RecNo + 1);
         };
+    }
+    // Invoices over their items, with a detail header and a footer totalling the named item band.
+    void InvoicesAndItems(uint16_t invoiceFlags)
+    {
+        AddBand(btMasterData, 100, 24, invoiceFlags, "Faturalar");
+        AddMemo(20, 102, 300, 18, {"Fatura [No] [Musteri]"});
+        AddBand(btDetailHeader, 130, 20, 48 | flBandRepeatHeader);
+        AddMemo(40, 132, 300, 16, {"Kalemler"});
+        AddBand(btDetailData, 160, 30, 48, "Kalemler", 0, "KalemBandi");
+        AddMemo(40, 162, 300, 16, {"[LINE#]. kalem [Tutar]"});
+        AddBand(btDetailFooter, 200, 20);
+        AddMemo(40, 202, 300, 16, {"Ara toplam [SUM([Tutar], KalemBandi)] ([COUNT(x, KalemBandi)])"});
     }
 };
 
@@ -193,18 +208,23 @@ TEST_F(GoldenPages, MatchTheKeptDumpsAtOneAndTwoPasses)
              AddMemo(20, 132, 300, 18, {"Toplam [SUM([Tutar])]"});
              Footer();
          }},
+        // the last items of an invoice run onto the next page, under the repeated detail header
         {"master_detail_sqlite",
          [this] {
              SqliteInvoices();
-             AddBand(btMasterData, 100, 24, 48, "Faturalar");
-             AddMemo(20, 102, 300, 18, {"Fatura [No] [Musteri]"});
-             AddBand(btDetailHeader, 130, 20, 48 | flBandRepeatHeader);
-             AddMemo(40, 132, 300, 16, {"Kalemler"});
-             AddBand(btDetailData, 160, 30, 48, "Kalemler", 0, "KalemBandi");
-             AddMemo(40, 162, 300, 16, {"[LINE#]. kalem [Tutar]"});
-             AddBand(btDetailFooter, 200, 20);
-             AddMemo(40, 202, 300, 16, {"Ara toplam [SUM([Tutar], KalemBandi)] ([COUNT(x, KalemBandi)])"});
+             InvoicesAndItems(48);
              Footer();
+         }},
+        // an invoice without items prints only when its band asks to
+        {"master_without_detail_left_out",
+         [this] {
+             SqliteInvoices({2, 0, 1, 0});
+             InvoicesAndItems(48);
+         }},
+        {"master_without_detail_printed_when_asked",
+         [this] {
+             SqliteInvoices({2, 0, 1, 0});
+             InvoicesAndItems(48 | flBandPrintIfSubsetEmpty);
          }},
         {"groups_repeated_with_totals",
          [this] {
@@ -449,4 +469,18 @@ TEST_F(GoldenPages, MatchTheKeptDumpsAtOneAndTwoPasses)
         lines.removeLast();
         ExpectGolden("golden/" + c.name + ".txt", lines);
     }
+}
+
+TEST_F(GoldenPages, MemoOfOneFieldIsBoundToItsBandsDataSet)
+{
+    SqliteInvoices({2, 0, 1, 0});
+    InvoicesAndItems(48);
+    AddMemo(400, 102, 100, 16, {"[Musteri]"});
+    QStringList bound;
+    report->OnEnterRect = [&bound](TStringList&, TfrView* view) {
+        if (view->Memo.Count() > 0 && view->Memo[0] == "[Musteri]")
+            bound << (view->DataSet != nullptr ? view->DataSet->objectName() + "." + view->DataField : "none");
+    };
+    ASSERT_TRUE(Prepare());
+    EXPECT_EQ(bound, (QStringList{"Fatura.Musteri", "Fatura.Musteri"}));
 }
