@@ -6,6 +6,7 @@
 #include "report/fr_prntr.h"
 #include "report/fr_srch.h"
 #include "input_support.h"
+#include "template_test_support.h"
 #include "test_support.h"
 
 #include <QAction>
@@ -136,11 +137,11 @@ void WhenModal(std::function<void(QWidget*)> f)
     });
 }
 
-class PreviewFormTest : public WorkingFolderTest {
+class PreviewFormTest : public VirtualPrinterTest {
 protected:
     void SetUp() override
     {
-        WorkingFolderTest::SetUp();
+        VirtualPrinterTest::SetUp();
         frRememberedScale = 1.0;
         frRememberedZoom = 0;
         TestDialogs().Reset();
@@ -148,7 +149,7 @@ protected:
     void TearDown() override
     {
         delete form;
-        WorkingFolderTest::TearDown();
+        VirtualPrinterTest::TearDown();
     }
     // A shown window whose page box is 1000 x 600.
     TfrPreviewForm* Show()
@@ -390,28 +391,13 @@ TEST_F(PreviewFormTest, OpenShowsTheFilesPagesAndABadFileKeepsTheShownOnes)
 }
 
 namespace {
-// Stand-in printers in the engine's printer object for the length of a test; the last is the virtual one.
-class FakePrinters {
-public:
-    explicit FakePrinters(QStringList names = {"Lazer", "Mürekkep", QString()})
-        : saved_(frPrinterObject().Printers), index_(frPrinterObject().PrinterIndex),
-          virtual_(frPrinterObject().VirtualPrinterIndex)
-    {
-        frPrinterObject().VirtualPrinterIndex = static_cast<int>(names.size()) - 1;
-        frPrinterObject().Printers = std::move(names);
-        frPrinterObject().PrinterIndex = 0;
-    }
-    ~FakePrinters()
-    {
-        frPrinterObject().Printers = saved_;
-        frPrinterObject().PrinterIndex = index_;
-        frPrinterObject().VirtualPrinterIndex = virtual_;
-    }
-private:
-    QStringList saved_;
-    int index_;
-    int virtual_;
-};
+// Stand-in printers in the engine's printer object (the fixture puts it back); the last is the virtual one.
+void UsePrinters(QStringList names)
+{
+    frPrinterObject().VirtualPrinterIndex = static_cast<int>(names.size()) - 1;
+    frPrinterObject().Printers = std::move(names);
+    frPrinterObject().PrinterIndex = 0;
+}
 
 void AnswerPrintDialog(std::function<void(TfrPrintForm*)> fill)
 {
@@ -425,7 +411,7 @@ void AnswerPrintDialog(std::function<void(TfrPrintForm*)> fill)
 
 TEST_F(PreviewFormTest, PrintSendsThePagesChosenInTheDialog)
 {
-    FakePrinters printers;
+    UsePrinters({"Lazer", "Mürekkep", QString()});
     Show();
     EXPECT_TRUE(form->PrintBtn->isEnabled());
     const auto otherPrinter = [](TfrPrintForm* d) {
@@ -494,7 +480,7 @@ TEST_F(PreviewFormTest, PrintSendsThePagesChosenInTheDialog)
 
 TEST_F(PreviewFormTest, NoPrinterNoPrinting)
 {
-    FakePrinters onlyTheVirtualOne({QString()});
+    UsePrinters({QString()});
     Show();
     EXPECT_FALSE(form->PrintBtn->isEnabled() || form->PrintBtnXP->isEnabled());
     form->PrintBtnClick();
