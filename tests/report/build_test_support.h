@@ -32,6 +32,28 @@ struct PrintedView {
     QStringList lines;  // a memo's lines without their wrapping marks, a rich view's paragraphs
 };
 
+// A view's lines as printed: a rich view's paragraphs, else its memo without the wrapping marks (lines
+// wrapped before printing carry their paragraph end and width).
+inline QStringList PrintedLines(TfrView& view)
+{
+    if (auto* rich = dynamic_cast<TfrRichView*>(&view))
+        return rich->RichEdit->Lines();
+    QStringList lines;
+    const bool wrapped = view.Memo.Text().contains(frParagraphEnd);
+    for (int i = 0; i < view.Memo.Count(); ++i) {
+        QString text = view.Memo[i];
+        if (wrapped) {
+            if (text == QString(frParagraphEnd))
+                continue;
+            bool end = false;
+            int width = 0;
+            frSplitWrappedLine(view.Memo[i], text, end, width);
+        }
+        lines << text;
+    }
+    return lines;
+}
+
 // Builds templates by hand and reads the prepared pages back.
 class ReportBuildTest : public VirtualPrinterTest {
 protected:
@@ -139,26 +161,7 @@ protected:
         pages.ObjectsToPage(pageNo);
         std::vector<PrintedView> views;
         for (const auto& v : pages.Pages(pageNo).Page->Objects) {
-            PrintedView p{v->ClassName(), v->x, v->y, v->dx, v->dy, {}};
-            if (auto* rich = dynamic_cast<TfrRichView*>(v.get())) {
-                p.lines = rich->RichEdit->Lines();
-            } else {
-                // lines wrapped before printing carry their paragraph end and width
-                const bool wrapped = v->Memo.Text().contains(frParagraphEnd);
-                for (int i = 0; i < v->Memo.Count(); ++i) {
-                    if (!wrapped) {
-                        p.lines << v->Memo[i];
-                        continue;
-                    }
-                    if (v->Memo[i] == QString(frParagraphEnd))
-                        continue;
-                    QString text;
-                    bool end = false;
-                    int width = 0;
-                    frSplitWrappedLine(v->Memo[i], text, end, width);
-                    p.lines << text;
-                }
-            }
+            PrintedView p{v->ClassName(), v->x, v->y, v->dx, v->dy, PrintedLines(*v)};
             views.push_back(p);
         }
         pages.Pages(pageNo).Page.reset();

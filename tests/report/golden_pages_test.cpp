@@ -27,28 +27,11 @@ QStringList Numbered(const QString& text, int count, int width = 3)
     return lines;
 }
 
-// A view's text as printed: a memo's lines without their wrapping marks, a rich view's paragraphs,
-// else a digest of the record its drawing comes from.
+// A view's text as printed: a memo's or rich view's lines, else a digest of the record its drawing comes from.
 QString ViewText(TfrView& view)
 {
-    if (auto* rich = dynamic_cast<TfrRichView*>(&view))
-        return rich->RichEdit->Lines().join('|');
-    if (auto* memo = dynamic_cast<TfrMemoView*>(&view)) {
-        QStringList lines;
-        const bool wrapped = memo->Memo.Text().contains(frParagraphEnd);
-        for (int i = 0; i < memo->Memo.Count(); ++i) {
-            QString text = memo->Memo[i];
-            if (wrapped) {
-                if (text == QString(frParagraphEnd))
-                    continue;
-                bool end = false;
-                int width = 0;
-                frSplitWrappedLine(memo->Memo[i], text, end, width);
-            }
-            lines << text;
-        }
-        return lines.join('|');
-    }
+    if (dynamic_cast<TfrRichView*>(&view) != nullptr || dynamic_cast<TfrMemoView*>(&view) != nullptr)
+        return PrintedLines(view).join('|');
     TMemoryStream record;
     view.SaveToStream(record);
     return "#" + QCryptographicHash::hash(record.Data(), QCryptographicHash::Md5).toHex().left(12);
