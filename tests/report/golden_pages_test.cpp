@@ -397,6 +397,14 @@ TEST_F(GoldenPages, MatchTheKeptDumpsAtOneAndTwoPasses)
              AddBand(btMasterFooter, 130, 20);
              AddMemo(20, 132, 200, 16, {"Son"});
          }},
+        // what fits is not split: the band is as high as its memo
+        {"memo_that_fits_unsplit",
+         [this] {
+             AddBand(btMasterData, 100, 20, 48 | flStretched | flBandBreaked, "1");
+             AddMemo(20, 100, 300, 20, Numbered("Satır %1", 60));
+             AddBand(btMasterFooter, 130, 20);
+             AddMemo(20, 132, 200, 16, {"Son"});
+         }},
         {"page_break_after_bands_repeats_headers",
          [this] {
              AddBand(btMasterHeader, 60, 20, 48 | flBandRepeatHeader);
