@@ -32,6 +32,28 @@ struct PrintedView {
     QStringList lines;  // a memo's lines without their wrapping marks, a rich view's paragraphs
 };
 
+// A view's lines as printed: a rich view's paragraphs, else its memo without the wrapping marks (lines
+// wrapped before printing carry their paragraph end and width).
+inline QStringList PrintedLines(TfrView& view)
+{
+    if (auto* rich = dynamic_cast<TfrRichView*>(&view))
+        return rich->RichEdit->Lines();
+    QStringList lines;
+    const bool wrapped = view.Memo.Text().contains(frParagraphEnd);
+    for (int i = 0; i < view.Memo.Count(); ++i) {
+        QString text = view.Memo[i];
+        if (wrapped) {
+            if (text == QString(frParagraphEnd))
+                continue;
+            bool end = false;
+            int width = 0;
+            frSplitWrappedLine(view.Memo[i], text, end, width);
+        }
+        lines << text;
+    }
+    return lines;
+}
+
 // Builds templates by hand and reads the prepared pages back.
 class ReportBuildTest : public VirtualPrinterTest {
 protected:
@@ -52,7 +74,6 @@ protected:
         frCurrentReport = frMasterReport = nullptr;
         VirtualPrinterTest::TearDown();
     }
-
     TfrPage& Page(int index = 0)
     {
         while (report->Pages.Count() <= index)
@@ -117,7 +138,6 @@ protected:
         Page(page).Objects.push_back(std::move(sub));
         return result;
     }
-
     // The shape of the program's portrait template: title, page header with the date, a summary
     // with the rich body that may break over pages, and a page footer with the page number.
     TfrRichView& BuildPortraitTemplate()
@@ -133,51 +153,19 @@ protected:
         AddMemo(604, 994, 104, 22, {"Sayfa [PAGE#]"}, 0, "Memo4");
         return rich;
     }
-
     bool Prepare() { return report->PrepareReport(); }
     int PageCount() { return report->EMFPages.Count(); }
-
     std::vector<PrintedView> Printed(int pageNo)
     {
         TfrEMFPages& pages = report->EMFPages;
         pages.ObjectsToPage(pageNo);
         std::vector<PrintedView> views;
         for (const auto& v : pages.Pages(pageNo).Page->Objects) {
-            PrintedView p{v->ClassName(), v->x, v->y, v->dx, v->dy, {}};
-            if (auto* rich = dynamic_cast<TfrRichView*>(v.get())) {
-                p.lines = rich->RichEdit->Lines();
-            } else {
-                // lines wrapped before printing carry their paragraph end and width
-                const bool wrapped = v->Memo.Text().contains(frParagraphEnd);
-                for (int i = 0; i < v->Memo.Count(); ++i) {
-                    if (!wrapped) {
-                        p.lines << v->Memo[i];
-                        continue;
-                    }
-                    if (v->Memo[i] == QString(frParagraphEnd))
-                        continue;
-                    QString text;
-                    bool end = false;
-                    int width = 0;
-                    frSplitWrappedLine(v->Memo[i], text, end, width);
-                    p.lines << text;
-                }
-            }
+            PrintedView p{v->ClassName(), v->x, v->y, v->dx, v->dy, PrintedLines(*v)};
             views.push_back(p);
         }
         pages.Pages(pageNo).Page.reset();
         return views;
-    }
-    // One coordinate (&PrintedView::x or &PrintedView::y) of every view on a page whose text starts
-    // with `prefix`.
-    QList<int> CoordsOf(int pageNo, const QString& prefix, int PrintedView::*coord)
-    {
-        QList<int> coords;
-        for (const PrintedView& v : Printed(pageNo)) {
-            if (!v.lines.isEmpty() && v.lines.first().startsWith(prefix))
-                coords << v.*coord;
-        }
-        return coords;
     }
     // The texts of the memos on a page, top to bottom as they were printed.
     QStringList MemoTexts(int pageNo)
@@ -189,7 +177,6 @@ protected:
         }
         return texts;
     }
-
     std::unique_ptr<QObject> owner;
     TfrReport* report = nullptr;
 };

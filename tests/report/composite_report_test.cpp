@@ -36,7 +36,6 @@ protected:
         report = saved;
         return pages;
     }
-
     QStringList events;
 };
 }  // namespace

@@ -240,7 +240,6 @@ TEST(SpeedButton, GroupMembersReleaseEachOther)
     b->SetDown(true);
     EXPECT_EQ(std::pair(a->Down(), a->State()), std::pair(false, bsUp));
     EXPECT_TRUE(other->Down());
-
     TfrSpeedButton single;
     single.SetDown(true);  // without a group a button never stays down
     EXPECT_FALSE(single.Down());
@@ -295,7 +294,6 @@ TEST(SpeedButton, FlatButtonIsGrayUntilTheMouseEnters)
     int left = 0;
     QObject::connect(b, &TfrSpeedButton::mouseEntered, [&] { ++entered; });
     QObject::connect(b, &TfrSpeedButton::mouseLeft, [&] { ++left; });
-
     auto drawn = [b] { return std::pair(b->DrawnState(), b->grab().toImage().pixel(11, 11)); };
     EXPECT_EQ(drawn(), std::pair(bsInactive, qRgb(76, 76, 76)));
     Enter(b);
@@ -305,7 +303,6 @@ TEST(SpeedButton, FlatButtonIsGrayUntilTheMouseEnters)
     Leave(b);
     EXPECT_EQ(b->DrawnState(), bsInactive);
     EXPECT_EQ(std::pair(entered, left), std::pair(1, 1));
-
     b->SetGrayedInactive(false);
     EXPECT_EQ(b->grab().toImage().pixel(11, 11), qRgb(255, 0, 0));
 }
@@ -364,19 +361,16 @@ TEST(ToolbarSeparator, EtchedLineAcrossTheMiddle)
     EXPECT_EQ((QList<TfrAlign>{inColumn->Align(), inRow->Align(), button->Align()}),
               (QList<TfrAlign>{TfrAlign::alTop, TfrAlign::alLeft, TfrAlign::alTop}));
     EXPECT_TRUE(button->Flat());
-
     inRow->setPalette(ButtonPalette());
     inRow->resize(8, 20);
     QImage v = inRow->grab().toImage();
     // shadow, highlight, and face where the line stops: before height - 2 and below the top
     EXPECT_EQ((QList<QRgb>{v.pixel(3, 2), v.pixel(4, 17), v.pixel(3, 18), v.pixel(3, 1)}),
               (QList<QRgb>{qRgb(128, 128, 128), qRgb(255, 255, 255), qRgb(192, 192, 192), qRgb(192, 192, 192)}));
-
     inRow->SetAlign(TfrAlign::alTop);
     inRow->resize(20, 8);
     QImage h = inRow->grab().toImage();
     EXPECT_EQ((QList<QRgb>{h.pixel(2, 3), h.pixel(17, 4)}), (QList<QRgb>{qRgb(128, 128, 128), qRgb(255, 255, 255)}));
-
     inRow->SetDrawBevel(false);
     h = inRow->grab().toImage();
     EXPECT_EQ(h.pixel(5, 3), qRgb(192, 192, 192));

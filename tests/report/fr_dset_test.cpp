@@ -100,48 +100,42 @@ protected:
         for (int i = 1; i < n; ++i)
             table->Next();
     }
-
     QObject owner;
     TDataSet* table = nullptr;
     std::unique_ptr<TfrDBDataSet> frds;
 };
 
-struct RangeCase {
-    const char* name;
-    TRangeBegin begin;
-    TRangeEnd end;
-    int count;
-    QList<int> records;
-    int leftOn;  // the record current after Exit; 0 for "at the end"
-};
-
-class DBDataSetRanges : public DBDataSetTest, public ::testing::WithParamInterface<RangeCase> {};
-
-TEST_P(DBDataSetRanges, WalkTheRecordsOfTheRange)
+TEST_F(DBDataSetTest, RangesWalkTheirRecords)
 {
-    const RangeCase& c = GetParam();
-    StandOn(3);
-    frds->RangeBegin = c.begin;
-    frds->RangeEnd = c.end;
-    frds->RangeEndCount = c.count;
-    EXPECT_EQ(Records(), c.records);
-    if (c.leftOn > 0)
-        EXPECT_EQ(table->FieldByName("No")->AsFloat(), c.leftOn);
-    else
-        EXPECT_TRUE(table->Eof());
+    struct Case {
+        const char* name;
+        TRangeBegin begin;
+        TRangeEnd end;
+        int count;
+        QList<int> records;
+        int leftOn;  // the record current after Exit; 0 for "at the end"
+    } cases[] = {
+        {"firstToLast", rbFirst, reLast, 0, {1, 2, 3, 4, 5}, 0},
+        {"currentToLast", rbCurrent, reLast, 0, {3, 4, 5}, 3},
+        {"firstByCount", rbFirst, reCount, 2, {1, 2}, 3},
+        {"currentByCount", rbCurrent, reCount, 2, {3, 4}, 3},
+        {"countBeyondTheEnd", rbCurrent, reCount, 9, {3, 4, 5}, 3},
+        {"currentAlone", rbCurrent, reCurrent, 0, {3}, 3},
+        // would never end if the data set stood still on the first record
+        {"firstToCurrent", rbFirst, reCurrent, 0, {1, 2, 3}, 3},
+    };
+    for (const Case& c : cases) {
+        StandOn(3);
+        frds->RangeBegin = c.begin;
+        frds->RangeEnd = c.end;
+        frds->RangeEndCount = c.count;
+        EXPECT_EQ(Records(), c.records) << c.name;
+        if (c.leftOn > 0)
+            EXPECT_EQ(table->FieldByName("No")->AsFloat(), c.leftOn) << c.name;
+        else
+            EXPECT_TRUE(table->Eof()) << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Ranges, DBDataSetRanges,
-    ::testing::Values(RangeCase{"firstToLast", rbFirst, reLast, 0, {1, 2, 3, 4, 5}, 0},
-                      RangeCase{"currentToLast", rbCurrent, reLast, 0, {3, 4, 5}, 3},
-                      RangeCase{"firstByCount", rbFirst, reCount, 2, {1, 2}, 3},
-                      RangeCase{"currentByCount", rbCurrent, reCount, 2, {3, 4}, 3},
-                      RangeCase{"countBeyondTheEnd", rbCurrent, reCount, 9, {3, 4, 5}, 3},
-                      RangeCase{"currentAlone", rbCurrent, reCurrent, 0, {3}, 3},
-                      // would never end if the data set stood still on the first record
-                      RangeCase{"firstToCurrent", rbFirst, reCurrent, 0, {1, 2, 3}, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DBDataSetTest, OpensAndClosesTheDataSetWhenAsked)
 {
@@ -153,7 +147,6 @@ TEST_F(DBDataSetTest, OpensAndClosesTheDataSetWhenAsked)
     EXPECT_EQ(Records().size(), 5);
     EXPECT_EQ(events, (QStringList{"open", "close"}));
     EXPECT_FALSE(table->Active());
-
     frds->OpenDataSource = false;
     EXPECT_THROW(Records(), EDSError);  // a closed data set cannot be walked
 }
@@ -166,7 +159,6 @@ TEST_F(DBDataSetTest, DataSourceAndLinks)
     EXPECT_EQ(frds->DataSet(), nullptr);
     EXPECT_EQ(frds->GetDataSet(), table);
     EXPECT_EQ(Records().size(), 5);
-
     TDataSource empty(&owner);
     frds->SetDataSource(&empty);
     try {
@@ -175,7 +167,6 @@ TEST_F(DBDataSetTest, DataSourceAndLinks)
     } catch (const EDSError& e) {
         EXPECT_EQ(e.Message(), "Unable to open dataset frDBDataSet1");
     }
-
     frds->SetDataSet(table);
     EXPECT_EQ(frds->DataSource(), nullptr);
     delete table;
@@ -200,7 +191,6 @@ TEST_F(DBDataSetTest, BlobTestAndBookmarks)
         EXPECT_EQ(frIsBlob(table->FindField(name)), blob) << name;
     EXPECT_FALSE(frIsBlob(nullptr));
     EXPECT_EQ(table->FieldByName("Belge")->AsBytes(), QByteArray("\x01\x02", 2));
-
     table->Next();
     TBookmark b = frGetBookmark(table);
     table->Next();
@@ -234,7 +224,6 @@ TEST_F(DBDataSetTest, DataSetAndFieldByName)
     other->ConnectionName = "frdset";
     other->SQL = "SELECT 5 AS Sayi";
     other->Open();
-
     struct Case {
         QString text;
         TDataSet* given;

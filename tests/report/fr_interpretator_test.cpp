@@ -62,7 +62,6 @@ protected:
         frGlobalInterpreter->GetValue(name, v);
         return v;
     }
-
     std::unique_ptr<TfrPage> page;
     TfrMemoView* memo1 = nullptr;
     TfrMemoView* memo2 = nullptr;

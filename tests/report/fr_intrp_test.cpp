@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include "case_table.h"
 #include "report_test_support.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,6 @@ public:
     TfrVariables vars;
     int page = 1;
     QStringList calls;
-
     void GetValue(const QString& name, Variant& value) override
     {
         if (name == "PAGE#")
@@ -34,7 +34,6 @@ public:
         calls << name + "|" + p1.AsString() + "|" + p2.AsString() + "|" + p3.AsString();
         value = name == "F" ? "41" : "0";
     }
-
     TStringList Compile(const QStringList& source, QStringList* errors = nullptr)
     {
         TStringList lines(source), errorLines;
@@ -58,6 +57,12 @@ QString Cond(int target, const QString& postfix)
     QString s = QString(QChar(1)) + QChar(0) + QChar(0) + postfix;
     frSetLineTarget(s, target);
     return s;
+}
+
+// A script of the case tables: its lines joined by " | ", "\\t" for a tab.
+QStringList Source(const QString& text)
+{
+    return QString(text).replace("\\t", "\t").split(" | ");
 }
 
 QString Jump(int target)
@@ -98,38 +103,14 @@ TEST(ScriptCompile, OnlyTheFirstTopLevelStatement)
     EXPECT_EQ(host.Compile({""}).Count(), 0);
 }
 
-struct LoopCase {
-    const char* name;
-    QStringList script;
-    const char* variable;
-    double expected;
-};
-
-class ScriptLoops : public ::testing::TestWithParam<LoopCase> {};
-
-TEST_P(ScriptLoops, Run)
+TEST(ScriptRun, RunsOfTheCaseTable)
 {
-    ScriptHost host;
-    host.CompileAndRun(GetParam().script);
-    EXPECT_EQ(host.Var(GetParam().variable), GetParam().expected);
+    for (const CaseLine& c : ReadCases("report/script_runs.tsv", 3)) {
+        ScriptHost host;
+        host.CompileAndRun(Source(c[0]));
+        EXPECT_EQ(host.vars.GetVariable(c[1]).AsString(), c[2]) << c.where.toStdString();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Loops, ScriptLoops,
-    ::testing::Values(
-        LoopCase{"while", {"begin I := 0; while I < 3 do I := I + 1 end"}, "I", 3},
-        LoopCase{"repeatRunsOnce", {"begin I := 5; repeat I := I + 1 until I >= 3 end"}, "I", 6},
-        LoopCase{"repeatCounts", {"begin I := 0; repeat I := I + 2; J := I until I >= 7 end"}, "J", 8},
-        LoopCase{"gotoLabel", {"begin X := 0; 10: X := X + 1; if X < 3 then goto 10 end"}, "X", 3},
-        LoopCase{"nested", {"begin S := 0; I := 0;", "while I < 3 do begin", "  J := 0;",
-                            "  while J < 2 do begin S := S + 1; J := J + 1 end;", "  I := I + 1", "end", "end"},
-                 "S", 6},
-        LoopCase{"lowerCaseKeywords", {"begin i := 0; while i < 4 do i := i + 1; if i = 4 then k := 1 else k := 2 end"},
-                 "K", 1},
-        LoopCase{"semicolonBeforeEnd", {"begin A := 7; end"}, "A", 7},
-        LoopCase{"commentsAndTabs", {"begin\tA := 1; // B := 2", "{ A := 5", "A := A + 1 { ; A := 9 }", "end"}, "A", 2}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST(ScriptCompile, GotoLabelResolvesInTheSecondPass)
 {
     ScriptHost host;
@@ -151,24 +132,6 @@ TEST(ScriptCompile, CallsAreMadeOnceWhenCompiling)
     EXPECT_EQ(host.Var("X"), 42);
 }
 
-TEST(ScriptCompile, TextResults)
-{
-    struct Case {
-        QStringList script;
-        const char* text;  // of X
-    } cases[] = {
-        {{"X := COPY('abc', 1, 1)"}, "a"},  // fixed when compiling
-        // "//" or "{" inside the quotes starts a comment; the text goes on with the next line, joined by a blank
-        {{"X := 'a//b'", "c'"}, "a c"},
-        {{"X := 'p{q'", "r  s'"}, "p r s"},
-    };
-    for (const Case& c : cases) {
-        ScriptHost host;
-        host.CompileAndRun(c.script);
-        EXPECT_EQ(host.vars.GetVariable("X").AsString(), c.text) << c.script.join('|').toStdString();
-    }
-}
-
 TEST(ScriptCompile, AGotoWithoutItsLabelKeepsItsDigits)
 {
     ScriptHost host;
@@ -180,46 +143,15 @@ TEST(ScriptCompile, AGotoWithoutItsLabelKeepsItsDigits)
     EXPECT_EQ(host.vars.Count(), 0);
 }
 
-struct ErrorCase {
-    const char* name;
-    QStringList script;
-    const char* message;
-};
-
-class ScriptErrors : public ::testing::TestWithParam<ErrorCase> {};
-
-TEST_P(ScriptErrors, ListTheLineColumnAndMessage)
+TEST(ScriptCompile, ErrorsOfTheCaseTableListTheLineColumnAndMessage)
 {
-    ScriptHost host;
-    QStringList errors;
-    host.Compile(GetParam().script, &errors);
-    EXPECT_EQ(errors, QStringList{QString::fromUtf8(GetParam().message)});
+    for (const CaseLine& c : ReadCases("report/script_errors.tsv", 2)) {
+        ScriptHost host;
+        QStringList errors;
+        host.Compile(Source(c[0]), &errors);
+        EXPECT_EQ(errors, QStringList{c[1]}) << c.where.toStdString();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Errors, ScriptErrors,
-    ::testing::Values(
-        // GOTO reads no token for its label: the error points at GOTO itself.
-        ErrorCase{"gotoNeedsDigits", {"goto abc"}, "Строка 1/1: Метка в goto должна быть числом"},
-        ErrorCase{"gotoInsideBegin", {"begin { note", "  goto x", "end"}, "Строка 2/3: Метка в goto должна быть числом"},
-        ErrorCase{"thenMissing", {"begin", "  A := 1;", "  if A > 0 X := 2", "end"}, "Строка 3/12: Здесь требуется \"then\""},
-        // The walk to the line and column counts the characters of a "//" comment, which the compiler
-        // never saw (only "{" comments are left out), so the place lands that many characters early.
-        ErrorCase{"thenMissingAfterASlashComment", {"begin", "  A := 1; // a note: x y z", "  if A > 0 X := 2", "end"},
-                  "Строка 2/18: Здесь требуется \"then\""},
-        ErrorCase{"thenMissingAfterABraceComment", {"begin", "  A := 1; { a note: x y z", "  if A > 0 X := 2", "end"},
-                  "Строка 3/12: Здесь требуется \"then\""},
-        ErrorCase{"beginNotClosed", {"begin A := 1"}, "Строка 1/12: Здесь требуется \";\" или \"end\""},
-        ErrorCase{"repeatNotClosed", {"repeat A := 1 end"}, "Строка 1/15: Здесь требуется \";\" или \"until\""},
-        ErrorCase{"doMissing", {"while 1 A := 1"}, "Строка 1/9: Здесь требуется \"do\""},
-        ErrorCase{"assignmentMissing", {"A 1"}, "Строка 1/3: Здесь требуется \":=\""},
-        ErrorCase{"parenthesis", {"A := (1"}, "Строка 1/7: Здесь требуется \")\""},
-        // The scan for "]" reads no token: the error points at the "[".
-        ErrorCase{"bracket", {"A := [B + 1"}, "Строка 1/6: Здесь требуется \"]\""},
-        ErrorCase{"indexBracket", {"A[1 := 2"}, "Строка 1/5: Здесь требуется \"]\""},
-        ErrorCase{"argumentList", {"A := F(1 2)"}, "Строка 1/10: Здесь требуется \",\" или \")\""},
-        ErrorCase{"tabs", {"\tA\t1"}, "Строка 1/4: Здесь требуется \":=\""}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ScriptCompile, AFailedStatementKeepsWhatWasCompiledBefore)
 {

@@ -65,7 +65,6 @@ TEST(PrintPageList, ListsAndRanges)
     EXPECT_TRUE(TfrPageList::Parse("   ").AllPages());
     EXPECT_TRUE(TfrPageList::Parse("  ").Contains(12345));
     EXPECT_FALSE(TfrPageList::Parse("1").AllPages());
-
     const TfrPageList list = TfrPageList::Parse("2-2000000000");  // a huge range is not spelled out
     EXPECT_FALSE(list.Contains(1));
     EXPECT_TRUE(list.Contains(1999999999));
@@ -107,7 +106,6 @@ TEST_F(PrintFormTest, CopiesArrows)
     form.E1->setText("-4");
     form.frSpeedButton2->Click();
     EXPECT_EQ(seen << form.E1->text(), QStringList({"1", "2", "3", "2", "1"}));
-
     TestDialogs().Reset();
     form.E1->setText("iki");
     form.frSpeedButton1->Click();  // the conversion error is shown, the text stays
@@ -159,27 +157,6 @@ TEST_F(PrintFormTest, OldIndexIsTheSystemPrintersIndex)
 }
 
 class ProgressFormTest : public WorkingFolderTest {};
-
-TEST_F(ProgressFormTest, WorkRunsOnceTheWindowIsShownAndEndsWithOk)
-{
-    TfrReport report;
-    TfrProgressForm form;
-    bool visibleAtStart = false;
-    int pages = 0;
-    form.OnShownWork = [&](TfrProgressForm* sender) {
-        visibleAtStart = sender->isVisible();
-        for (; pages < 5 && !sender->WorkReport->Terminated; ++pages) {
-            sender->Label1->setText(QString("Processing page: %1").arg(pages + 1));
-            QCoreApplication::processEvents();
-        }
-        sender->Finish();
-    };
-    EXPECT_EQ(form.RunModal(&report), 1);
-    EXPECT_TRUE(visibleAtStart);
-    EXPECT_EQ(pages, 5);
-    EXPECT_EQ(form.Label1->text(), "Processing page: 5");
-    EXPECT_FALSE(form.isVisible() || report.Terminated);
-}
 
 TEST_F(ProgressFormTest, CancelDuringTheWorkStopsItAtItsNextCheck)
 {

@@ -8,6 +8,7 @@
 #include "report/fr_pages.h"
 #include "report/fr_strings.h"
 
+#include "case_table.h"
 #include "report_engine_fixture.h"
 #include "report_test_support.h"
 
@@ -21,86 +22,38 @@ int Word(int category, int index, int decimals = 0, char separator = 0)
     return (category << 24) | (index << 16) | (decimals << 8) | static_cast<unsigned char>(separator);
 }
 
-struct FormatCase {
-    const char* name;
-    Variant value;
-    int format;
-    const char* formatStr;
-    const char* text;
-};
-
-class DisplayFormats : public ReportEngineTest, public ::testing::WithParamInterface<FormatCase> {};
-
-TEST_P(DisplayFormats, FormatTheValue)
+Variant CaseValue(const QString& text)
 {
-    const FormatCase& c = GetParam();
-    QString text = "unchanged";
-    report->FormatValue(c.value, c.format, text, QString::fromUtf8(c.formatStr));
-    EXPECT_EQ(text, QString::fromUtf8(c.text));
-    EXPECT_EQ(FormatSettings().DecimalSeparator, QChar(','));
+    if (text == "null")
+        return Variant::Null();
+    if (text == "empty")
+        return Variant();
+    if (text.startsWith('\''))
+        return Variant(text.mid(1, text.size() - 2));
+    if (text == "true" || text == "false")
+        return Variant(text == "true");
+    if (text.startsWith("date:"))
+        return Variant::FromDate(text.mid(5).toDouble());
+    return text.contains('.') ? Variant(text.toDouble()) : Variant(text.toInt());
 }
 
-const TDateTime kFeb1 = EncodeDate(2005, 2, 1) + 0.75;
+}  // namespace
 
-INSTANTIATE_TEST_SUITE_P(
-    Categories, DisplayFormats,
-    ::testing::Values(
-        FormatCase{"nullIsABlank", Variant::Null(), Word(1, 1, 2, ','), "", " "},
-        FormatCase{"emptyIsABlank", Variant(), 0, "", " "},
-        FormatCase{"plainText", Variant(1234.5), Word(0, 0, 2, ','), "", "1234,5"},
-        FormatCase{"numberPattern", Variant(1234.5), Word(1, 0, 2, ','), "", "1234,5"},
-        FormatCase{"numberFixed", Variant(1234.5), Word(1, 1, 2, ','), "", "1234,50"},
-        FormatCase{"numberFixedPoint", Variant(1234.5), Word(1, 1, 3, '.'), "", "1234.500"},
-        FormatCase{"numberThousands", Variant(1234.5), Word(1, 2, 2, ','), "", "1.234,5"},
-        FormatCase{"numberThousandsFixed", Variant(1234.5), Word(1, 3, 2, ','), "", "1.234,50"},
-        FormatCase{"numberCustom", Variant(1234.5), Word(1, 4, 0, ','), "#,##0.00", "1.234,50"},
-        FormatCase{"numberWithoutSeparator", Variant(2.5), Word(1, 1, 1, 0), "", "2,5"},
-        FormatCase{"textUnderANumberFormat", Variant("abc"), Word(1, 1, 2, ','), "", "abc"},
-        FormatCase{"numberIndexOutOfList", Variant(2), Word(1, 7), "", "unchanged"},
-        FormatCase{"date0", Variant::FromDate(kFeb1), Word(2, 0), "", "02.01.05"},
-        FormatCase{"date1", Variant::FromDate(kFeb1), Word(2, 1), "", "02.01.2005"},
-        FormatCase{"date2", Variant::FromDate(kFeb1), Word(2, 2), "", "1 Şub 2005"},
-        FormatCase{"date3", Variant::FromDate(kFeb1), Word(2, 3), "", "1 Şubat 2005"},
-        FormatCase{"dateCustom", Variant::FromDate(kFeb1), Word(2, 4), "dd.mm.yyyy hh:nn", "01.02.2005 18:00"},
-        FormatCase{"time0", Variant::FromDate(kFeb1), Word(3, 0), "", "18:00:00"},
-        FormatCase{"time3", Variant::FromDate(0.25), Word(3, 3), "", "6:00"},
-        FormatCase{"dateOfAText", Variant("x"), Word(2, 1), "", "x"},
-        FormatCase{"bool0", Variant(0), Word(4, 0), "", "0"},
-        FormatCase{"bool1", Variant(1), Word(4, 1), "", "Yes"},
-        FormatCase{"bool2", Variant(true), Word(4, 2), "", "x"},
-        FormatCase{"bool3", Variant(false), Word(4, 3), "", "False"},
-        FormatCase{"boolCustom", Variant(7), Word(4, 4), "Hayır;Evet", "Evet"},
-        FormatCase{"boolCustomFalse", Variant(0.0), Word(4, 4), "Hayır;Evet;Belki", "Hayır"},
-        FormatCase{"boolSplitsAtTheFirstSemicolon", Variant(1), Word(4, 4), "Hayır;Evet;Belki", "Evet;Belki"},
-        FormatCase{"boolOnlyTrueText", Variant(1), Word(4, 4), "Evet", "Evet"},
-        FormatCase{"boolOnlyTrueTextFalse", Variant(0), Word(4, 4), "Evet", ""},
-        FormatCase{"boolOfAText", Variant("abc"), Word(4, 1), "", "abc"},
-        FormatCase{"boolIndexOutOfList", Variant(1), Word(4, 5), "", "unchanged"},
-        FormatCase{"dateIndexOutOfList", Variant::FromDate(kFeb1), Word(2, 5), "", "unchanged"},
-        FormatCase{"timeCustom", Variant::FromDate(kFeb1), Word(3, 4), "hh:nn", "18:00"},
-        FormatCase{"time1", Variant::FromDate(kFeb1 - 0.5), Word(3, 1), "", "6:00:00"},
-        FormatCase{"time2", Variant::FromDate(kFeb1), Word(3, 2), "", "18:00"},
-        FormatCase{"dateOfADateText", Variant("01.02.2005"), Word(2, 1), "", "02.01.2005"},
-        FormatCase{"numberOfANumberText", Variant("1234,5"), Word(1, 3, 1, ','), "", "1.234,5"},
-        FormatCase{"numberTextUnderAnotherSeparator", Variant("1234,5"), Word(1, 1, 2, '.'), "", "1234,5"},
-        FormatCase{"numberNegativeThousands", Variant(-1234567.891), Word(1, 3, 2, ','), "", "-1.234.567,89"},
-        FormatCase{"plainTextOfAString", Variant("metin"), Word(0, 0), "", "metin"},
-        FormatCase{"otherCategory", Variant(1), Word(6, 0), "", "unchanged"}),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST_F(ReportEngineTest, DisplayFormatsOfTheCaseTable)
+{
+    for (const CaseLine& c : ReadCases("report/display_formats.tsv", 8)) {
+        QString text = "unchanged";
+        const char separator = c[5].isEmpty() ? 0 : c[5].at(0).toLatin1();
+        report->FormatValue(CaseValue(c[1]), Word(c[2].toInt(), c[3].toInt(), c[4].toInt(), separator), text, c[6]);
+        EXPECT_EQ(text, c[7]) << c.where.toStdString();
+        EXPECT_EQ(FormatSettings().DecimalSeparator, QChar(','));
+    }
+}
 
-struct SuffixCase {
-    const char* name;
-    const char* expression;
-    const char* text;
-};
-
-class FormatSuffixes : public ReportEngineTest, public ::testing::WithParamInterface<SuffixCase> {};
-
-TEST_P(FormatSuffixes, OverrideTheViewsFormat)
+TEST_F(ReportEngineTest, FormatSuffixesOverrideTheViewsFormat)
 {
     TfrMemoView memo;
     memo.Format = Word(1, 3, 2, ',');
-    frCurrentView = &memo;
     report->OnGetValue = [](const QString& name, Variant& value) {
         if (name == "Tutar")
             value = Variant(1234.5);
@@ -109,33 +62,13 @@ TEST_P(FormatSuffixes, OverrideTheViewsFormat)
         else if (name == "Var")
             value = Variant(1);
     };
-    EXPECT_EQ(Show(QString::fromUtf8(GetParam().expression)), QString::fromUtf8(GetParam().text));
-    EXPECT_EQ(FormatSettings().DecimalSeparator, QChar(','));
-    EXPECT_EQ(frCurrentVariable, QString::fromUtf8(GetParam().expression).section(" #", 0, 0));
+    for (const CaseLine& c : ReadCases("report/format_suffixes.tsv", 3)) {
+        frCurrentView = &memo;
+        EXPECT_EQ(Show(c[1]), c[2]) << c.where.toStdString();
+        EXPECT_EQ(FormatSettings().DecimalSeparator, QChar(','));
+        EXPECT_EQ(frCurrentVariable, c[1].section(" #", 0, 0)) << c.where.toStdString();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Suffixes, FormatSuffixes,
-                         ::testing::Values(SuffixCase{"viewFormat", "Tutar", "1.234,50"},
-                                           SuffixCase{"fixedComma", "Tutar #N0,2", "1234,50"},
-                                           SuffixCase{"leadingDigit", "Tutar #0.3", "1234.500"},
-                                           SuffixCase{"fixedDash", "Tutar #n1-1", "1234-5"},
-                                           SuffixCase{"pattern", "Tutar #N", "1234,5"},
-                                           SuffixCase{"customPattern", "Tutar #N##0", "1235"},
-                                           SuffixCase{"customWithPoint", "Tutar #N#.0", "1234.5"},
-                                           SuffixCase{"date", "Tarih #Ddd.mm.yyyy", "01.02.2005"},
-                                           SuffixCase{"time", "Tarih #tyyyy", "2005"},
-                                           SuffixCase{"bool", "Var #BNo;Yes", "Yes"},
-                                           SuffixCase{"boolFalse", "0 #bHayır;Evet", "Hayır"},
-                                           SuffixCase{"unknownSuffix", "Tutar #X", "1.234,50"},
-                                           SuffixCase{"customLastSeparatorIsDecimal", "Tutar #N#,##0.00", "1.234.50"},
-                                           SuffixCase{"leadingDigitNoSeparator", "Tutar #2", "1235"},
-                                           SuffixCase{"fixedManyDigits", "Tutar #N12,3", "1234,500"},
-                                           SuffixCase{"lastSeparatorWins", "Tutar #N1.5,1", "1234,5"},
-                                           SuffixCase{"onlyAsciiDigits", "Tutar #\u0663", "1.234,50"},
-                                           SuffixCase{"boolTrueOnly", "Var #BEvet", "Evet"},
-                                           SuffixCase{"boolTrueOnlyFalse", "0 #BEvet", ""},
-                                           SuffixCase{"dateOfAnExpression", "[Tarih] + 1 #Dd mmmm", "2 Şubat"}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReportEngineTest, SpecialNames)
 {
@@ -183,7 +116,6 @@ TEST_F(ReportEngineTest, ValueHandlerOrder)
     report->Values.SetSorted(true);
     frGlobalVariables->SetVariable("Toplam", Variant(12));
     frGlobalVariables->SetVariable("PAGE#", Variant(99));
-
     EXPECT_EQ(Show("beş"), "5");
     EXPECT_EQ(Show("Sayfa"), "1");
     EXPECT_EQ(Show("IFADE"), "ab");
@@ -191,7 +123,6 @@ TEST_F(ReportEngineTest, ValueHandlerOrder)
     EXPECT_EQ(Show("Toplam"), "12");
     EXPECT_EQ(Show("PAGE#"), "1");  // special names before variables
     EXPECT_EQ(Show("7 * 6"), "42"); // the name is an expression itself
-
     report->OnGetValue = [](const QString& name, Variant& value) {
         if (name == "Toplam")
             value = Variant("olaydan");
@@ -234,14 +165,12 @@ TEST_F(ReportEngineTest, DataSetFields)
     report->Values.GetValue(v)->DSet = "Table1";
     report->Values.GetValue(v)->Field = "Ad";
     report->Values.GetValue(v)->DSet_ = table;
-
     EXPECT_EQ(Show("Müşteri"), "Ayşe");  // opens the data set first
     EXPECT_EQ(Show("Table1.Borc #N0,2"), "1500,25");
     table->FindField("Ad")->OnGetText = [](const TField& f, QString& text, bool) { text = "<" + f.AsString() + ">"; };
     EXPECT_EQ(Show("Table1.Ad"), "<Ayşe>");
     table->Next();
     EXPECT_EQ(Show("Table1.Borc"), " ");
-
     // A view bound to a memo column loads it before it prints; one bound to a string column does not.
     QSqlQuery(QSqlDatabase::database("frvals")).exec("CREATE TABLE Notlar (Kisa VARCHAR(9), Uzun TEXT)");
     QSqlQuery(QSqlDatabase::database("frvals")).exec("INSERT INTO Notlar VALUES ('kısa', 'bir\r\niki')");
@@ -301,12 +230,9 @@ TEST_F(ReportEngineTest, ShutDownFreesTheGlobalsAndTheEngineStartsAgain)
     EXPECT_EQ(frGlobalCompressor, nullptr);
     EXPECT_EQ(frProgressForm, nullptr);
     EXPECT_TRUE(frDateFormats.isEmpty());
-
     frInitEngine();
     report->InstallParserHandlers();
     EXPECT_EQ(frFunctionLibraries.size(), 1u);
     EXPECT_FALSE(frGlobalCompressor->Enabled);
     EXPECT_EQ(Show("UPPERCASE('a') + FORMATFLOAT('0.0', 2)"), "A2,0");
 }
-
-}  // namespace

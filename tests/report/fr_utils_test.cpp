@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "case_table.h"
 #include "report_test_support.h"
 
 #include <gtest/gtest.h>
@@ -25,35 +26,36 @@ QByteArray Bytes(std::initializer_list<int> values)
     return b;
 }
 
-QByteArray MemoBytes(const QStringList& lines)
-{
-    TMemoryStream s;
-    frWriteMemo(s, TStringList(lines));
-    return s.Data();
-}
-
-QStringList ReadMemo(const QByteArray& bytes, bool old)
-{
-    TMemoryStream s(bytes);
-    TStringList lines;
-    lines.Add("left over");
-    old ? frReadMemo22(s, lines) : frReadMemo(s, lines);
-    return lines.ToQStringList();
-}
-
 }  // namespace
 
-TEST(StreamStrings, LengthTextAndZeroOneBytePerCharacter)
+// Strings and memos in the template stream: what each reader makes of the bytes, and the bytes written.
+TEST(StreamStrings, CaseTable)
 {
-    const std::pair<QString, QByteArray> cases[] = {{"", Bytes({0, 0, 0})},
-                                                    {"Şişli", Bytes({5, 0, 0xDE, 'i', 0xFE, 'l', 'i', 0})}};
-    for (const auto& [text, bytes] : cases) {
-        TMemoryStream s;
-        frWriteString(s, text);
-        EXPECT_EQ(s.Data(), bytes);
-        s.SetPosition(0);
-        EXPECT_EQ(frReadString(s), text);
-        EXPECT_EQ(s.Position(), bytes.size());
+    for (const CaseLine& c : ReadCases("report/stream_strings.tsv", 4)) {
+        const QByteArray bytes = QByteArray::fromHex(c[1].toLatin1());
+        const QStringList lines = c[2] == "(none)" ? QStringList() : c[2].split('|');
+        TMemoryStream s(bytes);
+        TStringList read;
+        read.Add("left over");
+        QString text;
+        try {
+            if (c[0] == "string")
+                text = frReadString(s);
+            else if (c[0] == "oldstring")
+                text = frReadString22(s);
+            else
+                c[0] == "memo" ? frReadMemo(s, read) : frReadMemo22(s, read);
+            EXPECT_EQ(c[0].endsWith("memo") ? read.ToQStringList() : QStringList{text}, lines) << c.where.toStdString();
+            if (c[3] == "=")
+                EXPECT_EQ(s.Position(), s.Size()) << c.where.toStdString();
+        } catch (const EReadError&) {
+            EXPECT_EQ(c[2], "!") << c.where.toStdString();
+        }
+        if (c[3] == "=") {
+            TMemoryStream out;
+            c[0] == "string" ? frWriteString(out, lines.value(0)) : frWriteMemo(out, TStringList(lines));
+            EXPECT_EQ(out.Data(), bytes) << c.where.toStdString();
+        }
     }
 }
 
@@ -70,98 +72,6 @@ TEST(StreamStrings, TooLongTextIsRefused)
     EXPECT_THROW(frWriteString(s, QString(70000, 'x')), EStreamError);
     EXPECT_EQ(s.Size(), 0);
 }
-
-struct MemoCase {
-    const char* name;
-    QStringList lines;
-    QByteArray bytes;
-};
-
-class MemoForm : public ::testing::TestWithParam<MemoCase> {};
-
-TEST_P(MemoForm, WritesTheBytesAndReadsThemBack)
-{
-    const MemoCase& c = GetParam();
-    EXPECT_EQ(MemoBytes(c.lines), c.bytes);
-    EXPECT_EQ(ReadMemo(c.bytes, false), c.lines);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Memos, MemoForm,
-    ::testing::Values(MemoCase{"none", {}, Bytes({0, 0, 0})},
-                      MemoCase{"oneEmptyLine", {""}, Bytes({1, 0, 0, 0, 0})},
-                      MemoCase{"twoLines", {"ab", "c"}, Bytes({2, 0, 2, 0, 'a', 'b', 13, 1, 0, 'c', 0})},
-                      MemoCase{"turkish", {"İğ"}, Bytes({1, 0, 2, 0, 0xDD, 0xF0, 0})}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(MemoForm, SeparatorsDecideTheLineCount)
-{
-    // Count 5, but the first separator ends the list.
-    EXPECT_EQ(ReadMemo(Bytes({5, 0, 1, 0, 'x', 0, 1, 0, 'y', 0}), false), QStringList{"x"});
-    // Any non-zero separator goes on.
-    EXPECT_EQ(ReadMemo(Bytes({1, 0, 1, 0, 'x', 7, 1, 0, 'y', 0}), false), (QStringList{"x", "y"}));
-}
-
-struct OldMemoCase {
-    const char* name;
-    QByteArray bytes;
-    QStringList lines;
-};
-
-class OldMemoForm : public ::testing::TestWithParam<OldMemoCase> {};
-
-TEST_P(OldMemoForm, Reads)
-{
-    EXPECT_EQ(ReadMemo(GetParam().bytes, true), GetParam().lines);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    OldMemos, OldMemoForm,
-    ::testing::Values(OldMemoCase{"twoLines", Bytes({'a', 'b', 'c', 13, 'd', 'e', 'f', 0}), {"abc", "def"}},
-                      OldMemoCase{"trailingBreak", Bytes({'a', 'b', 'c', 13, 0}), {"abc"}},
-                      OldMemoCase{"nothing", Bytes({0}), {}},
-                      OldMemoCase{"oneEmptyLine", Bytes({13, 0}), {""}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct TruncatedCase {
-    const char* name;
-    QByteArray bytes;
-    int reader;  // 0 string, 1 memo, 2 old string, 3 old memo
-};
-
-class TruncatedStream : public ::testing::TestWithParam<TruncatedCase> {};
-
-TEST_P(TruncatedStream, RaisesTheReadError)
-{
-    TMemoryStream s(GetParam().bytes);
-    TStringList lines;
-    switch (GetParam().reader) {
-    case 0:
-        EXPECT_THROW(frReadString(s), EReadError);
-        break;
-    case 1:
-        EXPECT_THROW(frReadMemo(s, lines), EReadError);
-        break;
-    case 2:
-        EXPECT_THROW(frReadString22(s), EReadError);
-        break;
-    default:
-        EXPECT_THROW(frReadMemo22(s, lines), EReadError);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Truncated, TruncatedStream,
-    ::testing::Values(TruncatedCase{"noLength", Bytes({}), 0}, TruncatedCase{"halfLength", Bytes({3}), 0},
-                      TruncatedCase{"shortText", Bytes({3, 0, 'a', 'b'}), 0},
-                      TruncatedCase{"noTerminator", Bytes({2, 0, 'a', 'b'}), 0},
-                      TruncatedCase{"emptyMemoNoEnd", Bytes({0, 0}), 1},
-                      TruncatedCase{"memoShortLine", Bytes({1, 0, 5, 0, 'a'}), 1},
-                      TruncatedCase{"memoNoSeparator", Bytes({1, 0, 1, 0, 'a'}), 1},
-                      TruncatedCase{"memoHugeLength", Bytes({1, 0, 0xFF, 0xFF, 'a', 0}), 1},
-                      TruncatedCase{"oldStringUnterminated", Bytes({'a', 'b'}), 2},
-                      TruncatedCase{"oldMemoUnterminated", Bytes({'a', 13, 'b'}), 3}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FontStyleBits, MapBoldToTwoAndDropStrikeOut)
 {
@@ -225,7 +135,6 @@ TEST(ControlAtPos, APanelWithNothingUnderThePointGivesTheControlBelowIt)
     panel->setGeometry(50, 50, 100, 100);
     auto* inner = new QLineEdit(panel);
     inner->setGeometry(10, 10, 30, 20);
-
     EXPECT_EQ(frControlAtPos(&parent, QPoint(65, 65)), inner);
     EXPECT_EQ(frControlAtPos(&parent, QPoint(120, 120)), below);
     EXPECT_EQ(frControlAtPos(&parent, QPoint(250, 10)), nullptr);

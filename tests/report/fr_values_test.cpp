@@ -18,7 +18,6 @@ TEST(ValueTable, OneEntryIsTwentySevenBytes)
     v->Typ = TfrValue::vtDBField;
     v->DSet = "Table1";
     v->Field = "Amount";
-
     TMemoryStream s;
     values.WriteBinaryData(s);
     const char expected[] = "\x01\x00\x00\x00"            // count
@@ -28,7 +27,6 @@ TEST(ValueTable, OneEntryIsTwentySevenBytes)
                             "Amount\x03"                  // field name
                             "Amt";                        // value name
     EXPECT_EQ(s.Data(), QByteArray(expected, 27));
-
     TfrValues back;
     back.Add();
     s.SetPosition(0);
@@ -47,7 +45,6 @@ TEST(ValueTable, EmptyTableAndDamagedOnes)
     TMemoryStream s;
     values.WriteBinaryData(s);
     EXPECT_EQ(s.Data(), QByteArray(4, '\0'));
-
     const QByteArray damaged[] = {
         QByteArray("\x02\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00", 12),  // second entry missing
         QByteArray("\xFF\xFF\xFF\x7F", 4),                                 // absurd count
@@ -66,7 +63,6 @@ TEST(ValueTable, LongNameIsRefusedNotCut)
     TMemoryStream fits;
     values.WriteBinaryData(fits);
     EXPECT_EQ(fits.Size(), 4 + 1 + 4 + 1 + 1 + 256);
-
     values.GetValue(0)->Field = QString(256, 'y');
     TMemoryStream s;
     EXPECT_THROW(values.WriteBinaryData(s), EStreamError);
@@ -84,7 +80,6 @@ TEST(ValueTable, KindsAndTurkishNamesInTheCodePage)
     values.SetName(expr, QString::fromUtf8("Şık"));
     values.GetValue(expr)->Typ = TfrValue::vtFRVar;
     values.GetValue(expr)->Field = "[A] + 1";
-
     TMemoryStream s;
     values.WriteBinaryData(s);
     const QByteArray expected = QByteArray("\x02\x00\x00\x00", 4) +
@@ -92,7 +87,6 @@ TEST(ValueTable, KindsAndTurkishNamesInTheCodePage)
                                 QByteArray("\x03\x00\x00\x00\x00\x00\x07", 7) + "[A] + 1" +
                                 QByteArray("\x03\xDE\xFD\x6B", 4);
     EXPECT_EQ(s.Data(), expected);
-
     // Reading replaces what the table held and leaves it unsorted, in stored order.
     TfrValues back;
     back.SetName(back.Add(), "Eski");

@@ -6,6 +6,7 @@
 #include "report/fr_prntr.h"
 #include "report/fr_srch.h"
 #include "input_support.h"
+#include "template_test_support.h"
 #include "test_support.h"
 
 #include <QAction>
@@ -59,9 +60,7 @@ public:
             canvas.TextOut(rect.Left + int(t.x * kx), rect.Top + int(t.y * ky), t.text);
     }
     int Live() const { return static_cast<int>(std::count(live_.begin(), live_.end(), true)); }
-
     std::vector<TRect> drawnInto;
-
 private:
     TfrPrinterInfo info_{.PageWidth = 752, .PageHeight = 1071, .OffsetX = 18, .OffsetY = 18, .PrintableWidth = 716,
                          .PrintableHeight = 1035};
@@ -119,7 +118,6 @@ public:
         if (fileName.contains("salt"))
             throw EStreamError("Dosya yazılamadı");
     }
-
     std::unique_ptr<TfrPreviewPages> pages = ThreePages();
     int buttons = 0x7F;
     int zoom = 0;
@@ -139,11 +137,11 @@ void WhenModal(std::function<void(QWidget*)> f)
     });
 }
 
-class PreviewFormTest : public WorkingFolderTest {
+class PreviewFormTest : public VirtualPrinterTest {
 protected:
     void SetUp() override
     {
-        WorkingFolderTest::SetUp();
+        VirtualPrinterTest::SetUp();
         frRememberedScale = 1.0;
         frRememberedZoom = 0;
         TestDialogs().Reset();
@@ -151,9 +149,8 @@ protected:
     void TearDown() override
     {
         delete form;
-        WorkingFolderTest::TearDown();
+        VirtualPrinterTest::TearDown();
     }
-
     // A shown window whose page box is 1000 x 600.
     TfrPreviewForm* Show()
     {
@@ -164,7 +161,6 @@ protected:
         EXPECT_EQ(form->PageBox->size(), QSize(1000, 600));
         return form;
     }
-
     FakeReport report;
     QPointer<TfrPreviewForm> form;
 };
@@ -203,16 +199,6 @@ TEST_F(PreviewFormTest, ClosingDropsThePages)
     EXPECT_EQ(report.pages, nullptr);
 }
 
-TEST_F(PreviewFormTest, ModalPreviewReturnsToTheCallerOnClose)
-{
-    report.modal = true;
-    form = new TfrPreviewForm;
-    WhenModal([](QWidget* w) { w->findChild<QPushButton*>("ExitBtnXP")->click(); });
-    form->ShowReport(&report);  // returns once closed
-    EXPECT_TRUE(form.isNull());
-    EXPECT_EQ(report.pages, nullptr);
-}
-
 TEST_F(PreviewFormTest, ZoomItemsAndTheRememberedZoom)
 {
     Show();
@@ -220,7 +206,6 @@ TEST_F(PreviewFormTest, ZoomItemsAndTheRememberedZoom)
     EXPECT_EQ((QList<int>{form->ZoomMode, frRememberedZoom, form->R.at(1).Top, form->R.at(1).Left}),
               (QList<int>{3, 3, form->R.at(0).Top, 505}));
     EXPECT_EQ(form->ZoomBtnXP->text(), "64%");
-
     QAction* half = nullptr;
     for (QAction* a : form->ProcMenu->actions())
         if (a->data().toInt() == 50)
@@ -230,7 +215,6 @@ TEST_F(PreviewFormTest, ZoomItemsAndTheRememberedZoom)
     EXPECT_EQ(form->ZoomMode, 0);
     EXPECT_DOUBLE_EQ(frRememberedScale, 0.5);
     EXPECT_EQ(form->ZoomBtnXP->text(), "50%");
-
     // the next window opens with it, its item checked
     report.pages = ThreePages();
     delete form;
@@ -241,7 +225,6 @@ TEST_F(PreviewFormTest, ZoomItemsAndTheRememberedZoom)
             EXPECT_TRUE(a->isChecked());
         }
     }
-
     report.zoom = 2;  // the report's own zoom: whole page
     report.pages = ThreePages();
     delete form;
@@ -263,7 +246,6 @@ TEST_F(PreviewFormTest, ScrollingFollowsThePages)
     EXPECT_EQ(form->VScrollBar->value(), 0);
     form->PgUpClick();
     EXPECT_EQ(form->ShownPage, 1);
-
     SendKey(form->PageBox, Qt::Key_Down);
     EXPECT_EQ(form->VScrollBar->value(), 10);
     SendKey(form->PageBox, Qt::Key_PageDown);
@@ -274,7 +256,6 @@ TEST_F(PreviewFormTest, ScrollingFollowsThePages)
     EXPECT_EQ(form->VScrollBar->value(), 0);
     SendKey(form->PageBox, Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(form->Label1->text(), "Page 3/3");
-
     // Ten pixels a notch over the pages and over the scroll bar itself.
     for (QWidget* under : {static_cast<QWidget*>(form->PageBox), static_cast<QWidget*>(form->VScrollBar)}) {
         for (int notch : {120, -120}) {
@@ -344,7 +325,6 @@ TEST_F(PreviewFormTest, FindGoesOnWithF3AcrossPages)
         SendKey(form->PageBox, Qt::Key_F, Qt::ControlModifier);
     };
     auto f3 = [&] { SendKey(form->PageBox, Qt::Key_F3); };
-
     // the page shown and where on it the text was found
     auto found = [&](int page, int top) {
         EXPECT_TRUE(form->Found);
@@ -366,14 +346,12 @@ TEST_F(PreviewFormTest, FindGoesOnWithF3AcrossPages)
     EXPECT_TRUE(TestDialogs().shown.empty());
     f3();  // from the top of the current page again
     found(3, 500);
-
     find("toplam", true, true);  // capitals do not match now
     found(1, 100);
     f3();
     found(1, 300);
     f3();
     EXPECT_FALSE(form->Found);
-
     form->PgUpClick();
     form->PgUpClick();
     form->PgDownClick();  // page 2
@@ -389,7 +367,6 @@ TEST_F(PreviewFormTest, SaveGivesThePagesToTheReportForTheWrite)
     EXPECT_EQ(report.calls, QStringList{"save " + Path("rapor.frp") + " pages 3"});
     EXPECT_NE(form->EMFPages, nullptr);
     EXPECT_EQ(report.pages, nullptr);
-
     form->SaveBtnXP->click();  // a write that fails keeps the pages in the window
     EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosya yazılamadı"});
     ASSERT_NE(form->EMFPages, nullptr);
@@ -407,7 +384,6 @@ TEST_F(PreviewFormTest, OpenShowsTheFilesPagesAndABadFileKeepsTheShownOnes)
     ASSERT_NE(form->EMFPages, nullptr);
     EXPECT_EQ(form->EMFPages->Count(), 3);
     EXPECT_TRUE(form->PaintReady);
-
     SendKey(form->PageBox, Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(form->EMFPages->Count(), 2);
     EXPECT_EQ(form->Label1->text(), "Page 1/2");
@@ -415,29 +391,13 @@ TEST_F(PreviewFormTest, OpenShowsTheFilesPagesAndABadFileKeepsTheShownOnes)
 }
 
 namespace {
-// Stand-in printers in the engine's printer object for the length of a test; the last is the virtual one.
-class FakePrinters {
-public:
-    explicit FakePrinters(QStringList names = {"Lazer", "Mürekkep", QString()})
-        : saved_(frPrinterObject().Printers), index_(frPrinterObject().PrinterIndex),
-          virtual_(frPrinterObject().VirtualPrinterIndex)
-    {
-        frPrinterObject().VirtualPrinterIndex = static_cast<int>(names.size()) - 1;
-        frPrinterObject().Printers = std::move(names);
-        frPrinterObject().PrinterIndex = 0;
-    }
-    ~FakePrinters()
-    {
-        frPrinterObject().Printers = saved_;
-        frPrinterObject().PrinterIndex = index_;
-        frPrinterObject().VirtualPrinterIndex = virtual_;
-    }
-
-private:
-    QStringList saved_;
-    int index_;
-    int virtual_;
-};
+// Stand-in printers in the engine's printer object (the fixture puts it back); the last is the virtual one.
+void UsePrinters(QStringList names)
+{
+    frPrinterObject().VirtualPrinterIndex = static_cast<int>(names.size()) - 1;
+    frPrinterObject().Printers = std::move(names);
+    frPrinterObject().PrinterIndex = 0;
+}
 
 void AnswerPrintDialog(std::function<void(TfrPrintForm*)> fill)
 {
@@ -451,7 +411,7 @@ void AnswerPrintDialog(std::function<void(TfrPrintForm*)> fill)
 
 TEST_F(PreviewFormTest, PrintSendsThePagesChosenInTheDialog)
 {
-    FakePrinters printers;
+    UsePrinters({"Lazer", "Mürekkep", QString()});
     Show();
     EXPECT_TRUE(form->PrintBtn->isEnabled());
     const auto otherPrinter = [](TfrPrintForm* d) {
@@ -520,7 +480,7 @@ TEST_F(PreviewFormTest, PrintSendsThePagesChosenInTheDialog)
 
 TEST_F(PreviewFormTest, NoPrinterNoPrinting)
 {
-    FakePrinters onlyTheVirtualOne({QString()});
+    UsePrinters({QString()});
     Show();
     EXPECT_FALSE(form->PrintBtn->isEnabled() || form->PrintBtnXP->isEnabled());
     form->PrintBtnClick();

@@ -32,36 +32,30 @@ TEST(VirtualPrinter, IsTheOnlyAndLastEntryWhenNoPrinterIsInstalled)
     EXPECT_EQ(p.PaperSizes[66], 256);
 }
 
-struct PageCase {
-    int paper, width, height, orientation;
-    int paperWidth, paperHeight;
-    TfrPrinterInfo info;
-};
-
-class VirtualPageInfo : public ::testing::TestWithParam<PageCase> {};
-
-TEST_P(VirtualPageInfo, LaysOutFromThePaperTableWithFiveMillimetreMargins)
+TEST(VirtualPrinter, LaysOutFromThePaperTableWithFiveMillimetreMargins)
 {
-    const PageCase& c = GetParam();
-    TfrPrinter p = VirtualOnly();
-    p.SetPaper(c.paper, c.width, c.height, c.orientation);
-    EXPECT_EQ(p.PaperWidth, c.paperWidth);
-    EXPECT_EQ(p.PaperHeight, c.paperHeight);
-    TfrPrinterInfo info;
-    p.GetPageInfo(info);
-    EXPECT_EQ(info, c.info);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Papers, VirtualPageInfo,
-    ::testing::Values(
+    struct Case {
+        int paper, width, height, orientation;
+        int paperWidth, paperHeight;
+        TfrPrinterInfo info;
+    } cases[] = {
         // A4 portrait and landscape
-        PageCase{9, 2100, 2970, 0, 2100, 2970, {0, 0, 752, 1071, 0, 0, 18, 18, 0, 0, 716, 1035}},
-        PageCase{9, 0, 0, 1, 2970, 2100, {0, 0, 1064, 758, 0, 0, 18, 18, 0, 0, 1028, 722}},
+        {9, 2100, 2970, 0, 2100, 2970, {0, 0, 752, 1071, 0, 0, 18, 18, 0, 0, 716, 1035}},
+        {9, 0, 0, 1, 2970, 2100, {0, 0, 1064, 758, 0, 0, 18, 18, 0, 0, 1028, 722}},
         // custom paper keeps the caller's size
-        PageCase{256, 1500, 1000, 0, 1500, 1000, {0, 0, 537, 361, 0, 0, 18, 18, 0, 0, 501, 325}},
+        {256, 1500, 1000, 0, 1500, 1000, {0, 0, 537, 361, 0, 0, 18, 18, 0, 0, 501, 325}},
         // Letter: 215.9 mm -> 773.46 units, 279.4 mm -> 1007.88
-        PageCase{1, 0, 0, 0, 2159, 2794, {0, 0, 773, 1008, 0, 0, 18, 18, 0, 0, 737, 972}}));
+        {1, 0, 0, 0, 2159, 2794, {0, 0, 773, 1008, 0, 0, 18, 18, 0, 0, 737, 972}},
+    };
+    for (const Case& c : cases) {
+        TfrPrinter p = VirtualOnly();
+        p.SetPaper(c.paper, c.width, c.height, c.orientation);
+        EXPECT_EQ(QSize(p.PaperWidth, p.PaperHeight), QSize(c.paperWidth, c.paperHeight)) << c.paper;
+        TfrPrinterInfo info;
+        p.GetPageInfo(info);
+        EXPECT_EQ(info, c.info) << c.paper;
+    }
+}
 
 TEST(VirtualPrinter, SamePaperIdAndOrientationIsNotAppliedAgain)
 {
@@ -72,12 +66,10 @@ TEST(VirtualPrinter, SamePaperIdAndOrientationIsNotAppliedAgain)
     EXPECT_EQ(p.PaperHeight, 2970);
     EXPECT_TRUE(p.IsEqualPaper(9, 1, 1, 0));
     EXPECT_FALSE(p.IsEqualPaper(9, 2100, 2970, 1));
-
     // custom papers compare their size too
     p.SetPaper(256, 1500, 1000, 0);
     EXPECT_TRUE(p.IsEqualPaper(256, 1500, 1000, 0));
     EXPECT_FALSE(p.IsEqualPaper(256, 1500, 1001, 0));
-
     // a forgotten paper is applied whatever it is given, even the paper the printer already had
     p.SetPaper(9, 0, 0, 0);
     p.PaperWidth = 1;

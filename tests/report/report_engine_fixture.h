@@ -47,7 +47,6 @@ protected:
         report->GetVariableValue(expression, text);
         return text;
     }
-
     std::unique_ptr<QObject> owner;
     TfrReport* report = nullptr;
 };

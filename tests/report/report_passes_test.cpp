@@ -154,26 +154,3 @@ TEST_F(ReportPasses, ReportDataSetRepeatsTheTemplateOncePerRecord)
     for (int page = 0; page < 3; ++page)
         EXPECT_EQ(MemoTexts(page), QStringList{QStringLiteral("Rapor %1").arg(page + 1)});
 }
-
-TEST_F(ReportPasses, PageMarkedToPrintOnThePreviousGoesOnBelowItsSummary)
-{
-    AddBand(btReportTitle, 20, 30);
-    AddMemo(20, 22, 300, 16, {"Birinci"});
-    AddBand(btReportSummary, 60, 40);
-    AddMemo(20, 62, 300, 16, {"Özet"});
-    AddBand(btReportTitle, 20, 30, 48, {}, 1);
-    AddMemo(20, 22, 300, 16, {"İkinci"}, 1);
-    Page(1).PrintOnPreviousPage = 1;
-    ASSERT_TRUE(Prepare());
-    ASSERT_EQ(PageCount(), 1);
-    const auto views = Printed(0);
-    ASSERT_EQ(views.size(), 3u);
-    EXPECT_EQ(views[2].lines, QStringList{"İkinci"});
-    EXPECT_EQ(views[2].y, kTop + 30 + 40 + 2);
-
-    // without the mark the second page starts a page of its own
-    Page(1).PrintOnPreviousPage = 0;
-    ASSERT_TRUE(Prepare());
-    ASSERT_EQ(PageCount(), 2);
-    EXPECT_EQ(Printed(1)[0].y, kTop + 2);
-}

@@ -47,7 +47,6 @@ protected:
         owner.reset();  // takes the report and any window it opened
         VirtualPrinterTest::TearDown();
     }
-
     std::unique_ptr<QWidget> owner;
     TfrReport* report = nullptr;
 };
@@ -55,6 +54,12 @@ protected:
 
 TEST_F(ReportShowing, ThePreviewTakesThePagesUnderTheReportsTitle)
 {
+    AddPages(*report, 1);  // no title, no dash
+    report->ShowPreparedReport();
+    ASSERT_NE(ShownPreview(), nullptr);
+    EXPECT_EQ(ShownPreview()->windowTitle(), "Preview");
+    ShownPreview()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     AddPages(*report, 3);
     report->Title = "Dorvan Rapor Önizleme - Deneme";
     report->ShowPreparedReport();
@@ -74,21 +79,6 @@ TEST_F(ReportShowing, ThePreviewTakesThePagesUnderTheReportsTitle)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(closing.isNull());
     EXPECT_EQ(report->EMFPages.Count(), 0);
-}
-
-TEST_F(ReportShowing, NoTitleNoDash)
-{
-    AddPages(*report, 1);
-    report->ShowPreparedReport();
-    ASSERT_NE(ShownPreview(), nullptr);
-    EXPECT_EQ(ShownPreview()->windowTitle(), "Preview");
-}
-
-TEST_F(ReportShowing, NoPagesNoWindow)
-{
-    report->ShowPreparedReport();
-    EXPECT_EQ(ShownPreview(), nullptr);
-    EXPECT_EQ(frMasterReport, report);
 }
 
 TEST_F(ReportShowing, AModalPreviewReturnsOnceClosed)
@@ -123,11 +113,51 @@ TEST_F(ReportShowing, PagesLentToTheWindowComeBackWhole)
     EXPECT_EQ(report->EMFPages.Count(), 2);
 }
 
-TEST_F(ReportShowing, AReportThatBuildsNoPageShowsNothing)
+TEST_F(ReportShowing, NoPagesNoWindow)
 {
+    report->ShowPreparedReport();
+    EXPECT_EQ(ShownPreview(), nullptr);
+    EXPECT_EQ(frMasterReport, report);
     report->ShowProgress = false;
-    report->ShowReport();
+    report->ShowReport();  // a report that builds no page
     EXPECT_EQ(report->EMFPages.Count(), 0);
     EXPECT_EQ(ShownPreview(), nullptr);
     EXPECT_TRUE(TestDialogs().shown.empty());
+}
+
+// A preview panel placed on a form: a report whose Preview it is shows its pages there, not in a window.
+TEST_F(ReportShowing, ReportShowsItsPagesInThePanelOnItsForm)
+{
+    owner->resize(900, 700);
+    auto* panel = new TfrPreview(owner.get());
+    panel->resize(800, 600);
+    report->Preview = panel;
+    report->Title = "Deneme";
+    owner->show();
+    AddPages(*report, 3);
+    report->ShowPreparedReport();
+    ASSERT_NE(panel->Window, nullptr);
+    EXPECT_EQ(ShownPreview(), nullptr);
+    EXPECT_FALSE(panel->Window->isWindow());
+    EXPECT_TRUE(panel->Window->isVisible());
+    EXPECT_EQ(panel->windowTitle(), "Preview - Deneme");
+    ASSERT_TRUE(panel->Window->EMFPages);
+    EXPECT_EQ(panel->Window->EMFPages->Count(), 3);
+    EXPECT_EQ(report->EMFPages.Count(), 0);  // the panel holds them, as a window would
+    EXPECT_EQ(panel->Window->Label1->text(), "Page 1/3");
+    // showing again replaces what the panel showed
+    AddPages(*report, 2);
+    report->ShowPreparedReport();
+    ASSERT_NE(panel->Window, nullptr);
+    EXPECT_EQ(panel->Window->EMFPages->Count(), 2);
+    EXPECT_EQ(panel->findChildren<TfrPreviewForm*>().size(), 1);
+    // its Exit empties the panel; without a panel the report opens the window again
+    panel->Window->ExitBtnXP->click();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(panel->Window, nullptr);
+    delete panel;
+    EXPECT_EQ(report->Preview, nullptr);
+    AddPages(*report, 1);
+    report->ShowPreparedReport();
+    EXPECT_NE(ShownPreview(), nullptr);
 }

@@ -93,7 +93,6 @@ TEST_F(TemplateStream, WithoutViewsHoldsHeaderPagesAndAnEmptyValueSection)
     second.ApplyMargins = 0;
     second.Columns = 2;
     second.ColumnSpacing = 15;
-
     Bytes expected;
     expected.u8({23}).u16(0).u16(1).str("");
     expected.u8({255}).bytes(PageRecord(9, 2100, 2970, 0).data());
@@ -102,7 +101,6 @@ TEST_F(TemplateStream, WithoutViewsHoldsHeaderPagesAndAnEmptyValueSection)
     expected.u8({254}).i32(0).u8({0, 0, 0});
     const QByteArray bytes = Save(report);
     EXPECT_EQ(bytes.toHex(' '), expected.data().toHex(' '));
-
     TfrReport copy;
     Load(copy, bytes);
     EXPECT_EQ(Save(copy), bytes);
@@ -115,7 +113,6 @@ TEST_F(TemplateStream, WithViewsReadsBackToTheSameBytes)
     TfrReport report;
     Design(report);
     const QByteArray bytes = Save(report);
-
     TfrReport copy;
     Load(copy, bytes);
     ASSERT_EQ(copy.Pages.Count(), 1);
@@ -128,53 +125,43 @@ TEST_F(TemplateStream, WithViewsReadsBackToTheSameBytes)
     EXPECT_TRUE(TestDialogs().shown.empty());
 }
 
-struct OldTemplateCase {
-    const char* name;
-    bool versionByte;  // version 22 writes it, version 21 has none
-    int storedFlags;
-    int expectedFlags;  // version 21 memos wrap their words
-};
-
-class OldTemplates : public TemplateStream, public ::testing::WithParamInterface<OldTemplateCase> {};
-
-TEST_P(OldTemplates, ReadTheOldFormsAndNameTheirViews)
+TEST_F(TemplateStream, OldTemplatesReadTheirFormsAndNameTheirViews)
 {
-    const OldTemplateCase& c = GetParam();
-    Bytes b;
-    if (c.versionByte)
-        b.u8({22});
-    b.u16(0).u16(0).oldStr("");
-    b.u8({255}).bytes(PageRecord(9, 2970, 2100, 1, QByteArray(6, '\x7F')).data());
-    b.u8({0, 0}).bytes(OldMemoRecord(c.storedFlags, "Toplam\r[SUM]").data());
-    b.u8({0, 0}).bytes(OldMemoRecord(c.storedFlags, "").data());
-    b.u8({254}).i32(0).text("Kategori\r Tutar").u8({0});
-
-    TfrReport report;
-    Load(report, b.data());
-    EXPECT_TRUE(TestDialogs().shown.empty());
-    ASSERT_EQ(report.Pages.Count(), 1);
-    const TfrPage& page = report.Pages.Pages(0);
-    EXPECT_EQ(page.Orientation, frLandscape);
-    EXPECT_EQ(page.Width, 2970);
-    EXPECT_EQ(page.ApplyMargins, 1);
-    ASSERT_EQ(page.Objects.size(), 2u);
-    auto* first = dynamic_cast<TfrMemoView*>(page.Objects[0].get());
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(first->Name, "Memo1");
-    EXPECT_EQ(page.Objects[1]->Name, "Memo2");
-    EXPECT_EQ(first->Memo.ToQStringList(), QStringList({"Toplam", "[SUM]"}));
-    EXPECT_EQ(first->Flags, c.expectedFlags);
-    EXPECT_EQ(first->Visible, 0xFFFF);
-    EXPECT_EQ(first->Script.Count(), 0);
-    EXPECT_EQ(first->Font.Name, "Arial");
-    EXPECT_EQ(first->Alignment, 1);
-    EXPECT_EQ(page.Objects[1]->Memo.Count(), 0);
-    EXPECT_EQ(report.Variables.ToQStringList(), QStringList({"Kategori", " Tutar"}));
+    // version 22 writes its version byte, version 21 has none; version 21 memos wrap their words
+    for (const auto [versionByte, expectedFlags] : {std::pair{true, 1}, std::pair{false, 3}}) {
+        SCOPED_TRACE(versionByte ? "v22" : "v21");
+        TestDialogs().Reset();
+        Bytes b;
+        if (versionByte)
+            b.u8({22});
+        b.u16(0).u16(0).oldStr("");
+        b.u8({255}).bytes(PageRecord(9, 2970, 2100, 1, QByteArray(6, '\x7F')).data());
+        b.u8({0, 0}).bytes(OldMemoRecord(1, "Toplam\r[SUM]").data());
+        b.u8({0, 0}).bytes(OldMemoRecord(1, "").data());
+        b.u8({254}).i32(0).text("Kategori\r Tutar").u8({0});
+        TfrReport report;
+        Load(report, b.data());
+        EXPECT_TRUE(TestDialogs().shown.empty());
+        ASSERT_EQ(report.Pages.Count(), 1);
+        const TfrPage& page = report.Pages.Pages(0);
+        EXPECT_EQ(page.Orientation, frLandscape);
+        EXPECT_EQ(page.Width, 2970);
+        EXPECT_EQ(page.ApplyMargins, 1);
+        ASSERT_EQ(page.Objects.size(), 2u);
+        auto* first = dynamic_cast<TfrMemoView*>(page.Objects[0].get());
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(first->Name, "Memo1");
+        EXPECT_EQ(page.Objects[1]->Name, "Memo2");
+        EXPECT_EQ(first->Memo.ToQStringList(), QStringList({"Toplam", "[SUM]"}));
+        EXPECT_EQ(first->Flags, expectedFlags);
+        EXPECT_EQ(first->Visible, 0xFFFF);
+        EXPECT_EQ(first->Script.Count(), 0);
+        EXPECT_EQ(first->Font.Name, "Arial");
+        EXPECT_EQ(first->Alignment, 1);
+        EXPECT_EQ(page.Objects[1]->Memo.Count(), 0);
+        EXPECT_EQ(report.Variables.ToQStringList(), QStringList({"Kategori", " Tutar"}));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Versions, OldTemplates,
-                         ::testing::Values(OldTemplateCase{"v22", true, 1, 1}, OldTemplateCase{"v21", false, 1, 3}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TemplateStream, AnOlderFramedMemoIsReadAsAMemoAndItsExtraBytesSkipped)
 {
@@ -184,7 +171,6 @@ TEST_F(TemplateStream, AnOlderFramedMemoIsReadAsAMemoAndItsExtraBytesSkipped)
     b.u8({10}).oldStr("TfrFramedMemoView").u8({0}).bytes(OldMemoRecord(3, "Cerceveli").data());
     b.bytes(QByteArray(8, '\x55'));
     b.u8({0, 0}).bytes(OldMemoRecord(3, "").data());
-
     TfrReport report;
     Load(report, b.data());
     EXPECT_TRUE(TestDialogs().shown.empty());
@@ -195,41 +181,34 @@ TEST_F(TemplateStream, AnOlderFramedMemoIsReadAsAMemoAndItsExtraBytesSkipped)
     EXPECT_EQ(page.Objects[1]->Name, "Memo2");
 }
 
-struct BrokenBody {
-    const char* name;
-    QByteArray body;  // after the version byte, flags and printer name
-};
-
-class BrokenTemplates : public TemplateStream, public ::testing::WithParamInterface<BrokenBody> {};
-
-TEST_P(BrokenTemplates, EndInTheMessageAndOneEmptyPage)
+TEST_F(TemplateStream, BrokenTemplatesEndInTheMessageAndOneEmptyPage)
 {
-    Bytes b;
-    b.u8({23}).u16(0).u16(0).str("").bytes(GetParam().body);
-    TfrReport report;
-    report.Pages.Add();
-    report.Pages.Add();
-    Load(report, b.data());
-    ASSERT_EQ(TestDialogs().shown.size(), 1u);
-    EXPECT_EQ(TestDialogs().shown[0].text, kUnsupported);
-    EXPECT_EQ(TestDialogs().shown[0].caption, "Error");
-    EXPECT_EQ(TestDialogs().shown[0].icon, DialogService::Error);
-    ASSERT_EQ(report.Pages.Count(), 1);
-    EXPECT_TRUE(report.Pages.Pages(0).Objects.empty());
-    EXPECT_EQ(report.Pages.Pages(0).PaperSize, frA4Paper);
+    const QByteArray page = Bytes().u8({255}).bytes(PageRecord(9, 0, 0, 0).data()).data();
+    const std::pair<const char*, QByteArray> bodies[] = {  // after the version byte, flags and printer name
+        {"type byte 11", Bytes().bytes(page).u8({11}).data()},
+        {"type byte without class", Bytes().bytes(page).u8({7, 0}).data()},
+        {"view on a missing page", Bytes().bytes(page).u8({0, 3}).data()},
+        {"unknown add-in", Bytes().bytes(page).u8({10}).str("TfrChart").u8({0}).data()},
+        {"cut page record", Bytes().u8({255}).i32(9).i32(2100).data()},
+        {"huge value count", Bytes().u8({254}).i32(0x7FFFFFFF).u8({1}).data()},
+        {"string longer than the stream", Bytes().u8({254}).i32(1).u8({1}).i32(0).u8({200}).data()},
+    };
+    for (const auto& [name, body] : bodies) {
+        SCOPED_TRACE(name);
+        TestDialogs().Reset();
+        TfrReport report;
+        report.Pages.Add();
+        report.Pages.Add();
+        Load(report, Bytes().u8({23}).u16(0).u16(0).str("").bytes(body).data());
+        ASSERT_EQ(TestDialogs().shown.size(), 1u);
+        EXPECT_EQ(TestDialogs().shown[0].text, kUnsupported);
+        EXPECT_EQ(TestDialogs().shown[0].caption, "Error");
+        EXPECT_EQ(TestDialogs().shown[0].icon, DialogService::Error);
+        ASSERT_EQ(report.Pages.Count(), 1);
+        EXPECT_TRUE(report.Pages.Pages(0).Objects.empty());
+        EXPECT_EQ(report.Pages.Pages(0).PaperSize, frA4Paper);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Bodies, BrokenTemplates,
-    ::testing::Values(
-        BrokenBody{"TypeByte11", Bytes().u8({255}).bytes(PageRecord(9, 0, 0, 0).data()).u8({11}).data()},
-        BrokenBody{"TypeByteWithoutClass", Bytes().u8({255}).bytes(PageRecord(9, 0, 0, 0).data()).u8({7, 0}).data()},
-        BrokenBody{"ViewOnAMissingPage", Bytes().u8({255}).bytes(PageRecord(9, 0, 0, 0).data()).u8({0, 3}).data()},
-        BrokenBody{"UnknownAddIn", Bytes().u8({255}).bytes(PageRecord(9, 0, 0, 0).data()).u8({10}).str("TfrChart").u8({0}).data()},
-        BrokenBody{"CutPageRecord", Bytes().u8({255}).i32(9).i32(2100).data()},
-        BrokenBody{"HugeValueCount", Bytes().u8({254}).i32(0x7FFFFFFF).u8({1}).data()},
-        BrokenBody{"StringLongerThanTheStream", Bytes().u8({254}).i32(1).u8({1}).i32(0).u8({200}).data()}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TemplateStream, ANewerVersionIsRefusedAndTheTemplateKept)
 {
@@ -289,20 +268,17 @@ TEST_F(TemplateStream, FormDataHoldsTheTemplateOnlyWhenStoredInTheForm)
     TMemoryStream without;
     report.WriteBinaryData(without);
     EXPECT_EQ(without.Data().toHex(' '), Bytes().i32(23).data().toHex(' '));
-
     report.StoreInDFM = true;
     TMemoryStream with;
     report.WriteBinaryData(with);
     const QByteArray templateBytes = Save(report);
     EXPECT_EQ(with.Data(), Bytes().i32(23).i32(static_cast<int32_t>(templateBytes.size())).bytes(templateBytes).data());
-
     TfrReport copy;
     copy.StoreInDFM = true;
     with.SetPosition(0);
     copy.ReadBinaryData(with);
     EXPECT_EQ(Save(copy), templateBytes);
     EXPECT_TRUE(TestDialogs().shown.empty());
-
     // A count beyond the property's bytes is a damaged template.
     TfrReport cut;
     cut.StoreInDFM = true;

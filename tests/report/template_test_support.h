@@ -51,7 +51,6 @@ public:
     }
     const QByteArray& data() const { return data_; }
     int size() const { return static_cast<int>(data_.size()); }
-
 private:
     QByteArray data_;
 };
@@ -72,7 +71,6 @@ protected:
         frPrinterObject() = saved_;
         WorkingFolderTest::TearDown();
     }
-
     TfrPrinter saved_;
 };
 

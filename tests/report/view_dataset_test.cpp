@@ -46,7 +46,6 @@ TEST(ViewDataSetTest, CountNamesMakeVirtualDataSets)
     EXPECT_TRUE(isVirtual);
     EXPECT_EQ(ds->RangeEnd, reCount);
     EXPECT_EQ(ds->RangeEndCount, 12);
-
     TfrDataset* none = nullptr;
     frResolveDataSet("0", none, isVirtual);
     EXPECT_EQ(none, nullptr) << "a count must start with 1..9";

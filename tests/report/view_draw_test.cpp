@@ -24,7 +24,6 @@ protected:
         image_ = QImage(240, 240, QImage::Format_RGB32);
         image_.fill(Qt::white);
     }
-
     void DrawOnImage(TfrView& view)
     {
         TCanvas canvas(&image_);
@@ -41,7 +40,6 @@ protected:
         view.RestoreCoord();
     }
     QRgb At(int x, int y) const { return image_.pixel(x, y); }
-
     QImage image_;
 };
 
@@ -129,7 +127,6 @@ TEST_F(ViewDrawTest, FrameEdgesAndTheWholeRectangle)
     EXPECT_EQ(At(60, 50), kBlack);
     EXPECT_EQ(At(35, 10), kBlack);
     EXPECT_EQ(At(35, 30), kWhite);
-
     // right and bottom edges only: each line stops short of its end point
     probe.FrameTyp = 1 | 2;
     Step(probe, &TfrView::DrawFrame);
@@ -137,7 +134,6 @@ TEST_F(ViewDrawTest, FrameEdgesAndTheWholeRectangle)
     EXPECT_EQ(At(59, 50), kBlack);
     EXPECT_EQ(At(60, 50), kWhite);
     EXPECT_EQ(At(10, 10), kWhite);
-
     // dashed: the gaps show
     probe.FrameTyp = 15;
     probe.FrameStyle = 1;
@@ -147,7 +143,6 @@ TEST_F(ViewDrawTest, FrameEdgesAndTheWholeRectangle)
         dark += At(x, 10) == kBlack;
     EXPECT_GT(dark, 20);
     EXPECT_LT(dark, 50);
-
     // double: two lines in the frame colour with the fill between
     probe.FrameTyp = 8;
     probe.FrameStyle = 5;
@@ -173,7 +168,6 @@ TEST_F(ViewDrawTest, BackgroundFillsTheScaledRectangle)
     EXPECT_EQ(At(65, 39), kWhite);
     EXPECT_EQ(At(64, 40), kWhite);
     EXPECT_EQ(At(24, 20), kWhite);
-
     // no fill while printing
     v.FillColor = frNoFillColor;
     Step(v, &TfrView::DrawBackground);

@@ -4,6 +4,7 @@
 #include "report/fr_pars.h"
 #include "report/fr_utils.h"
 
+#include "case_table.h"
 #include "view_test_support.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,6 @@ protected:
         memo_.Font.Size = 10;
         memo_.SetBounds(0, 0, 400, 200);
     }
-
     // Width of a text in the memo's wrapping font (Courier New 10 pt at 96 dpi).
     int Width(const QString& text)
     {
@@ -30,7 +30,6 @@ protected:
     }
     // The memo is as wide as the text plus its gaps.
     void FitWidthTo(const QString& text) { memo_.dx = Width(text) + 4; }
-
     QStringList Wrap(const QStringList& lines)
     {
         memo_.OutLines = TStringList(lines);
@@ -48,45 +47,15 @@ protected:
         }
         return out;
     }
-
     TfrMemoView memo_;
 };
 
 TEST_F(MemoViewTest, WrapsAtBlanksAndMarksParagraphEnds)
 {
-    struct Case {
-        const char* name;
-        uint16_t flags;
-        QString fit;  // the widest text the memo holds
-        QStringList lines;
-        QStringList wrapped;  // ¶ marks a paragraph end
-    } cases[] = {
-        {"fits whole", 3, "aaa bbb ccc", {"aaa bbb ccc"}, {"aaa bbb ccc¶"}},
-        {"wraps at blanks", 3, "aaa bbb", {"aaa bbb ccc"}, {"aaa bbb", "ccc¶"}},
-        {"keeps a comma", 3, "aaa,bbb,", {"aaa,bbb,ccc"}, {"aaa,bbb,", "ccc¶"}},
-        // an overflowing comma breaks at the candidate before it
-        {"comma overflows", 3, "aaa,bbb", {"aaa,bbb,ccc"}, {"aaa,", "bbb,ccc¶"}},
-        {"each line a paragraph", 3, "aaa bbb", {"aaa", "", "bbb"}, {"aaa¶", "¶", "bbb¶"}},
-        {"breaks inside a line", 3, "aaaaaaa", {"aa\r\nbb"}, {"aa¶", "bb¶"}},
-        // a word wider than the memo: out up to the first character that overflows, the rest is lost
-        {"long word cut", 3, "abcd", {"abcdefghij klm"}, {"abcde"}},
-        {"long word after words", 3, "abcd", {"ab cdefgh"}, {"ab", "cdefg"}},
-        {"no wrap", 1, "abc", {"aaa bbb ccc"}, {"aaa bbb ccc¶"}},
-        // hyphenated at the last point that still fits with its "-"
-        {"hyphen", 7, "aa biri-", {"aa biricik"}, {"aa biri-", "cik¶"}},
-        {"hyphen at first point", 7, "aa bi-", {"aa biricik"}, {"aa bi-", "ricik¶"}},
-        // no point fits: the rest of the paragraph goes out in one piece
-        {"no point fits", 7, "aa b", {"aa biricik xx"}, {"aa", "biricik xx¶"}},
-        // four letters never break
-        {"short word", 7, "aa ab", {"aa abcd"}, {"aa", "abcd¶"}},
-        // a word with no break point at the start of a line overflows once instead of being cut up
-        {"unbreakable word", 7, "abc", {"kkkkkkkk"}, {"kkkk", "kkkk¶"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        memo_.Flags = c.flags;
-        FitWidthTo(c.fit);
-        EXPECT_EQ(Wrap(c.lines), c.wrapped);
+    for (const CaseLine& c : ReadCases("report/memo_wrapping.tsv", 4)) {
+        memo_.Flags = static_cast<uint16_t>(c[0].toInt());
+        FitWidthTo(c[1]);
+        EXPECT_EQ(Wrap(QString(c[2]).replace("\\r\\n", "\r\n").split(" | ")), c[3].split(" | ")) << c.where.toStdString();
     }
 }
 
@@ -160,7 +129,6 @@ TEST_F(MemoViewTest, SplitWritesPrintedLinesAndAMarker)
     EXPECT_EQ(memo_.LinesOut, 2);
     EXPECT_EQ(memo_.PartMode, 0);
     ASSERT_EQ(memo_.UnprintedHeight(), 3 * memo_.LineHeight) << "the rest waits for the next page";
-
     page.SetPosition(0);
     ASSERT_EQ(page.ReadByte(), gtMemo);
     TfrMemoView back;
@@ -174,14 +142,12 @@ TEST_F(MemoViewTest, SplitWritesPrintedLinesAndAMarker)
     frSplitWrappedLine(back.Memo[0], text, end, w);
     EXPECT_EQ(text, "aaa");
     EXPECT_FALSE(end);
-
     // drawing the page takes the lines as they are: no second wrapping
     back.dx = 400;  // wide enough to join the words again if it wrapped anew
     const auto runs = DrawnRuns(back);
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_EQ(runs[0].Text, "aaa");
     EXPECT_EQ(runs[1].Text, "bbb");
-
     // the second part continues where the first stopped
     memo_.PartMode = 3;
     memo_.dy = 200;
@@ -296,7 +262,6 @@ TEST_F(MemoViewTest, PreparedLinesKeepTheirWrappingWhenDrawn)
     // block 2 + 2 * 15 moved down by 100 - 32
     EXPECT_NEAR(runs[0].Bounds.top(), 68 + 1, 1);
     EXPECT_NEAR(runs[1].Bounds.top(), 68 + 1 + 15, 1);
-
     // turned, the block counts the horizontal gaps: 2 + 2 + 2 * 15 centred across 40 moves by 3
     memo_.Alignment = frtaVertical | frtaMiddle;
     memo_.SetBounds(10, 10, 40, 200);

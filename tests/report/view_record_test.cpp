@@ -31,7 +31,6 @@ class ViewRecordTest : public ::testing::Test {
 protected:
     void SetUp() override { frTemplateVersion = 23; }
     void TearDown() override { frTemplateVersion = 23; }
-
     // Writes `view` and reads it back into a fresh object of its class.
     std::unique_ptr<TfrView> RoundTrip(TfrView& view, QByteArray* written = nullptr)
     {
@@ -51,7 +50,6 @@ protected:
         EXPECT_EQ(again.Data(), out.Data()) << "bytes differ after a round trip";
         return copy;
     }
-
     static void FillCommon(TfrView& v)
     {
         v.Name = v.NamePrefix + "7";
@@ -122,13 +120,11 @@ TEST_F(ViewRecordTest, EveryClassRoundTripsInBothForms)
         EXPECT_EQ(mc->y, -20);
         EXPECT_FLOAT_EQ(mc->FrameWidth, 1.5f);
         EXPECT_EQ(mc->FrameStyle, 3);
-
         TfrSubReportView sub;
         FillCommon(sub);
         sub.RecordForm = form;
         sub.PageIndex = 3;
         EXPECT_EQ(static_cast<TfrSubReportView*>(RoundTrip(sub).get())->PageIndex, 3);
-
         TfrBandView band;
         FillCommon(band);
         band.RecordForm = form;
@@ -139,12 +135,10 @@ TEST_F(ViewRecordTest, EveryClassRoundTripsInBothForms)
         if (form == 0) {
             EXPECT_EQ(b->FormatStr, "[Tablo.\"Ay\"]");
         }
-
         TfrLineView line;
         FillCommon(line);
         line.RecordForm = form;
         RoundTrip(line);
-
         TfrPictureView pic;
         FillCommon(pic);
         pic.RecordForm = form;
@@ -155,7 +149,6 @@ TEST_F(ViewRecordTest, EveryClassRoundTripsInBothForms)
         const TPicture& back = static_cast<TfrPictureView*>(p.get())->Picture;
         EXPECT_EQ(back.GraphicKind(), TPicture::Bitmap);
         EXPECT_EQ(back.Image().pixel(2, 1), qRgb(10, 200, 30));
-
         TfrRichView rich;
         FillCommon(rich);
         rich.RecordForm = 0;  // the prepared form writes the shared edit's text, tested with the splitting
@@ -269,7 +262,6 @@ TEST_F(ViewRecordTest, PictureRecordKeepsItsEndPosition)
     int kindAt = static_cast<int>(bytes.size()) - 5;
     EXPECT_EQ(bytes[kindAt], 0);
     EXPECT_EQ(Int32At(bytes, kindAt + 1), bytes.size());
-
     // a kind this reader does not know: empty picture, and the reader goes on after the stored data
     QByteArray unknown = Bytes().bytes(bytes.left(kindAt)).u8({5}).i32(kindAt + 5 + 3).u8({1, 2, 3, 0x42}).data();
     TfrPictureView back;
@@ -278,7 +270,6 @@ TEST_F(ViewRecordTest, PictureRecordKeepsItsEndPosition)
     back.LoadFromStream(in);
     EXPECT_TRUE(back.Picture.Empty());
     EXPECT_EQ(in.ReadByte(), 0x42);
-
     // an enhanced metafile of the original platform cannot be played: read over, the picture stays empty
     QByteArray withEmf = Bytes().bytes(bytes.left(kindAt)).u8({2}).i32(kindAt + 5 + 60)
                              .i32(1).i32(108).bytes(QByteArray(32, '\x11')).text(" EMF").i32(0x10000).i32(60)
@@ -292,7 +283,6 @@ TEST_F(ViewRecordTest, PictureRecordKeepsItsEndPosition)
     withEmf[kindAt + 5 + 41] = 'X';
     TMemoryStream badIn(withEmf);
     EXPECT_THROW(fromEmf.LoadFromStream(badIn), EStreamError);
-
     // the recorded drawing travels whole
     QPicture drawing;
     {
@@ -318,7 +308,6 @@ TEST_F(ViewRecordTest, InvisibleViewLeavesNoBytes)
     line.Visible = 1;
     line.Print(out);
     EXPECT_EQ(static_cast<uint8_t>(out.Data()[0]), gtLine);
-
     TfrRichView rich;
     rich.RecordForm = 1;
     TMemoryStream richOut;
@@ -335,7 +324,6 @@ TEST_F(ViewRecordTest, MemoRecordBytesInBothForms)
     memo.SetBounds(5, 6, 70, 20);
     memo.Memo.SetText("x");
     ExpectGoldenBytes("views/memo_record.hex", Saved(memo));
-
     memo.RecordForm = 1;
     memo.OutLines.SetText("a\r\nb");
     memo.Font.Charset = 162;
@@ -350,7 +338,6 @@ TEST_F(ViewRecordTest, SubReportAndEmptyRichRecordsInThePreparedForm)
     sub.SetBounds(1, 2, 3, 4);
     sub.PageIndex = 2;
     ExpectGoldenBytes("views/subreport_record_prepared.hex", Saved(sub));
-
     TfrRichView rich;
     rich.SetBounds(1, 2, 3, 4);
     const QByteArray bytes = Saved(rich);

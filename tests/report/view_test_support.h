@@ -24,7 +24,6 @@ protected:
         frEngineMode = oldMode_;
         frTemplateVersion = 23;
     }
-
 private:
     int oldMode_ = 0;
 };
