@@ -18,75 +18,9 @@ QStringList Lines(std::initializer_list<const char*> items)
 
 }  // namespace
 
-TEST(StringList, CommaTextWritten)
-{
-    struct Case {
-        QStringList items;
-        const char* text;
-    };
-    const Case cases[] = {
-        {Lines({"a", "b c"}), "a,\"b c\""},
-        {Lines({"x,y"}), "\"x,y\""},
-        {Lines({"say \"hi\""}), "\"say \"\"hi\"\"\""},
-        {Lines({"tab\there"}), "\"tab\there\""},
-        {Lines({"1.234,56", "Çığ"}), "\"1.234,56\",Çığ"},
-        {Lines({""}), "\"\""},
-        {Lines({}), ""},
-        {Lines({"a", "", "b"}), "a,,b"},
-        {Lines({"", ""}), ","},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(TStringList(c.items).CommaText(), QString::fromUtf8(c.text));
-        TStringList back;
-        back.SetCommaText(QString::fromUtf8(c.text));
-        EXPECT_EQ(back.ToQStringList(), c.items) << c.text;
-    }
-}
-
-TEST(StringList, CommaTextRead)
-{
-    struct Case {
-        const char* text;
-        QStringList items;
-    };
-    const Case cases[] = {
-        {"a,\"b c\",d", Lines({"a", "b c", "d"})},
-        {"a b", Lines({"a", "b"})},
-        {"  \"x,y\" , z ", Lines({"x,y", "z"})},
-        {"\"say \"\"hi\"\"\"", Lines({"say \"hi\""})},
-        {"a,,b", Lines({"a", "", "b"})},
-        {"a,", Lines({"a", ""})},
-        {"\"\"", Lines({""})},
-        {"", Lines({})},
-        {"   ", Lines({})},
-        {"\"a b\"c,d", Lines({"a b", "c", "d"})},
-        {"\"unclosed, to the end", Lines({"unclosed, to the end"})},
-    };
-    for (const Case& c : cases) {
-        TStringList list;
-        list.SetCommaText(QString::fromUtf8(c.text));
-        EXPECT_EQ(list.ToQStringList(), c.items) << c.text;
-    }
-}
-
-TEST(StringList, TextSplitsAtEveryLineBreak)
+TEST(StringList, TextWritesCrLfAfterEachLine)
 {
     EXPECT_EQ(TStringList(Lines({"a", "", "b"})).Text(), QStringLiteral("a\r\n\r\nb\r\n"));
-    struct Case {
-        const char* text;
-        QStringList items;
-    };
-    const Case cases[] = {
-        {"a\r\nb", Lines({"a", "b"})},       {"a\nb\n", Lines({"a", "b"})},
-        {"a\rb\r\n", Lines({"a", "b"})},     {"a\r\n\r\nb", Lines({"a", "", "b"})},
-        {"a\n\rb", Lines({"a", "", "b"})},   {"\r\n", Lines({""})},
-        {"", Lines({})},
-    };
-    for (const Case& c : cases) {
-        TStringList list;
-        list.SetText(QString::fromUtf8(c.text));
-        EXPECT_EQ(list.ToQStringList(), c.items) << c.text;
-    }
 }
 
 TEST(StringList, NamesAndValues)
