@@ -3,6 +3,7 @@
 #include "base/exceptions.h"
 #include "case_table.h"
 #include "settings_fixture.h"
+#include "error_of.h"
 
 #include <QRegularExpression>
 
@@ -31,12 +32,7 @@ TEST(DateTime, InvalidDates)
 {
     for (auto [y, m, d] : {std::tuple{2005, 2, 29}, {1900, 2, 29}, {2005, 4, 31}, {2005, 13, 1}, {2005, 1, 0}, {0, 1, 1}})
         EXPECT_FALSE(IsValidDate(y, m, d)) << d << "." << m << "." << y;
-    try {
-        EncodeDate(2005, 2, 29);
-        ADD_FAILURE();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "Geçersiz tarih: gün 29, ay 2, yıl 2005");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([] { EncodeDate(2005, 2, 29); }), "Geçersiz tarih: gün 29, ay 2, yıl 2005");
     EXPECT_THROW(EncodeTime(24, 0, 0, 0), EConvertError);
 }
 
@@ -75,19 +71,18 @@ TEST_F(TurkishSettingsTest, DatesWrittenAndRead)
         if (c[0] == "Format")
             EXPECT_EQ(FormatDateTime(c[1], value), c[3]);
         else if (c[0].endsWith("ToStr"))
-            EXPECT_EQ(c[0] == "DateToStr" ? DateToStr(value) : c[0] == "TimeToStr" ? TimeToStr(value) : DateTimeToStr(value), c[3]);
+            EXPECT_EQ(c[0] == "DateToStr"   ? DateToStr(value)
+                      : c[0] == "TimeToStr" ? TimeToStr(value)
+                                            : DateTimeToStr(value),
+                      c[3]);
         else if (c[0] == "StrToDateTime")
             EXPECT_NEAR(StrToDateTime(c[1]), value, 1e-10);
         else {
             TDateTime v = 0;
             if (c[0] == "StrToDate")
                 EXPECT_FALSE(TryStrToDate(c[1], v));
-            try {
-                c[0] == "StrToDate" ? StrToDate(c[1]) : StrToTime(c[1]);
-                ADD_FAILURE() << "no error";
-            } catch (const EConvertError& e) {
-                EXPECT_EQ(e.Message(), c[3]);
-            }
+            EXPECT_EQ(ErrorOf<EConvertError>([&] { c[0] == "StrToDate" ? StrToDate(c[1]) : StrToTime(c[1]); }),
+                      c[3]);
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "base/exceptions.h"
 #include "case_table.h"
 #include "settings_fixture.h"
+#include "error_of.h"
 
 namespace {
 // "a/b" and "a+b" worked out in long double, or in double after "d:", as the code under test gets them.
@@ -41,12 +42,7 @@ TEST_F(TurkishSettingsTest, NumbersWrittenAndRead)
         } else {
             long double v = 0;
             EXPECT_FALSE(TryStrToFloat(c[1], v));
-            try {
-                StrToFloat(c[1]);
-                ADD_FAILURE() << "no error";
-            } catch (const EConvertError& e) {
-                EXPECT_EQ(e.Message(), c[3]);
-            }
+            EXPECT_EQ(ErrorOf<EConvertError>([&] { StrToFloat(c[1]); }), c[3]);
         }
     }
 }
@@ -70,12 +66,7 @@ TEST_F(TurkishSettingsTest, Integers)
     EXPECT_EQ(StrToIntDef("12 ", 9), 9);
     EXPECT_EQ(StrToIntDef("", 9), 9);
     EXPECT_EQ(IntToStr(-1234567), "-1234567");
-    try {
-        StrToInt("1,0");
-        ADD_FAILURE();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "'1,0' geçerli bir tamsayı değil");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([] { StrToInt("1,0"); }), "'1,0' geçerli bir tamsayı değil");
     EXPECT_THROW(StrToInt64("9223372036854775808"), EConvertError);
 }
 

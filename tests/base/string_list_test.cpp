@@ -3,6 +3,7 @@
 #include "base/exceptions.h"
 #include "base/stream.h"
 #include "test_support.h"
+#include "error_of.h"
 
 #include <QFile>
 
@@ -102,12 +103,8 @@ TEST_F(StringListFileTest, FilesHoldCodePage1254WithCrLf)
 TEST_F(StringListFileTest, UnreadableFileNamesTheFile)
 {
     TStringList list(Lines({"kalır"}));
-    try {
-        list.LoadFromFile(Path("yok.txt"));
-        FAIL() << "no error";
-    } catch (const EInOutError& e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("\"%1\" dosyası bulunamadı.").arg(Path("yok.txt")));
-    }
+    EXPECT_EQ(ErrorOf<EInOutError>([&] { list.LoadFromFile(Path("yok.txt")); }),
+              QString("\"%1\" dosyası bulunamadı.").arg(Path("yok.txt")));
     EXPECT_EQ(list.Count(), 1);  // nothing lost
     EXPECT_THROW(list.SaveToFile(Path("klasör/yok/liste.txt")), EInOutError);
 }

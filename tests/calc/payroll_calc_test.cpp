@@ -3,6 +3,7 @@
 #include "base/exceptions.h"
 #include "base/format_settings.h"
 #include "case_table.h"
+#include "error_of.h"
 
 #include <gtest/gtest.h>
 
@@ -80,12 +81,8 @@ TEST_F(PayrollCalcTest, NoPositiveGrossOnlyTidiesGrossAndNet)
 TEST_F(PayrollCalcTest, UnreadableCellStopsTheRowNamingTheColumn)
 {
     PayrollRow badGross = makeRow(1, "1,2,3", "30");
-    try {
-        ComputePayrollRow(badGross, rates);
-        FAIL() << "no error";
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "\"1,2,3\" geçerli bir sayı değil (Brüt).");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { ComputePayrollRow(badGross, rates); }),
+              "\"1,2,3\" geçerli bir sayı değil (Brüt).");
     EXPECT_EQ(badGross[2], "1,2,3");
 
     // What was written before the bad days cell stays written.
