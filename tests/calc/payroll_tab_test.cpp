@@ -422,9 +422,7 @@ TEST_F(PayrollTabTest, SaveNamesAndOverwriteQuestion)
     TestDialogs().answers = {DialogService::AnswerNo};
     Click("BitBtn21");
     EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosya mevcut Üzerine kayıt edilsinmi?"});
-    QFile existing(Path("b.tus"));
-    ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
-    EXPECT_EQ(existing.readAll(), "eski");
+    EXPECT_EQ(ReadFile("b.tus"), "eski");
 }
 
 TEST_F(PayrollTabTest, OpeningAnotherFileLeavesTheGrid)
