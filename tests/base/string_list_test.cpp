@@ -7,26 +7,15 @@
 
 #include <QFile>
 
-namespace {
-
-QStringList Lines(std::initializer_list<const char*> items)
-{
-    QStringList out;
-    for (const char* s : items)
-        out << QString::fromUtf8(s);
-    return out;
-}
-
-}  // namespace
 
 TEST(StringList, TextWritesCrLfAfterEachLine)
 {
-    EXPECT_EQ(TStringList(Lines({"a", "", "b"})).Text(), QStringLiteral("a\r\n\r\nb\r\n"));
+    EXPECT_EQ(TStringList(QStringList({"a", "", "b"})).Text(), QStringLiteral("a\r\n\r\nb\r\n"));
 }
 
 TEST(StringList, NamesAndValues)
 {
-    TStringList list(Lines({"Ad=Ali", "soyad=Çelik", "boş", "ılık=x=y"}));
+    TStringList list(QStringList({"Ad=Ali", "soyad=Çelik", "boş", "ılık=x=y"}));
     EXPECT_EQ(list.Values("AD"), "Ali");
     EXPECT_EQ(list.Values("ILIK"), "x=y");
     EXPECT_EQ(list.Values("yok"), "");
@@ -38,7 +27,7 @@ TEST(StringList, NamesAndValues)
     list.SetValues("ad", "Veli");
     list.SetValues("yeni", "1");
     list.SetValues("soyad", "");
-    EXPECT_EQ(list.ToQStringList(), Lines({"ad=Veli", "boş", "ılık=x=y", "yeni=1"}));
+    EXPECT_EQ(list.ToQStringList(), QStringList({"ad=Veli", "boş", "ılık=x=y", "yeni=1"}));
 }
 
 TEST(StringList, SortedListKeepsTurkishOrder)
@@ -46,10 +35,10 @@ TEST(StringList, SortedListKeepsTurkishOrder)
     TStringList list;
     list.SetSorted(true);
     int objects[6];
-    const QStringList words = Lines({"şeker", "çay", "ılık", "ilaç", "zeytin", "armut"});
+    const QStringList words = QStringList({"şeker", "çay", "ılık", "ilaç", "zeytin", "armut"});
     for (int i = 0; i < words.size(); ++i)
         list.AddObject(words[i], &objects[i]);
-    EXPECT_EQ(list.ToQStringList(), Lines({"armut", "çay", "ılık", "ilaç", "şeker", "zeytin"}));
+    EXPECT_EQ(list.ToQStringList(), QStringList({"armut", "çay", "ılık", "ilaç", "şeker", "zeytin"}));
     EXPECT_EQ(list.Objects(1), &objects[1]);
 
     int index = -1;
@@ -72,7 +61,7 @@ TEST(StringList, SortedListKeepsTurkishOrder)
 
 TEST(StringList, UnsortedIndexOfIgnoresCase)
 {
-    TStringList list(Lines({"Bir", "İki", "Üç"}));
+    TStringList list(QStringList({"Bir", "İki", "Üç"}));
     EXPECT_EQ(list.IndexOf(QStringLiteral("iki")), 1);
     EXPECT_EQ(list.IndexOf(QStringLiteral("üÇ")), 2);
     EXPECT_EQ(list.IndexOf(QStringLiteral("ıki")), -1);
@@ -85,22 +74,22 @@ class StringListFileTest : public WorkingFolderTest {};
 TEST_F(StringListFileTest, FilesHoldCodePage1254WithCrLf)
 {
     const QString file = Path("liste.txt");
-    TStringList(Lines({"Çığ", "şu"})).SaveToFile(file);
+    TStringList(QStringList({"Çığ", "şu"})).SaveToFile(file);
     EXPECT_EQ(ReadFile("liste.txt").toHex(' '), QByteArray("\xC7\xFD\xF0\r\n\xFEu\r\n").toHex(' '));
 
     TStringList back;
     back.LoadFromFile(file);
-    EXPECT_EQ(back.ToQStringList(), Lines({"Çığ", "şu"}));
+    EXPECT_EQ(back.ToQStringList(), QStringList({"Çığ", "şu"}));
 
     TMemoryStream stream(QByteArray("x\xDD\ny"));
     stream.SetPosition(1);  // a stream is read from where it stands
     back.LoadFromStream(stream);
-    EXPECT_EQ(back.ToQStringList(), Lines({"İ", "y"}));
+    EXPECT_EQ(back.ToQStringList(), QStringList({"İ", "y"}));
 }
 
 TEST_F(StringListFileTest, UnreadableFileNamesTheFile)
 {
-    TStringList list(Lines({"kalır"}));
+    TStringList list(QStringList({"kalır"}));
     EXPECT_EQ(ErrorOf<EInOutError>([&] { list.LoadFromFile(Path("yok.txt")); }),
               QString("\"%1\" dosyası bulunamadı.").arg(Path("yok.txt")));
     EXPECT_EQ(list.Count(), 1);  // nothing lost
