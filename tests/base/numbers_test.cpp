@@ -2,8 +2,8 @@
 
 #include "base/exceptions.h"
 #include "case_table.h"
-#include "settings_fixture.h"
 #include "error_of.h"
+#include "settings_fixture.h"
 
 namespace {
 // "a/b" and "a+b" worked out in long double, or in double after "d:", as the code under test gets them.

@@ -1,8 +1,8 @@
 #include "base/stream.h"
 
 #include "base/exceptions.h"
-#include "test_support.h"
 #include "error_of.h"
+#include "test_support.h"
 
 #include <cfloat>
 #include <cmath>

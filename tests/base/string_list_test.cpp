@@ -2,11 +2,8 @@
 
 #include "base/exceptions.h"
 #include "base/stream.h"
-#include "test_support.h"
 #include "error_of.h"
-
-#include <QFile>
-
+#include "test_support.h"
 
 TEST(StringList, TextWritesCrLfAfterEachLine)
 {

@@ -2,8 +2,8 @@
 
 #include "base/exceptions.h"
 #include "case_table.h"
-#include "settings_fixture.h"
 #include "error_of.h"
+#include "settings_fixture.h"
 
 #include <functional>
 

@@ -1,10 +1,10 @@
 #include "calc/payroll_assets/payroll_excel.h"
 
 #include "base/exceptions.h"
+#include "error_of.h"
 #include "golden.h"
 #include "payroll_xlsx_reader.h"
 #include "test_support.h"
-#include "error_of.h"
 
 #include <QFileInfo>
 

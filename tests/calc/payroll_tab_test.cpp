@@ -1,10 +1,10 @@
 #include "base/string_grid.h"
-#include "recording_opener.h"
 #include "calc/payroll_assets/payroll_excel.h"
 #include "calc_tab_test.h"
 #include "case_table.h"
 #include "input_support.h"
 #include "payroll_xlsx_reader.h"
+#include "recording_opener.h"
 
 #include <QAction>
 #include <QFileInfo>
