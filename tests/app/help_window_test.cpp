@@ -8,8 +8,8 @@ class HelpWindowTest : public WorkingFolderTest {};
 
 TEST_F(HelpWindowTest, LoadsTheTopicAndKeepsItWhenAnotherIsMissing)
 {
-    WriteFile("yardimgec", "{\\rtf1\\ansi\\ansicpg1254{\\fonttbl{\\f0\\fcharset162 Arial;}}\\f0 {\\b GEC\\'ddKME FA\\'ddZ\\'dd}"
-                           "\\par Bor\\'e7 tarihini girin.\\par}");
+    WriteFile("yardimgec", "{\\rtf1\\ansi\\ansicpg1254{\\fonttbl{\\f0\\fcharset162 Arial;}}\\f0 "
+                           "{\\b GEC\\'ddKME FA\\'ddZ\\'dd}\\par Bor\\'e7 tarihini girin.\\par}");
     const QStringList text = {"GECİKME FAİZİ", "Borç tarihini girin."};
     for (const char* name : {"yardimgec", "yardimyok"}) {
         yardimF().ShowTopic(name);

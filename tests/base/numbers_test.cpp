@@ -5,22 +5,36 @@
 #include "error_of.h"
 #include "settings_fixture.h"
 
+#include <locale>
+#include <sstream>
+
 namespace {
+// Read in the C locale whatever the process runs under, to the full long double.
+long double Number(const QString& text)
+{
+    std::istringstream in(text.toStdString());
+    in.imbue(std::locale::classic());
+    long double v = 0;
+    in >> v;
+    return v;
+}
+
 // "a/b" and "a+b" worked out in long double, or in double after "d:", as the code under test gets them.
 long double ValueOf(QString text)
 {
     const bool inDouble = text.startsWith("d:");
     if (inDouble)
         text.remove(0, 2);
+    auto read = [inDouble](const QString& t) { return inDouble ? (long double)double(Number(t)) : Number(t); };
     for (QChar op : {u'/', u'+'}) {
         if (const qsizetype at = text.indexOf(op); at > 0) {
-            const std::string a = text.left(at).toStdString(), b = text.mid(at + 1).toStdString();
+            const long double a = read(text.left(at)), b = read(text.mid(at + 1));
             if (inDouble)
-                return op == u'/' ? std::stod(a) / std::stod(b) : std::stod(a) + std::stod(b);
-            return op == u'/' ? std::stold(a) / std::stold(b) : std::stold(a) + std::stold(b);
+                return op == u'/' ? double(a) / double(b) : double(a) + double(b);
+            return op == u'/' ? a / b : a + b;
         }
     }
-    return inDouble ? std::stod(text.toStdString()) : std::stold(text.toStdString());
+    return read(text);
 }
 }  // namespace
 
