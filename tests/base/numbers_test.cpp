@@ -25,7 +25,9 @@ long double ValueOf(QString text)
     const bool inDouble = text.startsWith("d:");
     if (inDouble)
         text.remove(0, 2);
-    auto read = [inDouble](const QString& t) { return inDouble ? (long double)double(Number(t)) : Number(t); };
+    auto read = [inDouble](const QString& t) {
+        return inDouble ? static_cast<long double>(double(Number(t))) : Number(t);
+    };
     for (QChar op : {u'/', u'+'}) {
         if (const qsizetype at = text.indexOf(op); at > 0) {
             const long double a = read(text.left(at)), b = read(text.mid(at + 1));
