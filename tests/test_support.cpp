@@ -46,6 +46,19 @@ QString WorkingFolderTest::Path(const QString& name) const
     return dir_.filePath(name);
 }
 
+void WorkingFolderTest::WriteFile(const QString& name, const QByteArray& bytes) const
+{
+    QFile file(Path(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << name.toStdString();
+    file.write(bytes);
+}
+
+QByteArray WorkingFolderTest::ReadFile(const QString& name) const
+{
+    QFile file(Path(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<yok>");
+}
+
 void MainWindowTest::SetUp()
 {
     WorkingFolderTest::SetUp();

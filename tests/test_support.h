@@ -38,6 +38,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
     QString Path(const QString& name) const;  // a file in the working folder
+    void WriteFile(const QString& name, const QByteArray& bytes) const;
+    QByteArray ReadFile(const QString& name) const;  // "<yok>" when it cannot be read
 
     QTemporaryDir dir_;
     QString oldCwd_;

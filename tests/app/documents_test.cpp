@@ -4,8 +4,6 @@
 #include "base/exceptions.h"
 #include "test_support.h"
 
-#include <QFile>
-
 #include <csignal>
 #include <sys/resource.h>
 
@@ -26,18 +24,6 @@ protected:
         DocumentKind = oldKind_;
         WorkingFolderTest::TearDown();
     }
-    QByteArray Bytes(const QString& name) const
-    {
-        QFile f(Path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<yok>");
-    }
-    void Write(const QString& name, const QByteArray& bytes) const
-    {
-        QFile f(Path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-
     QString oldKind_;
     QStringList saved_ = {"Şirket,\"Ocak 2024\"", ",1,Ayşe Işık,17.002,12"};
     QStringList loaded_;
@@ -47,7 +33,7 @@ TEST_F(DocumentsTest, SavesCodePage1254LinesAndLoadsThemBack)
 {
     TForm1 form;
     ASSERT_TRUE(form.SaveToFile(Path("bordro.tus")));
-    EXPECT_EQ(Bytes("bordro.tus"), QByteArray("\xdeirket,\"Ocak 2024\"\r\n,1,Ay\xfe" "e I\xfe\xfdk,17.002,12\r\n"));
+    EXPECT_EQ(ReadFile("bordro.tus"), QByteArray("\xdeirket,\"Ocak 2024\"\r\n,1,Ay\xfe" "e I\xfe\xfdk,17.002,12\r\n"));
     LoadCalculatorDocument(Path("bordro.tus"));
     EXPECT_EQ(loaded_, saved_);
     EXPECT_TRUE(TestDialogs().Texts().isEmpty());
@@ -55,7 +41,7 @@ TEST_F(DocumentsTest, SavesCodePage1254LinesAndLoadsThemBack)
 
 TEST_F(DocumentsTest, AFailedSaveIsShownAndLeavesTheOldDocumentIdentical)
 {
-    Write("dosya", "");
+    WriteFile("dosya", "");
     const QString target = Path("dosya/bordro.tus");  // its folder is a file
     EXPECT_FALSE(SaveCalculatorDocument(target));
     ASSERT_EQ(TestDialogs().shown.size(), 1u);
@@ -63,7 +49,7 @@ TEST_F(DocumentsTest, AFailedSaveIsShownAndLeavesTheOldDocumentIdentical)
     EXPECT_EQ(TestDialogs().shown[0].icon, DialogService::Error);
 
     TestDialogs().Reset();
-    Write("bordro.tus", "eski belge\r\n");
+    WriteFile("bordro.tus", "eski belge\r\n");
     for (int i = 0; i < 200; ++i)
         saved_ << QString("satır %1,1.000,00").arg(i);
     // a file-size limit makes the disk "full" after 100 bytes, for root as well
@@ -79,14 +65,14 @@ TEST_F(DocumentsTest, AFailedSaveIsShownAndLeavesTheOldDocumentIdentical)
 
     EXPECT_FALSE(saved);
     EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosya Saklanamıyor:\n" + Path("bordro.tus")});
-    EXPECT_EQ(Bytes("bordro.tus"), "eski belge\r\n");
+    EXPECT_EQ(ReadFile("bordro.tus"), "eski belge\r\n");
 }
 
 TEST_F(DocumentsTest, AMissingFileOrKindRaisesAndLoadsNothing)
 {
     EXPECT_THROW(LoadCalculatorDocument(Path("yok.tus")), EInOutError);
     DocumentKind = "bilinmeyen";
-    Write("var.tus", "");
+    WriteFile("var.tus", "");
     EXPECT_THROW(LoadCalculatorDocument(Path("var.tus")), Exception);
     EXPECT_THROW(SaveCalculatorDocument(Path("var.tus")), Exception);
     EXPECT_TRUE(loaded_.isEmpty());

@@ -3,18 +3,13 @@
 #include "base/rich_edit.h"
 #include "test_support.h"
 
-#include <QFile>
-
 namespace {
 class HelpWindowTest : public WorkingFolderTest {};
 
 TEST_F(HelpWindowTest, LoadsTheTopicAndKeepsItWhenAnotherIsMissing)
 {
-    QFile topic(Path("yardimgec"));
-    ASSERT_TRUE(topic.open(QIODevice::WriteOnly));
-    topic.write("{\\rtf1\\ansi\\ansicpg1254{\\fonttbl{\\f0\\fcharset162 Arial;}}\\f0 {\\b GEC\\'ddKME FA\\'ddZ\\'dd}\\par "
-                "Bor\\'e7 tarihini girin.\\par}");
-    topic.close();
+    WriteFile("yardimgec", "{\\rtf1\\ansi\\ansicpg1254{\\fonttbl{\\f0\\fcharset162 Arial;}}\\f0 "
+                           "{\\b GEC\\'ddKME FA\\'ddZ\\'dd}\\par Bor\\'e7 tarihini girin.\\par}");
     const QStringList text = {"GECİKME FAİZİ", "Borç tarihini girin."};
     for (const char* name : {"yardimgec", "yardimyok"}) {
         yardimF().ShowTopic(name);

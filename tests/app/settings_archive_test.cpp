@@ -14,12 +14,6 @@
 namespace {
 class SettingsArchiveTest : public MainWindowTest {
 protected:
-    QByteArray ArchiveBytes() const
-    {
-        QFile f(Path("digeri.byn"));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
     // A bare window with edits of the given names, started as the program starts it.
     std::unique_ptr<TForm1> WindowWithEdits(const QStringList& names, const QString& designText)
     {
@@ -130,11 +124,7 @@ TEST_F(SettingsArchiveTest, ADamagedArchiveIsReportedOnceAndNeverWrittenOver)
         }(),
     };
     for (const QByteArray& bytes : damaged) {
-        QFile f(Path("digeri.byn"));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        f.close();
-
+        WriteFile("digeri.byn", bytes);
         TestDialogs().Reset();
         RecreateWindow();
         ASSERT_EQ(TestDialogs().Texts().size(), 1);
@@ -146,7 +136,7 @@ TEST_F(SettingsArchiveTest, ADamagedArchiveIsReportedOnceAndNeverWrittenOver)
         form_->RichEdit12->SetLine(0, "18");
         EXPECT_FALSE(WriteSettingsMember(*form_, "ucret", *form_->RichEdit12));
         EXPECT_EQ(TestDialogs().Texts().size(), 1);
-        EXPECT_EQ(ArchiveBytes(), bytes);
+        EXPECT_EQ(ReadFile("digeri.byn"), bytes);
         EXPECT_FALSE(QFile::exists(Path("ucret")));
     }
 }
@@ -164,10 +154,8 @@ TEST_F(SettingsArchiveTest, AFailedAddStillRemovesThePlainFile)
 
 TEST_F(SettingsArchiveTest, StartUpRemovesWhatAnInterruptedWriteLeft)
 {
-    for (const char* name : {"digeri.byn.yaz-Ab12Cd", "digeri.byn.backup", "digeri.byn.yaz-kısa"}) {
-        QFile f(Path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    }
+    for (const char* name : {"digeri.byn.yaz-Ab12Cd", "digeri.byn.backup", "digeri.byn.yaz-kısa"})
+        WriteFile(name, {});
     RecreateWindow();
     EXPECT_FALSE(QFile::exists(Path("digeri.byn.yaz-Ab12Cd")));
     EXPECT_TRUE(QFile::exists(Path("digeri.byn.backup")));

@@ -3,6 +3,7 @@
 #include "base/exceptions.h"
 #include "base/format_settings.h"
 #include "base/string_grid.h"
+#include "case_table.h"
 #include "test_support.h"
 
 #include <QImage>
@@ -10,25 +11,27 @@
 
 #include <cmath>
 #include <memory>
-#include <optional>
-#include <tuple>
 
 namespace {
 class StrToAmountTest : public WorkingFolderTest {};
 
-TEST_F(StrToAmountTest, KeepsDigitsSignAndDecimalSeparatorAndRaisesWhenThatIsNoNumber)
+TEST_F(StrToAmountTest, AmountsPaddingMidStrAndDateTexts)
 {
-    const std::pair<const char*, std::optional<double>> cases[] = {
-        {"7.809,90", 7809.90}, {"1.000 TL", 1000}, {"", 0},      {"-12,5", -12.5},  {"abc", 0},
-        {"+3,25", 3.25},       {" -5", 5},         {"12-3", 123}, {"0,005", 0.005}, {"1.234.567,89", 1234567.89},
-        {"1,2,3", std::nullopt}, {"+", std::nullopt}, {"-", std::nullopt}, {",,", std::nullopt},
-    };
-    for (const auto& [text, expected] : cases) {
-        if (expected) {
-            EXPECT_DOUBLE_EQ(static_cast<double>(StrToAmount(text)), *expected) << text;
-        } else {
-            EXPECT_THROW(StrToAmount(text), EConvertError) << text;
-        }
+    const QString letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    for (const CaseLine& c : ReadCases("app/shell_routines.txt", 4)) {
+        SCOPED_TRACE(c.where.toStdString());
+        if (c[0] == "StrToAmount" && c[3] == "error")
+            EXPECT_THROW(StrToAmount(c[1]), EConvertError);
+        else if (c[0] == "StrToAmount")
+            EXPECT_DOUBLE_EQ(static_cast<double>(StrToAmount(c[1])), c[3].toDouble());
+        else if (c[0] == "StrToWholeAmount")
+            EXPECT_DOUBLE_EQ(static_cast<double>(StrToWholeAmount(c[1])), c[3].toDouble());
+        else if (c[0] == "Pad")
+            EXPECT_EQ(PadLeft(c[2].toInt(), c[1]) + "|" + PadRight(c[2].toInt(), c[1]), c[3]);
+        else if (c[0] == "MidStr")
+            EXPECT_EQ(MidStr(letters, c[1].toInt(), c[2].toInt()), c[3]);
+        else
+            EXPECT_EQ(IsValidDateText(c[1]), c[3] == "1");
     }
 }
 
@@ -43,55 +46,6 @@ TEST_F(StrToAmountTest, FollowsTheLocaleSeparators)
     // design values read as the same amounts under any locale
     EXPECT_EQ(LocalizedDesignAmount("1.201,50"), "1,201.50");
     EXPECT_DOUBLE_EQ(static_cast<double>(StrToAmount(LocalizedDesignAmount("2731,85"))), 2731.85);
-}
-
-TEST_F(StrToAmountTest, WholeAmountDropsTheDecimalSeparator)
-{
-    EXPECT_DOUBLE_EQ(static_cast<double>(StrToWholeAmount("1.234 gün")), 1234);
-    EXPECT_DOUBLE_EQ(static_cast<double>(StrToWholeAmount("12,5")), 125);
-    EXPECT_DOUBLE_EQ(static_cast<double>(StrToWholeAmount("")), 0);
-}
-
-TEST(PadTest, FillsToTheWidthAndNeverCuts)
-{
-    struct Case {
-        int width;
-        QString text, left, right;
-    } cases[] = {
-        {6, "1,50", "  1,50", "1,50  "},
-        {4, "1,50", "1,50", "1,50"},
-        {2, "123,45", "123,45", "123,45"},
-        {3, "", "   ", "   "},
-        {0, "x", "x", "x"},
-        {-1, "ab", "ab", "ab"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(PadLeft(c.width, c.text), c.left) << c.width;
-        EXPECT_EQ(PadRight(c.width, c.text), c.right) << c.width;
-    }
-}
-
-TEST(MidStrTest, TakesFromTheOneBasedStart)
-{
-    const QString letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    const std::tuple<int, int, const char*> cases[] = {{1, 1, "A"},  {17, 1, "Q"}, {25, 5, "YZ"},
-                                                       {27, 1, ""}, {0, 2, "AB"}, {-3, 1, "A"}, {3, 0, ""}};
-    for (const auto& [start, count, expected] : cases)
-        EXPECT_EQ(MidStr(letters, start, count), expected) << start << " " << count;
-}
-
-TEST(IsValidDateTextTest, OnlyRealDatesInTheFullForm)
-{
-    struct Case {
-        const char* text;
-        bool valid;
-    } cases[] = {
-        {"01.01.2024", true},  {"29.02.2024", true},  {"29.02.2023", false}, {"31.04.2024", false},
-        {"00.01.2024", false}, {"01.13.2024", false}, {"1.1.2024", false},   {"  .  .    ", false},
-        {"", false},           {"01.01.0000", false}, {"31.12.1899", true},  {"01-01-2024", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsValidDateText(c.text), c.valid) << c.text;
 }
 
 // A grid of the given rows whose column 1 holds the letter of the row, column 0 its number.

@@ -3,12 +3,10 @@
 #include "base/date_time.h"
 #include "base/format_settings.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMouseEvent>
+#include "case_table.h"
+#include "input_support.h"
 
-#include <gtest/gtest.h>
+#include <QLineEdit>
 
 namespace {
 TEST(DateTimePicker, TimeOfDayRidesAlongWhenTheDateChanges)
@@ -36,64 +34,29 @@ protected:
     void ClickAt(int character)
     {
         QLineEdit* edit = picker.findChild<QLineEdit*>();
-        const QString before = edit->text().left(character);
-        const QPoint at(edit->contentsRect().left() + 2 + edit->fontMetrics().horizontalAdvance(before) + 2,
-                        edit->height() / 2);
-        QMouseEvent press(QEvent::MouseButtonPress, at, edit->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QApplication::sendEvent(edit, &press);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, edit->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                            Qt::NoModifier);
-        QApplication::sendEvent(edit, &release);
+        const int x = edit->contentsRect().left() + 4 + edit->fontMetrics().horizontalAdvance(edit->text().left(character));
+        const QPoint at(x, edit->height() / 2);
+        SendMouse(edit, QEvent::MouseButtonPress, at);
+        SendMouse(edit, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
     }
-    void Type(const QString& keys)
-    {
-        for (QChar c : keys) {
-            const int key = c == '.' ? Qt::Key_Period : Qt::Key_0 + c.digitValue();
-            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(&picker, &press);
-            QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(&picker, &release);
-        }
-    }
+    void Type(const QString& keys) { SendKeys(&picker, keys, true); }
     std::string Shown() const { return picker.text().toStdString(); }
     std::string Picked() const { return picker.date().toString("dd.MM.yyyy").toStdString(); }
-    void Leave()
-    {
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(&picker, &out);
-    }
+    void Leave() { SendFocus(&picker, QEvent::FocusOut); }
     TDateTimePicker picker;
 };
 
 TEST_F(PickerTyping, TypedDigitsReplaceTheSectionAndMoveOn)
 {
-    const struct {
-        int click;           // character clicked
-        const char* keys;
-        const char* shown;   // text after typing
-        QDate date;          // date after leaving
-    } cases[] = {
-        {1, "07", "07.06.2020", QDate(2020, 6, 7)},        // the day replaced, not "017"
-        {4, "11", "15.11.2020", QDate(2020, 11, 15)},      // the month
-        {8, "1999", "15.06.1999", QDate(1999, 6, 15)},     // the year
-        {0, "0703", "07.03.2020", QDate(2020, 3, 7)},      // a full day moves on to the month
-        {1, "4", "04.06.2020", QDate(2020, 6, 4)},         // a day of one digit that can have no second
-        {1, "3110", "31.10.2020", QDate(2020, 10, 31)},    // ... and the month after it
-        {1, "1", "01.06.2020", QDate(2020, 6, 1)},         // "1" may still become 10 to 19: taken on leaving
-        {1, "0701202", "07.01.0202", QDate(2020, 1, 7)},   // a half-typed year is not taken
-        {1, "070124", "07.01.0024", QDate(2024, 1, 7)},    // two digits are a year of this century
-        {1, "3.7.2021", "03.07.2021", QDate(2021, 7, 3)},  // a separator ends the day or month early
-        {1, "31.12.2021", "31.12.2021", QDate(2021, 12, 31)}, // ... and is passed over after a full one
-    };
-    for (const auto& c : cases) {
+    for (const CaseLine& c : ReadCases("base/picker_typing.txt", 4)) {
+        SCOPED_TRACE(c.where.toStdString());
         picker.setDate(QDate(2020, 6, 15));
-        ClickAt(c.click);
-        Type(c.keys);
-        EXPECT_EQ(Shown(), c.shown) << c.keys;
+        ClickAt(c[0].toInt());
+        Type(c[1]);
+        EXPECT_EQ(Shown(), c[2].toStdString());
         Leave();
-        EXPECT_EQ(Picked(), c.date.toString("dd.MM.yyyy").toStdString()) << c.keys;
-        EXPECT_EQ(Shown(), Picked()) << c.keys;
+        EXPECT_EQ(Picked(), c[3].toStdString());
+        EXPECT_EQ(Shown(), Picked());
     }
 }
 

@@ -1,7 +1,11 @@
 #include "base/date_time.h"
 
 #include "base/exceptions.h"
+#include "case_table.h"
+#include "error_of.h"
 #include "settings_fixture.h"
+
+#include <QRegularExpression>
 
 // 01.02.2005 14:05:09.007, a Tuesday.
 const TDateTime kFeb1 = 38384;
@@ -28,12 +32,7 @@ TEST(DateTime, InvalidDates)
 {
     for (auto [y, m, d] : {std::tuple{2005, 2, 29}, {1900, 2, 29}, {2005, 4, 31}, {2005, 13, 1}, {2005, 1, 0}, {0, 1, 1}})
         EXPECT_FALSE(IsValidDate(y, m, d)) << d << "." << m << "." << y;
-    try {
-        EncodeDate(2005, 2, 29);
-        ADD_FAILURE();
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "Geçersiz tarih: gün 29, ay 2, yıl 2005");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([] { EncodeDate(2005, 2, 29); }), "Geçersiz tarih: gün 29, ay 2, yıl 2005");
     EXPECT_THROW(EncodeTime(24, 0, 0, 0), EConvertError);
 }
 
@@ -51,81 +50,39 @@ TEST(DateTime, DecodingKeepsTheTimePositiveBeforeTheEpoch)
     EXPECT_EQ(std::tuple(y, m, d, h, n, s, z), std::tuple(2005, 2, 2, 0, 0, 0, 0));
 }
 
-struct DateFormatCase {
-    const char* format;
-    TDateTime value;
-    const char* expected;
-};
-
-class FormatDateTimeTest : public TurkishSettingsTest, public ::testing::WithParamInterface<DateFormatCase> {};
-
-TEST_P(FormatDateTimeTest, Format)
+// "day+hh:nn[:ss[.zzz]]", as the case table writes a value.
+TDateTime ValueOf(const QString& text)
 {
-    EXPECT_EQ(FormatDateTime(GetParam().format, GetParam().value).toStdString(), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Turkish, FormatDateTimeTest,
-    ::testing::Values(DateFormatCase{"dd/mm/yyyy", kFeb1Afternoon, "01.02.2005"},
-                      DateFormatCase{"d mmm yyyy", kFeb1Afternoon, "1 Şub 2005"},
-                      DateFormatCase{"d mmmm yy, dddd (ddd)", kFeb1Afternoon, "1 Şubat 05, Salı (Sal)"},
-                      DateFormatCase{"hh:nn:ss.zzz", kFeb1Afternoon, "14:05:09.007"},
-                      DateFormatCase{"h:nn", kFeb1 + 0.25, "6:00"},
-                      DateFormatCase{"hh:mm", kFeb1Afternoon, "14:05"},  // "m" after "h" is minutes
-                      DateFormatCase{"mm", kFeb1Afternoon, "02"},
-                      DateFormatCase{"h:nn am/pm", kFeb1Afternoon, "2:05 pm"},
-                      DateFormatCase{"hh AM/PM", kFeb1 + 0.5, "12 PM"},
-                      DateFormatCase{"\"Tarih: \"dd.mm.yyyy' mm'", kFeb1, "Tarih: 01.02.2005 mm"},
-                      DateFormatCase{"c", kFeb1Afternoon, "01.02.2005 14:05:09"},
-                      DateFormatCase{"c", kFeb1, "01.02.2005"},
-                      DateFormatCase{"dd.mm.yyyy hh:nn", -1.25, "29.12.1899 06:00"}));
-
-TEST_F(TurkishSettingsTest, DateToStrAndTimeToStr)
-{
-    EXPECT_EQ(DateToStr(kFeb1Afternoon), "01.02.2005");
-    EXPECT_EQ(TimeToStr(kFeb1Afternoon), "14:05:09");
-    EXPECT_EQ(DateTimeToStr(kFeb1Afternoon), "01.02.2005 14:05:09");
-}
-
-struct ReadDateCase {
-    const char* text;
-    TDateTime expected;
-};
-
-class StrToDateTest : public TurkishSettingsTest, public ::testing::WithParamInterface<ReadDateCase> {};
-
-TEST_P(StrToDateTest, Reads)
-{
-    EXPECT_EQ(StrToDateTime(GetParam().text), GetParam().expected) << GetParam().text;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Turkish, StrToDateTest,
-    ::testing::Values(ReadDateCase{"01.02.2005", kFeb1}, ReadDateCase{" 1.2.2005 ", kFeb1},
-                      ReadDateCase{"29.02.2004", 38046}, ReadDateCase{"29.02.2000", 36585},
-                      ReadDateCase{"29.12.1899 06:00", -1.25}, ReadDateCase{"01.02.2005 14:05", kFeb1 + 14 / 24.0 + 5 / 1440.0},
-                      ReadDateCase{"14:05:09", (14 * 3600 + 5 * 60 + 9) / 86400.0},
-                      ReadDateCase{"2:05 PM", 14 / 24.0 + 5 / 1440.0}));
-
-TEST_F(TurkishSettingsTest, TextsThatAreNoDate)
-{
-    for (const char* text : {"29.02.2005", "29.02.1900", "31.04.2005", "00.01.2005", "01.13.2005", "01/02/2005",
-                             "01.02.2005x", "", "1.2.3.4"}) {
-        TDateTime v = 0;
-        EXPECT_FALSE(TryStrToDate(text, v)) << text;
-        try {
-            StrToDate(text);
-            ADD_FAILURE() << "no error for " << text;
-        } catch (const EConvertError& e) {
-            EXPECT_EQ(e.Message(), QString("'%1' geçerli bir tarih değil").arg(text));
-        }
+    const QStringList parts = text.split('+');
+    TDateTime value = parts[0].toDouble();
+    if (parts.size() > 1) {
+        const QStringList t = parts[1].split(QRegularExpression("[:.]"));
+        value += (((t[0].toInt() * 60 + t[1].toInt()) * 60 + t.value(2).toInt()) * 1000 + t.value(3).toInt()) /
+                 86400000.0;
     }
-    for (const char* text : {"25:00", "14:60", "13:00 PM", "14:05x"}) {
-        try {
-            StrToTime(text);
-            ADD_FAILURE() << "no error for " << text;
-        } catch (const EConvertError& e) {
-            EXPECT_EQ(e.Message(), QString("'%1' geçerli bir saat değil").arg(text));
+    return value;
+}
+
+TEST_F(TurkishSettingsTest, DatesWrittenAndRead)
+{
+    for (const CaseLine& c : ReadCases("base/date_time.txt", 4)) {
+        SCOPED_TRACE(c.where.toStdString());
+        const TDateTime value = ValueOf(c[2]);
+        if (c[0] == "Format")
+            EXPECT_EQ(FormatDateTime(c[1], value), c[3]);
+        else if (c[0].endsWith("ToStr"))
+            EXPECT_EQ(c[0] == "DateToStr"   ? DateToStr(value)
+                      : c[0] == "TimeToStr" ? TimeToStr(value)
+                                            : DateTimeToStr(value),
+                      c[3]);
+        else if (c[0] == "StrToDateTime")
+            EXPECT_NEAR(StrToDateTime(c[1]), value, 1e-10);
+        else {
+            TDateTime v = 0;
+            if (c[0] == "StrToDate")
+                EXPECT_FALSE(TryStrToDate(c[1], v));
+            EXPECT_EQ(ErrorOf<EConvertError>([&] { c[0] == "StrToDate" ? StrToDate(c[1]) : StrToTime(c[1]); }),
+                      c[3]);
         }
     }
 }

@@ -1,6 +1,7 @@
 #include "base/stream.h"
 
 #include "base/exceptions.h"
+#include "error_of.h"
 #include "test_support.h"
 
 #include <cfloat>
@@ -60,12 +61,7 @@ TEST(Stream, ExtendedRoundTrip)
 TEST(Stream, ShortReadsRaiseAndStopAtTheEnd)
 {
     TMemoryStream s(QByteArray::fromHex("010203"));
-    try {
-        s.ReadInteger();
-        FAIL() << "no error";
-    } catch (const EReadError& e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("Akış okuma hatası"));
-    }
+    EXPECT_EQ(ErrorOf<EReadError>([&] { s.ReadInteger(); }), "Akış okuma hatası");
     EXPECT_EQ(s.Position(), 3);
 
     s.SetPosition(1);
@@ -135,14 +131,8 @@ TEST_F(FileStreamTest, OpenFailuresNameTheFile)
         {Path("yok/a.bin"), TFileStream::fmCreate,
          QStringLiteral("\"%1\" dosyası oluşturulamıyor.").arg(Path("yok/a.bin"))},
     };
-    for (const Case& c : cases) {
-        try {
-            TFileStream f(c.file, c.mode);
-            ADD_FAILURE() << "no error for " << c.file.toStdString();
-        } catch (const EInOutError& e) {
-            EXPECT_EQ(e.Message(), c.message);
-        }
-    }
+    for (const Case& c : cases)
+        EXPECT_EQ(ErrorOf<EInOutError>([&] { TFileStream f(c.file, c.mode); }), c.message);
     TMemoryStream m;
     EXPECT_THROW(m.LoadFromFile(missing), EInOutError);
 }

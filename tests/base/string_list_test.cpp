@@ -2,96 +2,17 @@
 
 #include "base/exceptions.h"
 #include "base/stream.h"
+#include "error_of.h"
 #include "test_support.h"
 
-#include <QFile>
-
-namespace {
-
-QStringList Lines(std::initializer_list<const char*> items)
+TEST(StringList, TextWritesCrLfAfterEachLine)
 {
-    QStringList out;
-    for (const char* s : items)
-        out << QString::fromUtf8(s);
-    return out;
-}
-
-}  // namespace
-
-TEST(StringList, CommaTextWritten)
-{
-    struct Case {
-        QStringList items;
-        const char* text;
-    };
-    const Case cases[] = {
-        {Lines({"a", "b c"}), "a,\"b c\""},
-        {Lines({"x,y"}), "\"x,y\""},
-        {Lines({"say \"hi\""}), "\"say \"\"hi\"\"\""},
-        {Lines({"tab\there"}), "\"tab\there\""},
-        {Lines({"1.234,56", "Çığ"}), "\"1.234,56\",Çığ"},
-        {Lines({""}), "\"\""},
-        {Lines({}), ""},
-        {Lines({"a", "", "b"}), "a,,b"},
-        {Lines({"", ""}), ","},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(TStringList(c.items).CommaText(), QString::fromUtf8(c.text));
-        TStringList back;
-        back.SetCommaText(QString::fromUtf8(c.text));
-        EXPECT_EQ(back.ToQStringList(), c.items) << c.text;
-    }
-}
-
-TEST(StringList, CommaTextRead)
-{
-    struct Case {
-        const char* text;
-        QStringList items;
-    };
-    const Case cases[] = {
-        {"a,\"b c\",d", Lines({"a", "b c", "d"})},
-        {"a b", Lines({"a", "b"})},
-        {"  \"x,y\" , z ", Lines({"x,y", "z"})},
-        {"\"say \"\"hi\"\"\"", Lines({"say \"hi\""})},
-        {"a,,b", Lines({"a", "", "b"})},
-        {"a,", Lines({"a", ""})},
-        {"\"\"", Lines({""})},
-        {"", Lines({})},
-        {"   ", Lines({})},
-        {"\"a b\"c,d", Lines({"a b", "c", "d"})},
-        {"\"unclosed, to the end", Lines({"unclosed, to the end"})},
-    };
-    for (const Case& c : cases) {
-        TStringList list;
-        list.SetCommaText(QString::fromUtf8(c.text));
-        EXPECT_EQ(list.ToQStringList(), c.items) << c.text;
-    }
-}
-
-TEST(StringList, TextSplitsAtEveryLineBreak)
-{
-    EXPECT_EQ(TStringList(Lines({"a", "", "b"})).Text(), QStringLiteral("a\r\n\r\nb\r\n"));
-    struct Case {
-        const char* text;
-        QStringList items;
-    };
-    const Case cases[] = {
-        {"a\r\nb", Lines({"a", "b"})},       {"a\nb\n", Lines({"a", "b"})},
-        {"a\rb\r\n", Lines({"a", "b"})},     {"a\r\n\r\nb", Lines({"a", "", "b"})},
-        {"a\n\rb", Lines({"a", "", "b"})},   {"\r\n", Lines({""})},
-        {"", Lines({})},
-    };
-    for (const Case& c : cases) {
-        TStringList list;
-        list.SetText(QString::fromUtf8(c.text));
-        EXPECT_EQ(list.ToQStringList(), c.items) << c.text;
-    }
+    EXPECT_EQ(TStringList(QStringList({"a", "", "b"})).Text(), QStringLiteral("a\r\n\r\nb\r\n"));
 }
 
 TEST(StringList, NamesAndValues)
 {
-    TStringList list(Lines({"Ad=Ali", "soyad=Çelik", "boş", "ılık=x=y"}));
+    TStringList list(QStringList({"Ad=Ali", "soyad=Çelik", "boş", "ılık=x=y"}));
     EXPECT_EQ(list.Values("AD"), "Ali");
     EXPECT_EQ(list.Values("ILIK"), "x=y");
     EXPECT_EQ(list.Values("yok"), "");
@@ -103,7 +24,7 @@ TEST(StringList, NamesAndValues)
     list.SetValues("ad", "Veli");
     list.SetValues("yeni", "1");
     list.SetValues("soyad", "");
-    EXPECT_EQ(list.ToQStringList(), Lines({"ad=Veli", "boş", "ılık=x=y", "yeni=1"}));
+    EXPECT_EQ(list.ToQStringList(), QStringList({"ad=Veli", "boş", "ılık=x=y", "yeni=1"}));
 }
 
 TEST(StringList, SortedListKeepsTurkishOrder)
@@ -111,10 +32,10 @@ TEST(StringList, SortedListKeepsTurkishOrder)
     TStringList list;
     list.SetSorted(true);
     int objects[6];
-    const QStringList words = Lines({"şeker", "çay", "ılık", "ilaç", "zeytin", "armut"});
+    const QStringList words = QStringList({"şeker", "çay", "ılık", "ilaç", "zeytin", "armut"});
     for (int i = 0; i < words.size(); ++i)
         list.AddObject(words[i], &objects[i]);
-    EXPECT_EQ(list.ToQStringList(), Lines({"armut", "çay", "ılık", "ilaç", "şeker", "zeytin"}));
+    EXPECT_EQ(list.ToQStringList(), QStringList({"armut", "çay", "ılık", "ilaç", "şeker", "zeytin"}));
     EXPECT_EQ(list.Objects(1), &objects[1]);
 
     int index = -1;
@@ -137,7 +58,7 @@ TEST(StringList, SortedListKeepsTurkishOrder)
 
 TEST(StringList, UnsortedIndexOfIgnoresCase)
 {
-    TStringList list(Lines({"Bir", "İki", "Üç"}));
+    TStringList list(QStringList({"Bir", "İki", "Üç"}));
     EXPECT_EQ(list.IndexOf(QStringLiteral("iki")), 1);
     EXPECT_EQ(list.IndexOf(QStringLiteral("üÇ")), 2);
     EXPECT_EQ(list.IndexOf(QStringLiteral("ıki")), -1);
@@ -150,30 +71,24 @@ class StringListFileTest : public WorkingFolderTest {};
 TEST_F(StringListFileTest, FilesHoldCodePage1254WithCrLf)
 {
     const QString file = Path("liste.txt");
-    TStringList(Lines({"Çığ", "şu"})).SaveToFile(file);
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll().toHex(' '), QByteArray("\xC7\xFD\xF0\r\n\xFEu\r\n").toHex(' '));
+    TStringList(QStringList({"Çığ", "şu"})).SaveToFile(file);
+    EXPECT_EQ(ReadFile("liste.txt").toHex(' '), QByteArray("\xC7\xFD\xF0\r\n\xFEu\r\n").toHex(' '));
 
     TStringList back;
     back.LoadFromFile(file);
-    EXPECT_EQ(back.ToQStringList(), Lines({"Çığ", "şu"}));
+    EXPECT_EQ(back.ToQStringList(), QStringList({"Çığ", "şu"}));
 
     TMemoryStream stream(QByteArray("x\xDD\ny"));
     stream.SetPosition(1);  // a stream is read from where it stands
     back.LoadFromStream(stream);
-    EXPECT_EQ(back.ToQStringList(), Lines({"İ", "y"}));
+    EXPECT_EQ(back.ToQStringList(), QStringList({"İ", "y"}));
 }
 
 TEST_F(StringListFileTest, UnreadableFileNamesTheFile)
 {
-    TStringList list(Lines({"kalır"}));
-    try {
-        list.LoadFromFile(Path("yok.txt"));
-        FAIL() << "no error";
-    } catch (const EInOutError& e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("\"%1\" dosyası bulunamadı.").arg(Path("yok.txt")));
-    }
+    TStringList list(QStringList({"kalır"}));
+    EXPECT_EQ(ErrorOf<EInOutError>([&] { list.LoadFromFile(Path("yok.txt")); }),
+              QString("\"%1\" dosyası bulunamadı.").arg(Path("yok.txt")));
     EXPECT_EQ(list.Count(), 1);  // nothing lost
     EXPECT_THROW(list.SaveToFile(Path("klasör/yok/liste.txt")), EInOutError);
 }

@@ -7,7 +7,6 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDate>
-#include <QFile>
 #include <QLineEdit>
 
 // The calculator tabs driven through their components, by name, as a user drives them.
@@ -36,11 +35,5 @@ protected:
         for (int i = 0; i < count; ++i)
             texts << Find<QLineEdit>(QString("Edit%1").arg(first + i))->text();
         return texts;
-    }
-    void WriteFile(const QString& name, const QByteArray& bytes) const
-    {
-        QFile file(Path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
     }
 };

@@ -1,37 +1,19 @@
 #include "calc/payroll_assets/depreciation_life_rate.h"
-#include "test_support.h"
 
 #include "base/exceptions.h"
-
-#include <optional>
+#include "case_table.h"
 
 namespace {
-
-struct LinkCase {
-    const char* text;
-    std::optional<QString> rate;  // RateTextForLife
-    std::optional<QString> life;  // LifeTextForRate
-};
-
-class LifeRateTest : public ::testing::TestWithParam<LinkCase> {};
-
-TEST_P(LifeRateTest, KeepEachOtherInStep)
+TEST(LifeRate, KeepEachOtherInStep)
 {
-    EXPECT_EQ(RateTextForLife(GetParam().text), GetParam().rate);
-    EXPECT_EQ(LifeTextForRate(GetParam().text), GetParam().life);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, LifeRateTest,
-                         ::testing::Values(LinkCase{"4", "25", "25"}, LinkCase{"3", "33,3333333333333", "33"},
-                                           LinkCase{" 4 0 ", "2,5", "2"},  // 100 / 40 = 2,5 rounds to even
-                                           LinkCase{"30", "3,33333333333333", "3"}, LinkCase{"100", "1", "1"},
-                                           LinkCase{"", QString(""), QString("")},
-                                           LinkCase{"0", std::nullopt, std::nullopt}));
-
-TEST(LifeRate, TextThatIsNoNumberRaises)
-{
+    auto shown = [](const std::optional<QString>& text) { return text.value_or("<none>"); };
+    for (const CaseLine& c : ReadCases("depreciation/life_rate.txt", 3)) {
+        EXPECT_EQ(shown(RateTextForLife(c[0])), c[1]) << c.where.toStdString();
+        EXPECT_EQ(shown(LifeTextForRate(c[0])), c[2]) << c.where.toStdString();
+    }
+    EXPECT_EQ(RateTextForLife(""), QString(""));  // an emptied edit empties the other
+    EXPECT_EQ(LifeTextForRate(""), QString(""));
     EXPECT_THROW(RateTextForLife("1,2,3"), EConvertError);
     EXPECT_THROW(LifeTextForRate("1.000"), EConvertError);  // no thousands separators here
 }
-
 }  // namespace

@@ -3,8 +3,8 @@
 #include "app/settings_archive.h"
 #include "base/color.h"
 #include "calc_tab_test.h"
-#include "depreciation_lines.h"
-
+#include "case_table.h"
+#include "golden.h"
 #include "input_support.h"
 
 #include <QComboBox>
@@ -30,29 +30,29 @@ protected:
     }
 };
 
-class DepreciationTabSchedule : public DepreciationTab, public ::testing::WithParamInterface<ScheduleCase> {};
-
-TEST_P(DepreciationTabSchedule, WritesTheWholeSchedule)
+// Each case on a fresh window: its whole schedule is compared with tests/data/depreciation/<name>.txt.
+TEST_F(DepreciationTab, WritesTheWholeSchedule)
 {
-    const ScheduleCase& c = GetParam();
-    Type("Edit422", "Kamyon");
-    Type("Edit425", c.cost);
-    Type("Edit426", c.life);
-    Find<QComboBox>("ComboBox1")->setCurrentIndex(c.method);
-    Find<QCheckBox>("CheckBox6")->setChecked(c.fromCost);
-    Pick("DateTimePicker68", c.entry);
-    Pick("DateTimePicker69", c.sale);
-    for (const auto& [year, rate] : c.ticks) {
-        Years()->item(year - FirstRevaluationYear)->setCheckState(Qt::Checked);
-        Type(RevaluationYearTable[year - FirstRevaluationYear].rateEdit, rate);
+    for (const CaseLine& c : ReadCases("depreciation/cases.txt", 8)) {
+        SCOPED_TRACE(c.where.toStdString());
+        RecreateWindow();
+        Type("Edit422", "Kamyon");
+        Type("Edit425", c[2]);
+        Type("Edit426", c[3]);
+        Find<QComboBox>("ComboBox1")->setCurrentIndex(c[1].toInt());
+        Find<QCheckBox>("CheckBox6")->setChecked(c[6] == "1");
+        Pick("DateTimePicker68", QDate::fromString(c[4], "dd.MM.yyyy"));
+        Pick("DateTimePicker69", QDate::fromString(c[5], "dd.MM.yyyy"));
+        for (const QString& tick : c[7].split(' ', Qt::SkipEmptyParts)) {
+            const int at = tick.section('=', 0, 0).toInt() - FirstRevaluationYear;
+            Years()->item(at)->setCheckState(Qt::Checked);
+            Type(RevaluationYearTable[at].rateEdit, tick.section('=', 1));
+        }
+        Click("SpeedButton64");
+        ExpectGolden("depreciation/" + c[0] + ".txt", Report());
+        EXPECT_TRUE(TestDialogs().shown.empty());
     }
-    Click("SpeedButton64");
-    ExpectSchedule(c, Report());
-    EXPECT_TRUE(TestDialogs().shown.empty());
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, DepreciationTabSchedule, ::testing::ValuesIn(ScheduleCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DepreciationTab, RunsAppendResetEmptiesAndABadRateStopsTheRun)
 {

@@ -1,6 +1,7 @@
 #include "base/date_time.h"
 #include "base/format_settings.h"
 #include "calc_tab_test.h"
+#include "case_table.h"
 #include "golden.h"
 
 #include "input_support.h"
@@ -140,45 +141,18 @@ TEST_F(LateInterestTab, AnAmountThatIsNoNumberEndsTheRunKeepingWhatItWrote)
         << TestDialogs().Texts().at(3).toStdString();
 }
 
-// Whole reports of single runs; which periods a debt touches is checked on the walk itself.
-struct RunCase {
-    const char* name;
-    const char* button;
-    QDate debt, process;
-    QString amount, description;
-};
-
-void PrintTo(const RunCase& c, std::ostream* os)
+TEST_F(LateInterestTab, SingleRunsWriteTheirWholeReports)
 {
-    *os << c.name;
+    for (const CaseLine& c : ReadCases("late_interest/runs.txt", 6)) {
+        SCOPED_TRACE(c.where.toStdString());
+        RecreateWindow();
+        Type("Edit373", c[4]);
+        Type("Edit374", c[5]);
+        Dates(QDate::fromString(c[2], "dd.MM.yyyy"), QDate::fromString(c[3], "dd.MM.yyyy"));
+        Click(c[1].toLatin1().constData());
+        ExpectGolden("late_interest/" + c[0] + ".txt", Report());
+    }
 }
-
-const RunCase kRunCases[] = {
-    {"DeferralFromFirstPeriodDebtDay31", "SpeedButton48", {1993, 1, 31}, {1997, 5, 31}, "1000", ""},
-    {"DeferralDebtOnBoundary", "SpeedButton48", {2006, 4, 28}, {2010, 1, 1}, "1000", ""},
-    {"LateProcessOnBoundary", "SpeedButton44", {2018, 8, 10}, {2019, 8, 10}, "1000", ""},
-    // The shares shown are rounded apart: 123,46 + 5.555,52 + 148,15 is a cent more than the total.
-    {"SharesOfACentAmountWithADescription", "SpeedButton44", {1996, 1, 31}, {1998, 7, 31}, "1234,56", "Vade farkı"},
-    {"EmptyAmountChargesNothing", "SpeedButton47", {2019, 10, 20}, {2019, 11, 20}, "", ""},
-    {"LateTotalKeptAsDoubleRoundsTheHalfCentDown", "SpeedButton44", {2019, 10, 15}, {2019, 11, 15}, "1000,25", ""},
-    {"LongFieldsPushTheLineRight", "SpeedButton47", {2019, 10, 20}, {2019, 11, 20}, "12345678901234",
-     "Vergi dairesi borcu ödemesi"},
-};
-
-class LateInterestRuns : public LateInterestTab, public ::testing::WithParamInterface<RunCase> {};
-
-TEST_P(LateInterestRuns, WholeReport)
-{
-    const RunCase& c = GetParam();
-    Type("Edit373", c.amount);
-    Type("Edit374", c.description);
-    Dates(c.debt, c.process);
-    Click(c.button);
-    ExpectGolden(QString("late_interest/%1.txt").arg(c.name), Report());
-}
-
-INSTANTIATE_TEST_SUITE_P(EdgeCases, LateInterestRuns, ::testing::ValuesIn(kRunCases),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LateInterestTab, AnAmountLongerThanWhatCanBeTypedIsWrittenWhole)
 {

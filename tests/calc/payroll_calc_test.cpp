@@ -2,6 +2,8 @@
 
 #include "base/exceptions.h"
 #include "base/format_settings.h"
+#include "case_table.h"
+#include "error_of.h"
 
 #include <gtest/gtest.h>
 
@@ -39,39 +41,11 @@ protected:
 
 TEST_F(PayrollCalcTest, RowsToTheCent)
 {
-    const struct {
-        bool otherRates;
-        const char* gross;
-        const char* days;
-        QStringList cells;  // columns 3 to 14
-    } rows[] = {
-        // clang-format off
-        // Empty days count as a full month; a typed net is replaced.
-        {false, "3000", "", {"2.144,73", "30", "420,00", "615,00", "30,00", "60,00", "1.125,00", "2.550,00",
-                             "382,50", "22,77", "855,27", "3.675,00"}},
-        // Above the ceiling the contributions use 15 x 7809,90 / 30; the taxes the earned 5000.
-        {false, "10000", "15", {"3.714,17", "15", "546,69", "800,51", "39,05", "78,10", "1.464,36",
-                                "4.414,26", "662,14", "37,95", "1.285,83", "5.878,61"}},
-        {false, "1.201,50", "1", {"28,63", "1", "5,61", "8,21", "0,40", "0,80", "15,02", "34,04", "5,11",
-                                  "0,30", "11,42", "49,06"}},
-        {false, "7.809,90", "29", {"5.397,26", "29", "1.056,94", "1.547,66", "75,50", "150,99", "2.831,09",
-                                   "6.417,13", "962,57", "57,30", "2.152,31", "9.248,22"}},
-        {false, "7.809,90", "17", {"3.163,90", "17", "619,59", "907,25", "44,26", "88,51", "1.659,60",
-                                   "3.761,77", "564,27", "33,59", "1.261,71", "5.421,37"}},
-        {false, "7809,9", "1", {"186,11", "1", "36,45", "53,37", "2,60", "5,21", "97,62", "221,28", "33,19",
-                                "1,98", "74,22", "318,91"}},
-        {true, "4.321,09", "17", {"1.626,88", "17", "367,29", "379,54", "24,49", "48,97", "820,29",
-                                  "2.056,84", "411,37", "18,59", "821,74", "2.877,13"}},
-        // Above that ceiling: contributions on 26 days of 9000, taxes on the earned 10699.
-        {true, "12345", "26", {"7.479,59", "26", "1.170,00", "1.209,00", "78,00", "156,00", "2.613,00",
-                               "9.451,00", "1.890,20", "81,21", "3.219,41", "12.064,00"}},
-        // clang-format on
-    };
-    for (const auto& w : rows) {
-        SCOPED_TRACE(std::string(w.gross) + " / " + w.days);
-        PayrollRow row = makeRow(1, w.gross, w.days, "999");
-        ASSERT_TRUE(ComputePayrollRow(row, w.otherRates ? ratesOf(kOtherRates) : rates));
-        EXPECT_EQ(QStringList(row.begin() + 3, row.begin() + 15), w.cells);
+    for (const CaseLine& c : ReadCases("payroll/rows.txt", 15)) {
+        SCOPED_TRACE(c.where.toStdString());
+        PayrollRow row = makeRow(1, c[1], c[2], "999");
+        ASSERT_TRUE(ComputePayrollRow(row, c[0] == "other" ? ratesOf(kOtherRates) : rates));
+        EXPECT_EQ(QStringList(row.begin() + 3, row.begin() + 15), c.fields.mid(3));
     }
 }
 
@@ -107,33 +81,14 @@ TEST_F(PayrollCalcTest, NoPositiveGrossOnlyTidiesGrossAndNet)
 TEST_F(PayrollCalcTest, UnreadableCellStopsTheRowNamingTheColumn)
 {
     PayrollRow badGross = makeRow(1, "1,2,3", "30");
-    try {
-        ComputePayrollRow(badGross, rates);
-        FAIL() << "no error";
-    } catch (const EConvertError& e) {
-        EXPECT_EQ(e.Message(), "\"1,2,3\" geçerli bir sayı değil (Brüt).");
-    }
+    EXPECT_EQ(ErrorOf<EConvertError>([&] { ComputePayrollRow(badGross, rates); }),
+              "\"1,2,3\" geçerli bir sayı değil (Brüt).");
     EXPECT_EQ(badGross[2], "1,2,3");
 
     // What was written before the bad days cell stays written.
     PayrollRow badDays = makeRow(1, "3000", "1,5,0");
     EXPECT_THROW(ComputePayrollRow(badDays, rates), EConvertError);
     EXPECT_EQ(QStringList(badDays.begin() + 2, badDays.begin() + 6), QStringList({"3.000,00", "0,00", "1,5,0", ""}));
-}
-
-TEST_F(PayrollCalcTest, TotalsStopAtTheFirstRowWithoutANumber)
-{
-    std::vector<PayrollRow> grid(1);
-    grid.push_back(makeRow(1, "3000", ""));
-    grid.push_back(makeRow(2, "10000", "15"));
-    grid.push_back(makeRow(0, "5000", "30"));
-    grid.push_back(makeRow(4, "5000", "30"));
-    for (size_t r = 1; r < grid.size(); ++r)
-        ASSERT_TRUE(ComputePayrollRow(grid[r], rates));
-
-    EXPECT_EQ(PayrollTotalTexts(ComputePayrollTotals(grid)),
-              QStringList({"13.000,00", "5.858,90", "45", "966,69", "1.415,51", "69,05", "138,10", "2.589,36",
-                           "6.964,26", "1.044,64", "60,72", "2.141,10", "9.553,61"}));
 }
 
 // The quadratic way the grid was recalculated: every computed row re-totals the whole grid.

@@ -2,6 +2,7 @@
 
 #include "base/exceptions.h"
 #include "base/format_settings.h"
+#include "error_of.h"
 
 #include <gtest/gtest.h>
 
@@ -51,13 +52,9 @@ TEST_F(PayrollDocumentTest, OtherFilesAreRefused)
     const QStringList refused[] = {
         {}, {good[0], good[1]}, otherHeadings, shortHeader, wideRow, {"{\\rtf1 abc}", "", ""},
     };
-    for (const QStringList& lines : refused) {
-        try {
-            ParsePayrollDocument(lines);
-            ADD_FAILURE() << "accepted: " << lines.join(" | ").toStdString();
-        } catch (const EReadError& e) {
-            EXPECT_EQ(e.Message(), "Dosya bir Tavrelo ücret dosyası değil; bordro değiştirilmedi.");
-        }
-    }
+    for (const QStringList& lines : refused)
+        EXPECT_EQ(ErrorOf<EReadError>([&] { ParsePayrollDocument(lines); }),
+                  "Dosya bir Tavrelo ücret dosyası değil; bordro değiştirilmedi.")
+            << lines.join(" | ").toStdString();
 }
 }  // namespace

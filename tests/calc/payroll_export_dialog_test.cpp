@@ -57,14 +57,11 @@ TEST_F(PayrollExportDialog, CancelOrNotOverwritingWritesNothing)
     Click("SpeedButton17");  // the dialog is cancelled
     EXPECT_TRUE(QDir(Path("belgeler")).isEmpty());
 
-    QFile existing(Path("belgeler/eski.xlsx"));
-    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.write("eski");
-    existing.close();
+    WriteFile("belgeler/eski.xlsx", "eski");
     TestDialogs().fileNames << Path("belgeler/eski.xlsx") << Path("belgeler/eski.xlsx");
     TestDialogs().answers = {DialogService::AnswerNo, DialogService::AnswerYes};
     Click("SpeedButton17");
-    EXPECT_EQ(QFileInfo(existing).size(), 4);
+    EXPECT_EQ(ReadFile("belgeler/eski.xlsx"), "eski");
     Click("SpeedButton17");
     EXPECT_EQ(TestDialogs().Texts(), QStringList(2, "Dosya mevcut Üzerine kayıt edilsinmi?"));
     EXPECT_EQ(opener.opened, QStringList{Path("belgeler/eski.xlsx")});

@@ -1,9 +1,10 @@
 #include "base/string_grid.h"
-#include "recording_opener.h"
 #include "calc/payroll_assets/payroll_excel.h"
 #include "calc_tab_test.h"
+#include "case_table.h"
 #include "input_support.h"
 #include "payroll_xlsx_reader.h"
+#include "recording_opener.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -177,35 +178,19 @@ TEST_F(PayrollTabTest, UnreadableRateStopsTheRowAtTheStepThatReadsIt)
 
 TEST_F(PayrollTabTest, GrossFromNet)
 {
-    const struct {
-        bool otherRates;  // SGK 15 and 15,5, income tax 20, ceiling 9.000,00
-        const char* dailyDeduction;
-        const char* net;
-        const char* gross;
-        const char* recomputedNet;
-        const char* cost;
-    } cases[] = {
-        {false, "0", "2.144,73", "3.000,00", "2.144,73", "3.675,00"},
-        {false, "0", "8000", "10.678,60", "7.999,99", "12.435,83"},
-        // The row computation does not take the daily deduction off the tax base: 30 x 10 x 15 % less.
-        {false, "10", "1000", "1.335,83", "954,99", "1.636,40"},
-        {true, "0", "4000", "6.020,38", "4.000,01", "7.073,95"},
-        // Above that ceiling's net of 5.979,69.
-        {true, "0", "9000", "12.811,55", "9.000,00", "14.386,55"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.net);
-        const QStringList rates = c.otherRates ? QStringList{"15", "15,5", "20", "9.000,00"}
-                                               : QStringList{"14", "20,50", "15", "7.809,90"};
+    for (const CaseLine& c : ReadCases("payroll/gross_from_net.txt", 6)) {
+        SCOPED_TRACE(c.where.toStdString());
+        const QStringList rates = c[0] == "other" ? QStringList{"15", "15,5", "20", "9.000,00"}
+                                                  : QStringList{"14", "20,50", "15", "7.809,90"};
         const char* edits[] = {"Edit379", "Edit380", "Edit384", "Edit387"};
         for (int i = 0; i < 4; ++i)
             Type(edits[i], rates[i]);
-        Type("Edit383", c.dailyDeduction);
-        fillRow(1, "Ayşe", "", "30", c.net);
+        Type("Edit383", c[1]);
+        fillRow(1, "Ayşe", "", "30", c[2]);
         grid->SetRow(1);
         Click("SpeedButton52");
-        EXPECT_EQ(rowTexts(1, 2, 2), QStringList({c.gross, c.recomputedNet}));
-        EXPECT_EQ(grid->Cells(14, 1).toStdString(), c.cost);
+        EXPECT_EQ(rowTexts(1, 2, 2), c.fields.mid(3, 2));
+        EXPECT_EQ(grid->Cells(14, 1), c[5]);
     }
 }
 
@@ -422,9 +407,7 @@ TEST_F(PayrollTabTest, SaveNamesAndOverwriteQuestion)
     TestDialogs().answers = {DialogService::AnswerNo};
     Click("BitBtn21");
     EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosya mevcut Üzerine kayıt edilsinmi?"});
-    QFile existing(Path("b.tus"));
-    ASSERT_TRUE(existing.open(QIODevice::ReadOnly));
-    EXPECT_EQ(existing.readAll(), "eski");
+    EXPECT_EQ(ReadFile("b.tus"), "eski");
 }
 
 TEST_F(PayrollTabTest, OpeningAnotherFileLeavesTheGrid)

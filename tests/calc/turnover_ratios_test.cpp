@@ -2,6 +2,7 @@
 
 #include "base/exceptions.h"
 #include "calc_tab_test.h"
+#include "case_table.h"
 #include "golden.h"
 
 #include <cmath>
@@ -10,25 +11,11 @@ namespace {
 
 TEST(TurnoverDays, RoundsTheAverageTimeHalfToEven)
 {
-    const struct {
-        const char* name;
-        TurnoverGroup group;
-        long double periodDays;
-        long double expected;
-    } cases[] = {
-        {"YearOfReceivables", {100, 300, 1000}, 364, 73},  // ratio 5, 72.8 days
-        {"HalfDownToEven", {1, 1, 2}, 145, 72},            // 72.5
-        {"HalfUpToEven", {1, 1, 2}, 147, 74},              // 73.5
-        {"EndBeforeStart", {100, 300, 1000}, -364, -73},
-        {"NoFlow", {100, 300, 0}, 364, 0},
-        {"NoFlowNoBalances", {0, 0, 0}, 364, 0},
-        {"NegativeNearZeroIsZero", {100, 300, 1000}, -1, 0},
-        {"SamePeriodDay", {100, 300, 1000}, 0, 0},
-    };
-    for (const auto& c : cases) {
-        const long double days = TurnoverDays(c.group, c.periodDays);
-        EXPECT_EQ(days, c.expected) << c.name;
-        EXPECT_EQ(std::signbit(days), std::signbit(c.expected)) << c.name;  // no "-0" days
+    for (const CaseLine& c : ReadCases("turnover/days.txt", 4)) {
+        const QStringList g = c[1].split(' ');
+        const long double days = TurnoverDays({g[0].toDouble(), g[1].toDouble(), g[2].toDouble()}, c[2].toDouble());
+        EXPECT_EQ(days, c[3].toDouble()) << c.where.toStdString();
+        EXPECT_EQ(std::signbit(days), c[3].startsWith('-')) << c.where.toStdString();
     }
     // a flow against no balance divides by zero
     EXPECT_THROW(TurnoverDays({0, 0, 500}, 364), EZeroDivide);
