@@ -128,6 +128,15 @@ TEST_F(SettingsArchiveTest, ADamagedArchiveIsReportedOnceAndNeverWrittenOver)
             f.open(QIODevice::ReadOnly);
             return f.readAll();
         }(),
+        [] {
+            // a valid archive with an empty end record appended, which hides its members
+            QFile::remove("digeri.byn");
+            TZipArchive valid("digeri.byn", SettingsArchivePassword());
+            valid.AddMember("ucret", "{\\rtf1 9\\par}");
+            QFile f("digeri.byn");
+            f.open(QIODevice::ReadOnly);
+            return f.readAll() + QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0');
+        }(),
     };
     for (const QByteArray& bytes : damaged) {
         QFile f(Path("digeri.byn"));
