@@ -317,9 +317,5 @@ void TZipArchive::AddMember(const QString& name, const QByteArray& data)
 
 void TZipArchive::RemoveStaleTemporaries() const
 {
-    const QFileInfo info(fileName_);
-    const QString prefix = info.fileName() + kAtomicTemporaryMark;
-    const QDir dir = info.absoluteDir();
-    for (const QString& entry : dir.entryList({prefix + "??????"}, QDir::Files | QDir::Hidden))
-        QFile::remove(dir.filePath(entry));
+    ::RemoveStaleTemporaries(fileName_);
 }

@@ -173,12 +173,14 @@ TEST_F(SettingsArchiveTest, AFailedAddStillRemovesThePlainFile)
 
 TEST_F(SettingsArchiveTest, StartUpRemovesWhatAnInterruptedWriteLeft)
 {
-    for (const char* name : {"digeri.byn.yaz-Ab12Cd", "digeri.byn.backup", "digeri.byn.yaz-kısa"}) {
+    for (const char* name : {"digeri.byn.yaz-Ab12Cd", "digeri.byn.backup", "digeri.byn.yaz-kısa", "ucret.yaz-x1Y2z3",
+                             "repo.yaz-000000"}) {
         QFile f(Path(name));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
     RecreateWindow();
-    EXPECT_FALSE(QFile::exists(Path("digeri.byn.yaz-Ab12Cd")));
+    for (const char* name : {"digeri.byn.yaz-Ab12Cd", "ucret.yaz-x1Y2z3", "repo.yaz-000000"})
+        EXPECT_FALSE(QFile::exists(Path(name))) << name;
     EXPECT_TRUE(QFile::exists(Path("digeri.byn.backup")));
     EXPECT_TRUE(QFile::exists(Path("digeri.byn.yaz-kısa")));
 }
