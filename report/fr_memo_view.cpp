@@ -12,6 +12,8 @@
 int frWrapHeight = 0;
 
 namespace {
+// Points; the largest size a font can be set to.
+constexpr int32_t kMaxFontSize = 1638;
 
 bool IsLineBreak(QChar c)
 {
@@ -515,7 +517,8 @@ void TfrMemoView::LoadFromStream(TStream& stream)
 {
     TfrView::LoadFromStream(stream);
     Font.Name = RecordForm == 0 ? frReadStringVersioned(stream) : frReadString(stream);
-    Font.Size = stream.ReadInteger();
+    // beyond the largest size a font can be set to the line heights overflow
+    Font.Size = frCheckedGeometry(stream.ReadInteger(), 0, kMaxFontSize);
     Font.Style = stream.ReadWord() & 7;
     Font.Color = stream.ReadInteger();
     Alignment = stream.ReadInteger();

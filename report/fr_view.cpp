@@ -22,6 +22,7 @@
 #include "report/fr_utils.h"
 
 #include <cmath>
+#include <limits>
 
 TfrAddInObjectInfo frAddIns[frMaxAddIns];
 int frViewClassCount = 0;
@@ -29,7 +30,21 @@ int frNextViewID = 0;
 
 int frRound(double value)
 {
-    return static_cast<int>(std::nearbyint(value));
+    const double r = std::nearbyint(value);
+    if (std::isnan(r))
+        return 0;
+    if (r <= static_cast<double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    if (r >= static_cast<double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    return static_cast<int>(r);
+}
+
+int32_t frCheckedGeometry(int32_t value, int32_t low, int32_t high)
+{
+    if (value < low || value > high)
+        throw EReadError(QStringLiteral("Dosyadaki bir ölçü geçerli aralığın dışında: %1").arg(value));
+    return value;
 }
 
 namespace {
@@ -358,13 +373,14 @@ void TfrView::LoadFromStream(TStream& stream)
         else
             MakeUniqueName();
     }
-    x = stream.ReadInteger();
-    y = stream.ReadInteger();
-    dx = stream.ReadInteger();
-    dy = stream.ReadInteger();
+    x = frCheckedGeometry(stream.ReadInteger(), -frMaxCoordinate, frMaxCoordinate);
+    y = frCheckedGeometry(stream.ReadInteger(), -frMaxCoordinate, frMaxCoordinate);
+    dx = frCheckedGeometry(stream.ReadInteger(), -frMaxCoordinate, frMaxCoordinate);
+    dy = frCheckedGeometry(stream.ReadInteger(), -frMaxCoordinate, frMaxCoordinate);
     Flags = stream.ReadWord();
     FrameTyp = stream.ReadWord();
-    FrameWidth = DecodeFrameWidth(stream.ReadInteger());
+    // stored as whole pixels up to 10, above that in thousandths; no frame is wider than 100
+    FrameWidth = DecodeFrameWidth(frCheckedGeometry(stream.ReadInteger(), 0, 100000));
     FrameColor = stream.ReadInteger();
     FrameStyle = stream.ReadWord();
     FillColor = stream.ReadInteger();
