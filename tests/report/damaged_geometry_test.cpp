@@ -74,6 +74,22 @@ TEST_P(DamagedGeometry, APreparedReportIsRefusedAndThePagesStay)
 INSTANTIATE_TEST_SUITE_P(Views, DamagedGeometry, ::testing::ValuesIn(kDamage),
                          [](const auto& info) { return std::string(info.param.name); });
 
+using TemplateBands = ReportBuildTest;
+
+TEST_F(TemplateBands, ABandEveryPagePrintsDoesNotStartANewPageAfterItself)
+{
+    // each of these once made every new page start another, until the stack ran out
+    for (TfrBandType type : {btPageHeader, btPageFooter, btOverlay}) {
+        report->Pages.Clear();
+        AddBand(btReportTitle, 20, 40);
+        AddMemo(20, 30, 100, 18, {"Başlık"});
+        AddBand(type, type == btPageFooter ? 990 : 70, 28, flBandOnFirstPage | flBandOnLastPage | flBandNewPageAfter);
+        AddMemo(20, type == btPageFooter ? 994 : 74, 100, 18, {"Sayfa [PAGE#]"});
+        ASSERT_TRUE(report->PrepareReport()) << type;
+        EXPECT_EQ(report->EMFPages.Count(), 1) << type;
+    }
+}
+
 TEST(Rounding, ValuesBeyondIntGiveItsEnds)
 {
     EXPECT_EQ(frRound(2.5), 2);
