@@ -9,6 +9,8 @@
 #include "report/fr_report.h"
 #include "report/fr_utils.h"
 
+#include <algorithm>
+
 int frWrapHeight = 0;
 
 namespace {
@@ -538,7 +540,7 @@ void TfrMemoView::SaveToStream(TStream& stream)
 {
     TfrView::SaveToStream(stream);
     frWriteString(stream, Font.Name);
-    stream.WriteInteger(Font.Size);
+    stream.WriteInteger(std::clamp(Font.Size, 0, kMaxFontSize));
     stream.WriteWord(static_cast<uint16_t>(Font.Style & 7));
     stream.WriteInteger(Font.Color);
     stream.WriteInteger(Alignment);

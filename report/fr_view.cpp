@@ -21,6 +21,7 @@
 #include "report/fr_subreport_view.h"
 #include "report/fr_utils.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -52,7 +53,8 @@ namespace {
 // A whole width is stored as itself, another as thousandths; a stored value above 10 is thousandths.
 int32_t EncodeFrameWidth(float width)
 {
-    double w = width;
+    // what the reader accepts: no negative width, none above 100
+    double w = std::isnan(width) ? 0.0 : std::clamp(static_cast<double>(width), 0.0, 100.0);
     if (w == std::floor(w))
         return static_cast<int32_t>(w);
     return frRound(w * 1000);
@@ -401,10 +403,11 @@ void TfrView::SaveToStream(TStream& stream)
 {
     if (RecordForm == 0)
         frWriteString(stream, Name);
-    stream.WriteInteger(x);
-    stream.WriteInteger(y);
-    stream.WriteInteger(dx);
-    stream.WriteInteger(dy);
+    // A script may move a view anywhere; what is written stays within what the reader accepts, so
+    // that the program's own pages and files always read back. So far off the page, the view shows
+    // the same.
+    for (int32_t value : {x, y, dx, dy})
+        stream.WriteInteger(std::clamp(value, -frMaxCoordinate, frMaxCoordinate));
     stream.WriteWord(Flags);
     stream.WriteWord(FrameTyp);
     stream.WriteInteger(EncodeFrameWidth(FrameWidth));

@@ -9,32 +9,53 @@
 
 namespace {
 
+// A field of a view record, found by the distinctive value the view is written with, and the value
+// that damages it.
 struct Damage {
     const char* name;
-    std::function<void(TfrView&)> apply;
+    int32_t written;
+    int32_t damaged;
 };
 
 const Damage kDamage[] = {
-    {"x", [](TfrView& v) { v.x = frMaxCoordinate + 1; }},
-    {"y", [](TfrView& v) { v.y = -frMaxCoordinate - 1; }},
-    {"dx", [](TfrView& v) { v.dx = 2000000000; }},
-    {"dy", [](TfrView& v) { v.dy = -2000000000; }},
-    {"frame", [](TfrView& v) { v.FrameWidth = 150.5f; }},
-    {"font", [](TfrView& v) { static_cast<TfrMemoView&>(v).Font.Size = 2147483647; }},
+    {"x", 11111, frMaxCoordinate + 1},  {"y", 22222, -frMaxCoordinate - 1}, {"dx", 33333, 2000000000},
+    {"dy", 4444, -2000000000},          {"frame", 4321, 150500},             {"font", 77, 2147483647},
 };
+
+void Design(TfrMemoView& memo)
+{
+    memo.SetBounds(11111, 22222, 33333, 4444);
+    memo.FrameWidth = 4.321f;  // written as thousandths
+    memo.Font.Size = 77;
+}
+
+// The bytes with the one field's value replaced.
+QByteArray Damaged(QByteArray bytes, const Damage& d)
+{
+    auto le = [](int32_t v) {
+        QByteArray b(4, 0);
+        for (int i = 0; i < 4; ++i)
+            b[i] = static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
+        return b;
+    };
+    const qsizetype at = bytes.indexOf(le(d.written));
+    EXPECT_GE(at, 0) << d.name;
+    EXPECT_EQ(bytes.indexOf(le(d.written), at + 1), -1) << d.name;
+    bytes.replace(at, 4, le(d.damaged));
+    return bytes;
+}
 
 class DamagedGeometry : public ReportBuildTest, public ::testing::WithParamInterface<Damage> {};
 
 TEST_P(DamagedGeometry, ATemplateIsRefusedAsUnsupported)
 {
-    TfrMemoView& memo = AddMemo(20, 30, 100, 18, {"Tutar"});
-    GetParam().apply(memo);
+    Design(AddMemo(20, 30, 100, 18, {"Tutar"}));
     TMemoryStream stream;
     report->SaveToStream(stream);
-    stream.SetPosition(0);
+    TMemoryStream damaged(Damaged(stream.Data(), GetParam()));
 
     TfrReport loaded;
-    loaded.LoadFromStream(stream);
+    loaded.LoadFromStream(damaged);
     EXPECT_EQ(TestDialogs().Texts(), QStringList{frLoadStr(frRes_UnsupportedFormat)});
     ASSERT_EQ(loaded.Pages.Count(), 1);
     EXPECT_TRUE(loaded.Pages.Pages(0).Objects.empty());
@@ -44,31 +65,39 @@ TEST_P(DamagedGeometry, APreparedReportIsRefusedAndThePagesStay)
 {
     AddBand(btReportTitle, 20, 40);
     AddMemo(20, 30, 100, 18, {"Tutar"});
+    // the printed memo is placed by a script, as a script may
+    AddMemo(20, 30, 100, 18, {"Tutar"}).Script.SetText(
+        "begin Left := 11111; Top := 22222; Width := 33333; Height := 4444; FrameWidth := 4.321; FontSize := 77 end");
     ASSERT_TRUE(report->PrepareReport());
-    TfrEMFPage& page = report->EMFPages.Pages(0);
-    report->EMFPages.ObjectsToPage(0);
-    ASSERT_FALSE(page.Page->Objects.empty());
-    GetParam().apply(*page.Page->Objects.back());
-    // the page's record written again from its damaged views
-    page.Stream->Clear();
-    page.Stream->WriteByte(23);  // the stream version
-    for (const auto& view : page.Page->Objects) {
-        page.Stream->WriteByte(view->ObjectType);
-        view->RecordForm = 1;
-        view->SaveToStream(*page.Stream);
+    TMemoryStream file;
+    report->EMFPages.SaveToStream(file);
+    TMemoryStream damaged(Damaged(file.Data(), GetParam()));
+
+    TfrReport other;
+    try {
+        other.EMFPages.LoadFromStream(damaged);
+        ADD_FAILURE() << "read";
+    } catch (const EStreamError& e) {
+        EXPECT_EQ(e.Message(), frDamagedFileText());
     }
+    EXPECT_EQ(other.EMFPages.Count(), 0);
+}
+
+TEST_F(ReportBuildTest, GeometryAScriptSetsBeyondTheRangeIsWrittenSoThatItReadsBack)
+{
+    AddBand(btReportTitle, 20, 40);
+    AddMemo(20, 30, 100, 18, {"Tutar"}).Script.SetText("begin Left := 3000000000; Height := -900000; FontSize := 99999 end");
+    ASSERT_TRUE(report->PrepareReport());
     TMemoryStream file;
     report->EMFPages.SaveToStream(file);
     file.SetPosition(0);
-
     TfrReport other;
-    EXPECT_THROW(
-        try { other.EMFPages.LoadFromStream(file); } catch (const EStreamError& e) {
-            EXPECT_EQ(e.Message(), frDamagedFileText());
-            throw;
-        },
-        EStreamError);
-    EXPECT_EQ(other.EMFPages.Count(), 0);
+    ASSERT_NO_THROW(other.EMFPages.LoadFromStream(file));
+    other.EMFPages.ObjectsToPage(0);
+    const TfrView& memo = *other.EMFPages.Pages(0).Page->Objects.back();
+    EXPECT_EQ(memo.x, frMaxCoordinate);
+    EXPECT_EQ(memo.dy, -frMaxCoordinate);
+    EXPECT_EQ(static_cast<const TfrMemoView&>(memo).Font.Size, 1638);
 }
 
 INSTANTIATE_TEST_SUITE_P(Views, DamagedGeometry, ::testing::ValuesIn(kDamage),
