@@ -22,6 +22,9 @@ TEST_F(StrToAmountTest, KeepsDigitsSignAndDecimalSeparatorAndRaisesWhenThatIsNoN
         {"7.809,90", 7809.90}, {"1.000 TL", 1000}, {"", 0},      {"-12,5", -12.5},  {"abc", 0},
         {"+3,25", 3.25},       {" -5", 5},         {"12-3", 123}, {"0,005", 0.005}, {"1.234.567,89", 1234567.89},
         {"1,2,3", std::nullopt}, {"+", std::nullopt}, {"-", std::nullopt}, {",,", std::nullopt},
+        // the general format the class library writes from 10^18 on: its exponent is no digits of the amount
+        {"1E19", std::nullopt}, {"-1,23456789012346E18", std::nullopt}, {"5e-7", std::nullopt},
+        {"Ekim 2024", 2024}, {"3 E 5", 35},
     };
     for (const auto& [text, expected] : cases) {
         if (expected) {
