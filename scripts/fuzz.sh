@@ -1,11 +1,11 @@
 #!/bin/sh
 # Builds the fuzz targets with clang, libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer in
 # build-fuzz, and runs each target over its seed corpus in fuzz/corpus for a fixed number of runs.
-# Usage: scripts/fuzz.sh [runs per target, default 20000] [target ...]
+# Usage: scripts/fuzz.sh [runs per target, default 5000] [target ...]
 # New inputs the runs find go to a scratch folder, so the corpora in the repo stay as they are.
 set -eu
 here=$(cd "$(dirname "$0")/.." && pwd)
-runs=${1:-20000}
+runs=${1:-5000}
 if [ $# -gt 0 ]; then shift; fi
 targets=${*:-"template_stream template_build prepared_report rtf payroll_document settings_archive expression script numbers_dates"}
 "$here/scripts/setup.sh" build-fuzz -DTAVRELO_FUZZ=ON -DTAVRELO_TESTS=OFF \

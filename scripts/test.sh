@@ -10,4 +10,4 @@ ctest --test-dir "$here/build" --output-on-failure -j4
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --test-dir "$here/build-asan" --output-on-failure -j4
 # Every fuzz target over its seed corpus for a fixed number of runs (clang, libFuzzer, sanitizers).
-"$here/scripts/fuzz.sh" 20000
+"$here/scripts/fuzz.sh" 5000
