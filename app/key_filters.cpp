@@ -2,6 +2,7 @@
 
 #include "base/format_settings.h"
 #include "base/numbers.h"
+#include "base/typed_length.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -49,6 +50,11 @@ class KeyFilterObject : public QObject {
 public:
     KeyFilterObject(QLineEdit* edit, KeyFilter filter) : QObject(edit), edit_(edit), filter_(filter)
     {
+        // Dropping from a paste the characters the keys would refuse could change its figure ("1E19"
+        // would become 119).
+        TakeBackRefusedEdits(edit, [this](const QString& before, const QString& after) {
+            return refusedCount(after) <= refusedCount(before) && decimalsFit(after);
+        });
         if (filter_ == KeyFilter::Edit425KeyPress)
             connect(edit, &QLineEdit::textEdited, this, [this] { regroup(); });
     }
@@ -74,6 +80,24 @@ protected:
     }
 
 private:
+    // Characters the keys refuse; an amount edit's thousands separators are its own grouping. Text
+    // the program wrote may hold some, which an edit may keep but not add.
+    int refusedCount(const QString& text) const
+    {
+        const QChar decimal = FormatSettings().DecimalSeparator;
+        const QChar thousands = FormatSettings().ThousandSeparator;
+        int refused = 0;
+        for (QChar c : text)
+            if (!(c >= '0' && c <= '9') && c != decimal && (filter_ != KeyFilter::Edit425KeyPress || c != thousands))
+                ++refused;
+        return refused;
+    }
+
+    bool decimalsFit(const QString& text) const
+    {
+        return filter_ != KeyFilter::Edit425KeyPress || text.count(FormatSettings().DecimalSeparator) <= 1;
+    }
+
     bool accepts(QChar c) const
     {
         if (c >= '0' && c <= '9')

@@ -124,6 +124,9 @@ void LoadSettingsAtStartUp(TForm1& form)
 {
     TZipArchive archive = settingsArchive();
     archive.RemoveStaleTemporaries();
+    // the members are written as plain files first; a kill then leaves their temporaries too
+    for (const Member& member : startUpMembers())
+        RemoveStaleTemporaries(member.name);
     if (!archive.Exists())
         return;
     // one reading checks every member and hands over the ones the program starts from

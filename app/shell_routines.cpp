@@ -1,5 +1,7 @@
 #include "app/shell_routines.h"
 
+#include "base/error_texts.h"
+#include "base/exceptions.h"
 #include "base/format_settings.h"
 #include "base/numbers.h"
 #include "base/string_grid.h"
@@ -24,8 +26,24 @@ QString keepAmountCharacters(const QString& text, bool keepDecimal)
     return kept;
 }
 
+// A number in the class library's general format, as amounts of 10^18 and more are written ("1E19",
+// "1,5E-7"): dropping its "E" would keep the exponent's digits as digits of the amount.
+bool holdsExponent(const QString& text)
+{
+    for (qsizetype i = 1; i + 1 < text.size(); ++i) {
+        if ((text[i] != u'E' && text[i] != u'e') || !text[i - 1].isDigit())
+            continue;
+        const qsizetype next = (text[i + 1] == u'+' || text[i + 1] == u'-') ? i + 2 : i + 1;
+        if (next < text.size() && text[next].isDigit())
+            return true;
+    }
+    return false;
+}
+
 long double amountFrom(const QString& text, bool keepDecimal)
 {
+    if (holdsExponent(text))
+        throw EConvertError(ErrorTexts::InvalidFloat(text));
     const QString kept = keepAmountCharacters(text, keepDecimal);
     if (kept.isEmpty())
         return 0;

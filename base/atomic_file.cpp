@@ -3,7 +3,9 @@
 #include "base/error_texts.h"
 #include "base/exceptions.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -46,6 +48,10 @@ mode_t newFileMode()
 void WriteFileAtomically(const QString& fileName, const QByteArray& bytes)
 {
     const QByteArray target = QFile::encodeName(fileName);
+    // with the effective user, as the open of a plain write checks it
+    if (::faccessat(AT_FDCWD, target.constData(), F_OK, AT_EACCESS) == 0 &&
+        ::faccessat(AT_FDCWD, target.constData(), W_OK, AT_EACCESS) != 0)
+        fail(fileName, errno);
     QByteArray temporary = target + kAtomicTemporaryMark + "XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
@@ -80,4 +86,13 @@ void WriteFileAtomically(const QString& fileName, const QByteArray& bytes)
         ::unlink(temporary.constData());
         fail(fileName, error);
     }
+}
+
+void RemoveStaleTemporaries(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    const QDir dir = info.absoluteDir();
+    const QString pattern = info.fileName() + kAtomicTemporaryMark + "??????";
+    for (const QString& entry : dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System))
+        QFile::remove(dir.filePath(entry));
 }

@@ -1,5 +1,6 @@
 #include "base/stream.h"
 
+#include "base/atomic_file.h"
 #include "base/error_texts.h"
 #include "base/exceptions.h"
 
@@ -248,8 +249,8 @@ void TMemoryStream::LoadFromFile(const QString& fileName)
 
 void TMemoryStream::SaveToFile(const QString& fileName) const
 {
-    TFileStream f(fileName, TFileStream::fmCreate);
-    f.WriteBytes(data_);
+    // A cut file in place of the old one on a full disk would lose both.
+    WriteFileAtomically(fileName, data_);
 }
 
 TFileStream::TFileStream(const QString& fileName, Mode mode) : file_(std::make_unique<QFile>(fileName))

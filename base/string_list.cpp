@@ -168,6 +168,12 @@ QString TStringList::CommaText() const
 
 void TStringList::SetCommaText(const QString& text)
 {
+    // The text ends at its first NUL, as the class library's reader of a terminated string sees it;
+    // going on past it would add an empty item for it for ever.
+    if (const qsizetype nul = text.indexOf(QChar(0)); nul >= 0) {
+        SetCommaText(text.left(nul));
+        return;
+    }
     Clear();
     const qsizetype n = text.size();
     qsizetype i = 0;

@@ -4,15 +4,16 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <utility>
+
 namespace {
 class TypedLengthFilter : public QObject {
 public:
     TypedLengthFilter(QLineEdit* edit, int maxLength) : QObject(edit), edit_(edit), maxLength_(maxLength)
     {
-        // A paste or a drop does not come as keys: keep what fits.
-        connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
-            if (text.size() > maxLength_)
-                edit_->setText(text.left(maxLength_));
+        // a text the program wrote longer may still be shortened
+        TakeBackRefusedEdits(edit, [this](const QString& before, const QString& after) {
+            return after.size() <= maxLength_ || after.size() <= before.size();
         });
     }
 
@@ -33,7 +34,36 @@ private:
     int maxLength_;
 };
 
+class EditTakeBack : public QObject {
+public:
+    EditTakeBack(QLineEdit* edit, EditCheck accepts)
+        : QObject(edit), edit_(edit), accepts_(std::move(accepts)), current_(edit->text())
+    {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
+            previous_ = current_;
+            current_ = text;
+        });
+        connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
+            // whichever of the two signals came first, the text before the edit is the other one
+            const QString before = current_ == text ? previous_ : current_;
+            if (!accepts_(before, text))
+                edit_->setText(before);
+        });
+    }
+
+private:
+    QLineEdit* edit_;
+    EditCheck accepts_;
+    QString previous_;
+    QString current_;
+};
+
 }  // namespace
+
+void TakeBackRefusedEdits(QLineEdit* edit, EditCheck accepts)
+{
+    new EditTakeBack(edit, std::move(accepts));
+}
 
 void SetTypedMaxLength(QLineEdit* edit, int maxLength)
 {

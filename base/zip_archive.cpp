@@ -9,9 +9,12 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -39,6 +42,15 @@ QString reasonOf(const zip_error_t* error)
     zip_error_set(&copy, code, zip_error_code_system(error));
     const QString text = QString::fromLocal8Bit(zip_error_strerror(&copy));
     zip_error_fini(&copy);
+    return text;
+}
+
+QString reasonOf(int code)
+{
+    zip_error_t error;
+    zip_error_init_with_code(&error, code);
+    const QString text = reasonOf(&error);
+    zip_error_fini(&error);
     return text;
 }
 
@@ -155,6 +167,48 @@ QByteArray contentsOf(zip_source_t* source, const QString& fileName)
     return bytes;
 }
 
+// An archive opened for reading or for writing: always with the consistency checks, so that the
+// archive a save starts from is the one a load sees.
+ArchivePtr openChecked(const QByteArray& bytes, const QString& fileName, int flags, SourcePtr* keep = nullptr)
+{
+    ArchivePtr archive = openOver(bytes, fileName, flags | ZIP_CHECKCONS, keep);
+    // The writer never leaves an archive without members (it removes the file instead), so bytes
+    // beyond a bare end record that hold none are damage, such as an end record appended to a
+    // valid archive, which hides its members.
+    constexpr qsizetype kEmptyArchiveSize = 22;
+    if (zip_get_num_entries(archive.get(), 0) == 0 && bytes.size() > kEmptyArchiveSize)
+        raise(fileName, QString(), reasonOf(ZIP_ER_INCONS));
+    return archive;
+}
+
+using Members = std::vector<std::pair<QString, QByteArray>>;
+
+// Every member read to its end, in archive order.
+Members readMembers(const QByteArray& bytes, const QString& fileName, const QByteArray& password)
+{
+    Members members;
+    if (bytes.isEmpty())
+        raise(fileName, QString(), reasonOf(ZIP_ER_NOZIP));
+    ArchivePtr archive = openChecked(bytes, fileName, ZIP_RDONLY);
+    zip_set_default_password(archive.get(), password.constData());
+    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const QString name =
+            QString::fromUtf8(zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS));
+        members.emplace_back(name, readEntry(archive.get(), i, fileName, name));
+    }
+    return members;
+}
+
+QHash<QString, QByteArray> byName(const Members& members)
+{
+    QHash<QString, QByteArray> out;
+    for (const auto& [name, data] : members)
+        if (!out.contains(name))  // a name that stands twice keeps its first member
+            out.insert(name, data);
+    return out;
+}
+
 }  // namespace
 
 TZipArchive::TZipArchive(QString fileName, QByteArray password)
@@ -169,14 +223,10 @@ bool TZipArchive::Exists() const
 
 QStringList TZipArchive::MemberNames() const
 {
-    if (!Exists())
-        return {};
-    const QByteArray bytes = readFile(fileName_);
-    ArchivePtr archive = openOver(bytes, fileName_, ZIP_RDONLY | ZIP_CHECKCONS);
     QStringList names;
-    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
-    for (zip_int64_t i = 0; i < count; ++i)
-        names << QString::fromUtf8(zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS));
+    if (Exists())
+        for (const auto& member : readMembers(readFile(fileName_), fileName_, password_))
+            names << member.first;
     return names;
 }
 
@@ -184,13 +234,11 @@ bool TZipArchive::ReadMember(const QString& name, QByteArray& data) const
 {
     if (!Exists())
         return false;
-    const QByteArray bytes = readFile(fileName_);
-    ArchivePtr archive = openOver(bytes, fileName_, ZIP_RDONLY | ZIP_CHECKCONS);
-    zip_set_default_password(archive.get(), password_.constData());
-    const zip_int64_t index = zip_name_locate(archive.get(), name.toUtf8().constData(), ZIP_FL_ENC_GUESS);
-    if (index < 0)
+    const QHash<QString, QByteArray> members = ReadAllMembers();
+    const auto it = members.constFind(name);
+    if (it == members.constEnd())
         return false;
-    data = readEntry(archive.get(), index, fileName_, name);
+    data = it.value();
     return true;
 }
 
@@ -201,50 +249,67 @@ void TZipArchive::CheckMembers() const
 
 QHash<QString, QByteArray> TZipArchive::ReadAllMembers() const
 {
-    QHash<QString, QByteArray> members;
     if (!Exists())
-        return members;
-    const QByteArray bytes = readFile(fileName_);
-    ArchivePtr archive = openOver(bytes, fileName_, ZIP_RDONLY | ZIP_CHECKCONS);
-    zip_set_default_password(archive.get(), password_.constData());
-    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
-    for (zip_int64_t i = 0; i < count; ++i) {
-        const QString name =
-            QString::fromUtf8(zip_get_name(archive.get(), static_cast<zip_uint64_t>(i), ZIP_FL_ENC_GUESS));
-        QByteArray data = readEntry(archive.get(), i, fileName_, name);
-        if (!members.contains(name))
-            members.insert(name, std::move(data));
-    }
-    return members;
+        return {};
+    return ReadMembersOf(readFile(fileName_), fileName_, password_);
 }
 
-void TZipArchive::AddMember(const QString& name, const QByteArray& data)
+QHash<QString, QByteArray> TZipArchive::ReadMembersOf(const QByteArray& bytes, const QString& fileName,
+                                                      const QByteArray& password)
 {
-    const QByteArray old = Exists() ? readFile(fileName_) : QByteArray();
-    SourcePtr written;
-    ArchivePtr archive = openOver(old, fileName_, ZIP_CREATE, &written);
-    const QString shortName = QFileInfo(fileName_).fileName();
-    auto fail = [&](zip_error_t* error) {
-        throw EArchiveError(QStringLiteral("\"%1\" arşivine yazılamadı: %2.")
-                                .arg(shortName, reasonOf(error)));
+    return byName(readMembers(bytes, fileName, password));
+}
+
+QByteArray TZipArchive::WithMember(const QByteArray& bytes, const QString& fileName, const QByteArray& password,
+                                   const QString& name, const QByteArray& data)
+{
+    const QString shortName = QFileInfo(fileName).fileName();
+    auto refuse = [&](const QString& reason) {
+        throw EArchiveError(QStringLiteral("\"%1\" arşivine yazılamadı: %2.").arg(shortName, reason));
     };
+    Members expected;
+    if (!bytes.isEmpty())
+        expected = readMembers(bytes, fileName, password);
+    SourcePtr written;
+    ArchivePtr archive = openChecked(bytes, fileName, ZIP_CREATE, &written);
     zip_source_t* member = zip_source_buffer(archive.get(), data.constData(), static_cast<zip_uint64_t>(data.size()), 0);
     if (!member)
-        fail(zip_get_error(archive.get()));
+        refuse(reasonOf(zip_get_error(archive.get())));
     const zip_int64_t index =
         zip_file_add(archive.get(), name.toUtf8().constData(), member, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
     if (index < 0) {
         zip_source_free(member);
-        fail(zip_get_error(archive.get()));
+        refuse(reasonOf(zip_get_error(archive.get())));
     }
     if (zip_file_set_encryption(archive.get(), static_cast<zip_uint64_t>(index), ZIP_EM_TRAD_PKWARE,
-                                password_.constData()) != 0)
-        fail(zip_get_error(archive.get()));
+                                password.constData()) != 0)
+        refuse(reasonOf(zip_get_error(archive.get())));
     if (zip_close(archive.get()) != 0)
-        fail(zip_get_error(archive.get()));
+        refuse(reasonOf(zip_get_error(archive.get())));
     archive.release();  // closed
+    const QByteArray result = contentsOf(written.get(), fileName);
+
+    // What was written must read back as the old members with this one in its place, or the save
+    // would leave an archive that the next start cannot read.
+    const auto same = std::find_if(expected.begin(), expected.end(), [&](const auto& m) { return m.first == name; });
+    if (same != expected.end())
+        same->second = data;
+    else
+        expected.emplace_back(name, data);
     try {
-        WriteFileAtomically(fileName_, contentsOf(written.get(), fileName_));
+        if (byName(readMembers(result, fileName, password)) != byName(expected))
+            refuse(QStringLiteral("yazılan arşiv eskisinin üyelerini tutmuyor"));
+    } catch (const EArchiveError&) {
+        refuse(QStringLiteral("yazılan arşiv okunamıyor; eski arşiv korundu"));
+    }
+    return result;
+}
+
+void TZipArchive::AddMember(const QString& name, const QByteArray& data)
+{
+    const QByteArray result = WithMember(Exists() ? readFile(fileName_) : QByteArray(), fileName_, password_, name, data);
+    try {
+        WriteFileAtomically(fileName_, result);
     } catch (const EInOutError& e) {
         throw EArchiveError(e.Message());
     }
@@ -252,9 +317,5 @@ void TZipArchive::AddMember(const QString& name, const QByteArray& data)
 
 void TZipArchive::RemoveStaleTemporaries() const
 {
-    const QFileInfo info(fileName_);
-    const QString prefix = info.fileName() + kAtomicTemporaryMark;
-    const QDir dir = info.absoluteDir();
-    for (const QString& entry : dir.entryList({prefix + "??????"}, QDir::Files | QDir::Hidden))
-        QFile::remove(dir.filePath(entry));
+    ::RemoveStaleTemporaries(fileName_);
 }

@@ -31,6 +31,15 @@ public:
     // leaves the old archive as it was.
     void AddMember(const QString& name, const QByteArray& data);
 
+    // The one reading of an archive's bytes, used for loading and before every save: opened with the
+    // consistency checks, every member read to its end. EArchiveError for damage.
+    static QHash<QString, QByteArray> ReadMembersOf(const QByteArray& bytes, const QString& fileName,
+                                                    const QByteArray& password);
+    // The bytes of the archive (empty: none yet) with the member added or replaced. A damaged archive
+    // is refused, and so is a result that would not read back as the old members plus this one.
+    static QByteArray WithMember(const QByteArray& bytes, const QString& fileName, const QByteArray& password,
+                                 const QString& name, const QByteArray& data);
+
     // Removes what an interrupted write left beside the archive (its temporary files).
     void RemoveStaleTemporaries() const;
 

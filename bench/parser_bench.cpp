@@ -71,6 +71,23 @@ void ScriptLoop(benchmark::State& state)
 }
 BENCHMARK(ScriptLoop);
 
+// A long sum written without blanks, up to the size of the editor's buffer: compiling must grow
+// with the length, not with its square.
+void CompileLongExpression(benchmark::State& state)
+{
+    QString sum = QStringLiteral("X:=1");
+    while (sum.size() < state.range(0))
+        sum += QStringLiteral("+1");
+    TfrInterpretator host;
+    for (auto _ : state) {
+        TStringList lines(QStringList{sum}), errors;
+        host.CompileScript(lines, lines, errors);
+        benchmark::DoNotOptimize(lines.Count());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(CompileLongExpression)->RangeMultiplier(4)->Range(512, 32000)->Complexity();
+
 }  // namespace
 
 int main(int argc, char** argv)

@@ -46,6 +46,15 @@ TfrRichView& TemplateRichView(TfrReport& report, const QString& name)
     return templateView<TfrRichView>(report, name);
 }
 
+QString AsPrintedText(const QString& text)
+{
+    // The engine evaluates every "[...]" of a view's text; what a user typed is data, so each "[" is
+    // handed over as the expression whose value is that very character.
+    QString out = text;
+    out.replace(QLatin1Char('['), QLatin1String("['[']"));
+    return out;
+}
+
 void FillRichView(TfrReport& report, const TRichEdit& pane)
 {
     TfrRichView& rich = TemplateRichView(report, "rich1");
@@ -53,7 +62,10 @@ void FillRichView(TfrReport& report, const TRichEdit& pane)
         throw missingView("rich1");
     const TFont font = RichEditFont(pane);
     rich.RichEdit->SetFontSpec(font.Name, -PointsToPixels(font.Size, kScreenPixelsPerInch), font.Style);
-    rich.RichEdit->SetLines(pane.Lines());
+    QStringList lines = pane.Lines();
+    for (QString& line : lines)
+        line = AsPrintedText(line);
+    rich.RichEdit->SetLines(lines);
 }
 
 void ShowPaneReport(TfrReport& report, const TRichEdit& pane, const QString& heading, const QString& title)

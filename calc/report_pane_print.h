@@ -18,7 +18,10 @@ TFont RichEditFont(const TRichEdit& pane);
 // error instead of printing a report with holes.
 TfrMemoView& TemplateMemo(TfrReport& report, const QString& name);
 TfrRichView& TemplateRichView(TfrReport& report, const QString& name);
-// The rich view "rich1" takes the pane's font and a copy of its lines.
+// The text as a view's text that prints exactly as it stands, brackets and all, while the template's
+// own expressions ("[DATE]", "[PAGE#]") go on working.
+QString AsPrintedText(const QString& text);
+// The rich view "rich1" takes the pane's font and a copy of its lines, printed as they stand.
 void FillRichView(TfrReport& report, const TRichEdit& pane);
 
 // The one print procedure of the report panes: "Memo1" takes the pane's font, "Memo5" the heading,

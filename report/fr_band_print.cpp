@@ -150,7 +150,12 @@ bool TfrBand::Draw()
                     }
                 } else {
                     PlaceAndPrint();
-                    if (!frIsDataBand(BandType) && BandType != btGroupHeader && BreakAfter && !page.StartingPage)
+                    // A band that a new page prints itself would start the next page for ever.
+                    const bool startsOrEndsPages = BandType == btPageHeader || BandType == btPageFooter ||
+                                                   BandType == btOverlay || BandType == btColumnHeader ||
+                                                   BandType == btColumnFooter;
+                    if (!frIsDataBand(BandType) && BandType != btGroupHeader && BreakAfter && !startsOrEndsPages &&
+                        !page.StartingPage)
                         page.BreakPending = true;
                 }
                 result = !BandDone;

@@ -87,8 +87,8 @@ QByteArray readPage(TStream& stream, TfrEMFPage& page, int32_t& next)
 {
     next = stream.ReadInteger();
     page.PaperSize = stream.ReadSmallInt();
-    page.Width = stream.ReadInteger();
-    page.Height = stream.ReadInteger();
+    page.Width = frCheckedGeometry(stream.ReadInteger(), 0, frMaxPaperSize);
+    page.Height = frCheckedGeometry(stream.ReadInteger(), 0, frMaxPaperSize);
     page.Orientation = stream.ReadByte();
     page.ApplyMargins = stream.ReadByte();
     if (next < stream.Position() || next > stream.Size())

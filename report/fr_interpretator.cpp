@@ -8,6 +8,9 @@
 #include "report/fr_utils.h"
 #include "report/fr_view.h"
 
+#include <algorithm>
+#include <limits>
+
 const char* const frPropertyNames[16] = {"Left",      "Top",        "Width",      "Height",    "Flags",    "Visible",
                                          "FrameTyp",  "FrameWidth", "FrameColor", "FillColor", "Text",     "FontName",
                                          "FontSize",  "FontStyle",  "FontColor",  "Adjust"};
@@ -78,7 +81,9 @@ namespace {
 
 int AsInt(const Variant& v)
 {
-    return static_cast<int>(v.AsInteger());
+    // a value beyond int keeps its sign instead of wrapping round
+    return static_cast<int>(std::clamp<int64_t>(v.AsInteger(), std::numeric_limits<int>::min(),
+                                                std::numeric_limits<int>::max()));
 }
 
 // Reading and writing one property of a view; the memo argument is set for the memo properties.

@@ -84,7 +84,12 @@ const QString kMsgAssign = QStringLiteral("Здесь требуется \":=\""
 const QString kMsgParen = QStringLiteral("Здесь требуется \")\"");
 const QString kMsgBracket = QStringLiteral("Здесь требуется \"]\"");
 const QString kMsgArguments = QStringLiteral("Здесь требуется \",\" или \")\"");
+const QString kMsgNesting = QStringLiteral("Слишком глубокая вложенность");
 const QString kLinePrefix = QStringLiteral("Строка ");
+// Longer than every keyword and operator, so that a longer run never equals one.
+constexpr int kTokenPrefix = 7;
+// Far beyond any report script, well within the stack.
+constexpr int kMaxNesting = 200;
 
 // The part of a source line that reaches the compiler: "//" and "{" start comments to the line's end.
 QString CodePart(const QString& line)
@@ -149,11 +154,30 @@ private:
         const int start = cur_;
         if (Ch(cur_).isNull())
             return {QString(QChar(0)), start};
+        // Callers look at a token's first few characters only; reading a long run of text without
+        // blanks to its end at every operator would make compiling quadratic.
         ++cur_;
-        while (Ch(cur_).unicode() > 32)
+        while (Ch(cur_).unicode() > 32 && cur_ - start < kTokenPrefix)
             ++cur_;
         return {frUpperName(buf_.mid(start, cur_ - start)), start};
     }
+
+    // Counts one level of statement or expression nesting while it lives; too deep a nesting is an
+    // error of the script, not a stack overflow.
+    class Nested {
+    public:
+        explicit Nested(ScriptCompiler& c) : c_(c)
+        {
+            if (++c_.depth_ > kMaxNesting && !c_.error_)
+                c_.Error(kMsgNesting);
+        }
+        ~Nested() { --c_.depth_; }
+        Nested(const Nested&) = delete;
+        Nested& operator=(const Nested&) = delete;
+
+    private:
+        ScriptCompiler& c_;
+    };
 
     int LineCount() const { return lines_.Count(); }
     int AddLine(const QString& s) { return lines_.Add(s); }
@@ -215,6 +239,9 @@ private:
     void Statement()
     {
         error_ = false;
+        const Nested nested(*this);
+        if (error_)
+            return;
         const int j = cur_;
         const Token t = GetToken();
         if (t.text == QLatin1String("BEGIN")) {
@@ -397,6 +424,9 @@ private:
 
     void Expression()
     {
+        const Nested nested(*this);
+        if (error_)
+            return;
         SimpleExpression();
         if (error_)
             return;
@@ -414,40 +444,43 @@ private:
         SimpleExpression();
     }
 
+    // Terms joined by + - OR; a loop rather than recursion, so that a long sum needs no deep stack.
     void SimpleExpression()
     {
-        Term();
-        if (error_)
-            return;
-        const int save = cur_;
-        const Token t = GetToken();
-        if (t.text.startsWith('+') || t.text.startsWith('-'))
-            cur_ = t.start + 1;
-        else if (t.text.startsWith(QLatin1String("OR")))
-            cur_ = t.start + 2;
-        else {
-            cur_ = save;
-            return;
+        for (;;) {
+            Term();
+            if (error_)
+                return;
+            const int save = cur_;
+            const Token t = GetToken();
+            if (t.text.startsWith('+') || t.text.startsWith('-'))
+                cur_ = t.start + 1;
+            else if (t.text.startsWith(QLatin1String("OR")))
+                cur_ = t.start + 2;
+            else {
+                cur_ = save;
+                return;
+            }
         }
-        SimpleExpression();
     }
 
     void Term()
     {
-        Factor();
-        if (error_)
-            return;
-        const int save = cur_;
-        const Token t = GetToken();
-        if (t.text.startsWith('*') || t.text.startsWith('/'))
-            cur_ = t.start + 1;
-        else if (t.text.startsWith(QLatin1String("AND")) || t.text.startsWith(QLatin1String("MOD")))
-            cur_ = t.start + 3;
-        else {
-            cur_ = save;
-            return;
+        for (;;) {
+            Factor();
+            if (error_)
+                return;
+            const int save = cur_;
+            const Token t = GetToken();
+            if (t.text.startsWith('*') || t.text.startsWith('/'))
+                cur_ = t.start + 1;
+            else if (t.text.startsWith(QLatin1String("AND")) || t.text.startsWith(QLatin1String("MOD")))
+                cur_ = t.start + 3;
+            else {
+                cur_ = save;
+                return;
+            }
         }
-        Term();
     }
 
     void Factor()
@@ -575,6 +608,7 @@ private:
     int cur_ = 0;
     int errorPos_ = 0;
     bool error_ = false;
+    int depth_ = 0;
     std::vector<Label> labels_;
 };
 

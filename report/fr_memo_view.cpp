@@ -15,6 +15,8 @@
 int frWrapHeight = 0;
 
 namespace {
+// Points; the largest size a font can be set to.
+constexpr int32_t kMaxFontSize = 1638;
 
 bool IsLineBreak(QChar c)
 {
@@ -557,7 +559,8 @@ void TfrMemoView::LoadFromStream(TStream& stream)
 {
     TfrView::LoadFromStream(stream);
     Font.Name = RecordForm == 0 ? frReadStringVersioned(stream) : frReadString(stream);
-    Font.Size = stream.ReadInteger();
+    // beyond the largest size a font can be set to the line heights overflow
+    Font.Size = frCheckedGeometry(stream.ReadInteger(), 0, kMaxFontSize);
     Font.Style = stream.ReadWord() & 7;
     Font.Color = stream.ReadInteger();
     Alignment = stream.ReadInteger();
@@ -577,7 +580,7 @@ void TfrMemoView::SaveToStream(TStream& stream)
 {
     TfrView::SaveToStream(stream);
     frWriteString(stream, Font.Name);
-    stream.WriteInteger(Font.Size);
+    stream.WriteInteger(std::clamp(Font.Size, 0, kMaxFontSize));
     stream.WriteWord(static_cast<uint16_t>(Font.Style & 7));
     stream.WriteInteger(Font.Color);
     stream.WriteInteger(Alignment);

@@ -49,19 +49,19 @@ void TfrPage::ChangePaper(int paperSize, int width, int height, uint8_t orientat
 void TfrPage::LoadFromStream(TStream& stream, int version)
 {
     int32_t paperSize = stream.ReadInteger();
-    int32_t width = stream.ReadInteger();
-    int32_t height = stream.ReadInteger();
-    Margins.Left = stream.ReadInteger();
-    Margins.Top = stream.ReadInteger();
-    Margins.Right = stream.ReadInteger();
-    Margins.Bottom = stream.ReadInteger();
+    int32_t width = frCheckedGeometry(stream.ReadInteger(), 0, frMaxPaperSize);
+    int32_t height = frCheckedGeometry(stream.ReadInteger(), 0, frMaxPaperSize);
+    Margins.Left = frCheckedGeometry(stream.ReadInteger(), -frMaxCoordinate, frMaxCoordinate);
+    Margins.Top = frCheckedGeometry(stream.ReadInteger(), -frMaxCoordinate, frMaxCoordinate);
+    Margins.Right = frCheckedGeometry(stream.ReadInteger(), -frMaxCoordinate, frMaxCoordinate);
+    Margins.Bottom = frCheckedGeometry(stream.ReadInteger(), -frMaxCoordinate, frMaxCoordinate);
     uint8_t orientation = stream.ReadByte();
     if (version < 23)
         skip(stream, kOldPageRecordExtra);
     PrintOnPreviousPage = stream.ReadWord();
     ApplyMargins = stream.ReadWord();
-    Columns = stream.ReadInteger();
-    ColumnSpacing = stream.ReadInteger();
+    Columns = frCheckedGeometry(stream.ReadInteger(), 0, 1000);
+    ColumnSpacing = frCheckedGeometry(stream.ReadInteger(), -frMaxCoordinate, frMaxCoordinate);
     ChangePaper(paperSize, width, height, orientation);
 }
 

@@ -11,6 +11,32 @@ namespace {
 constexpr QChar kQuote = '\'';
 // A handler that keeps answering with further calls would otherwise splice for ever.
 constexpr int kMaxSplices = 10000;
+// Calls nest through the handlers, which evaluate their arguments with the parser again; a text
+// that nests deeper than any template would otherwise end the stack.
+constexpr int kMaxNesting = 100;
+// A string that doubles in a script's loop would otherwise take all memory.
+constexpr qsizetype kMaxTextLength = qsizetype(1) << 22;
+
+int nesting = 0;
+
+class Nested {
+public:
+    Nested()
+    {
+        if (nesting >= kMaxNesting)
+            throw EParserError(QStringLiteral("İfadede iç içe çok fazla çağrı var (en çok %1)").arg(kMaxNesting));
+        ++nesting;
+    }
+    ~Nested() { --nesting; }
+    Nested(const Nested&) = delete;
+    Nested& operator=(const Nested&) = delete;
+};
+
+void CheckLength(qsizetype length)
+{
+    if (length > kMaxTextLength)
+        throw EParserError(QStringLiteral("İfadenin değeri çok uzun (en çok %1 karakter)").arg(kMaxTextLength));
+}
 
 QChar At(const QString& s, int pos)
 {
@@ -245,6 +271,7 @@ Variant TfrParser::Calc(const QString& text)
 
 QString TfrParser::TranslateToPostfix(const QString& text)
 {
+    const Nested nested;
     QString s = text;
     QString out;
     QString stack;  // its first character is the top
@@ -373,6 +400,7 @@ QString TfrParser::TranslateToPostfix(const QString& text)
             OnFunction(upper, Variant(p1), Variant(p2), Variant(p3), result);
         }
         frDoubleInnerQuotes(result);
+        CheckLength(s.size() + result.size());
         s = s.left(j - 1) + '(' + result + ')' + s.mid(i - 1);
         i = j;
     }
@@ -382,6 +410,7 @@ QString TfrParser::TranslateToPostfix(const QString& text)
 
 Variant TfrParser::EvaluatePostfix(const QString& postfix)
 {
+    const Nested nested;
     Variant stack[StackSize + 1];  // positions 1..8
     int sp = 1;
     int dateFlag = 0;
@@ -414,6 +443,8 @@ Variant TfrParser::EvaluatePostfix(const QString& postfix)
         case frOp::Or:
             needs(2);
             stack[sp - 2] = stack[sp - 2] + stack[sp - 1];
+            if (stack[sp - 2].IsString())
+                CheckLength(stack[sp - 2].AsString().size());
             break;
         case '-':
             needs(2);

@@ -21,7 +21,9 @@
 #include "report/fr_subreport_view.h"
 #include "report/fr_utils.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 TfrAddInObjectInfo frAddIns[frMaxAddIns];
 int frViewClassCount = 0;
@@ -29,7 +31,21 @@ int frNextViewID = 0;
 
 int frRound(double value)
 {
-    return static_cast<int>(std::nearbyint(value));
+    const double r = std::nearbyint(value);
+    if (std::isnan(r))
+        return 0;
+    if (r <= static_cast<double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    if (r >= static_cast<double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    return static_cast<int>(r);
+}
+
+int32_t frCheckedGeometry(int32_t value, int32_t low, int32_t high)
+{
+    if (value < low || value > high)
+        throw EReadError(QStringLiteral("Dosyadaki bir ölçü geçerli aralığın dışında: %1").arg(value));
+    return value;
 }
 
 namespace {
@@ -37,7 +53,8 @@ namespace {
 // A whole width is stored as itself, another as thousandths; a stored value above 10 is thousandths.
 int32_t EncodeFrameWidth(float width)
 {
-    double w = width;
+    // what the reader accepts: no negative width, none above 100
+    double w = std::isnan(width) ? 0.0 : std::clamp(static_cast<double>(width), 0.0, 100.0);
     if (w == std::floor(w))
         return static_cast<int32_t>(w);
     return frRound(w * 1000);
@@ -358,13 +375,14 @@ void TfrView::LoadFromStream(TStream& stream)
         else
             MakeUniqueName();
     }
-    x = stream.ReadInteger();
-    y = stream.ReadInteger();
-    dx = stream.ReadInteger();
-    dy = stream.ReadInteger();
+    x = frCheckedGeometry(stream.ReadInteger(), -frMaxCoordinate, frMaxCoordinate);
+    y = frCheckedGeometry(stream.ReadInteger(), -frMaxCoordinate, frMaxCoordinate);
+    dx = frCheckedGeometry(stream.ReadInteger(), -frMaxCoordinate, frMaxCoordinate);
+    dy = frCheckedGeometry(stream.ReadInteger(), -frMaxCoordinate, frMaxCoordinate);
     Flags = stream.ReadWord();
     FrameTyp = stream.ReadWord();
-    FrameWidth = DecodeFrameWidth(stream.ReadInteger());
+    // stored as whole pixels up to 10, above that in thousandths; no frame is wider than 100
+    FrameWidth = DecodeFrameWidth(frCheckedGeometry(stream.ReadInteger(), 0, 100000));
     FrameColor = stream.ReadInteger();
     FrameStyle = stream.ReadWord();
     FillColor = stream.ReadInteger();
@@ -385,10 +403,11 @@ void TfrView::SaveToStream(TStream& stream)
 {
     if (RecordForm == 0)
         frWriteString(stream, Name);
-    stream.WriteInteger(x);
-    stream.WriteInteger(y);
-    stream.WriteInteger(dx);
-    stream.WriteInteger(dy);
+    // A script may move a view anywhere; what is written stays within what the reader accepts, so
+    // that the program's own pages and files always read back. So far off the page, the view shows
+    // the same.
+    for (int32_t value : {x, y, dx, dy})
+        stream.WriteInteger(std::clamp(value, -frMaxCoordinate, frMaxCoordinate));
     stream.WriteWord(Flags);
     stream.WriteWord(FrameTyp);
     stream.WriteInteger(EncodeFrameWidth(FrameWidth));

@@ -43,7 +43,16 @@ constexpr uint16_t frbLeft = 4;
 constexpr uint16_t frbTop = 8;
 
 // Rounds to the nearest integer, halves to the even neighbour, as every geometry of the views does.
+// Beyond the range of int it gives the nearest end (NaN gives 0) instead of undefined behaviour.
 int frRound(double value);
+
+// Geometry read from a template or a prepared-report file. Beyond these a value is damage, not a
+// layout (an A0 sheet is under 5000 units); within them no sum, product with a device resolution or
+// rounding overflows.
+constexpr int32_t frMaxCoordinate = 100000;  // page units
+constexpr int32_t frMaxPaperSize = 100000;   // 0.1 mm: ten metres
+// The value, or EReadError when it lies outside [low, high].
+int32_t frCheckedGeometry(int32_t value, int32_t low, int32_t high);
 
 // Every object placed on a report page. Geometry is in page units; CalcGaps turns it into device
 // values for one drawing and RestoreCoord turns it back.

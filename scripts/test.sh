@@ -70,3 +70,5 @@ LANG=tr_TR.UTF-8 LC_ALL=tr_TR.UTF-8 ctest --test-dir "$here/build" --output-on-f
 "$here/scripts/setup.sh" build-asan -DTAVRELO_SANITIZE=ON
 LANG=C.UTF-8 LC_ALL=C.UTF-8 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     ctest --test-dir "$here/build-asan" --output-on-failure -j4
+# Every fuzz target over its seed corpus for a fixed number of runs (clang, libFuzzer, sanitizers).
+"$here/scripts/fuzz.sh" 5000

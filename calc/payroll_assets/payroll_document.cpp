@@ -16,6 +16,52 @@ QStringList splitCommaText(const QString& line)
     return list.ToQStringList();
 }
 
+// True when a quoted item of the comma text has no closing quote, as in a line cut short. Walks the
+// items as the comma-text reader does.
+bool endsInsideQuotes(QString line)
+{
+    if (const qsizetype nul = line.indexOf(QChar(0)); nul >= 0)
+        line.truncate(nul);
+    const qsizetype n = line.size();
+    qsizetype i = 0;
+    auto skipBlanks = [&] {
+        while (i < n && line.at(i) <= u' ')
+            ++i;
+    };
+    skipBlanks();
+    while (i < n) {
+        if (line.at(i) == u'"') {
+            for (++i;; ++i) {
+                if (i >= n)
+                    return true;
+                if (line.at(i) != u'"')
+                    continue;
+                if (i + 1 < n && line.at(i + 1) == u'"') {
+                    ++i;
+                    continue;
+                }
+                ++i;
+                break;
+            }
+        } else {
+            while (i < n && line.at(i) > u' ' && line.at(i) != u',')
+                ++i;
+        }
+        skipBlanks();
+        if (i < n && line.at(i) == u',') {
+            ++i;
+            skipBlanks();
+        }
+    }
+    return false;
+}
+
+[[noreturn]] void damagedRow(qsizetype lineIndex)
+{
+    throw EReadError(QStringLiteral("Ücret dosyası bozuk ya da eksik: %1. satırı tam değil; bordro değiştirilmedi.")
+                         .arg(lineIndex + 1));
+}
+
 [[noreturn]] void notAPayrollDocument()
 {
     throw EReadError("Dosya bir Tavrelo ücret dosyası değil; bordro değiştirilmedi.");
@@ -56,6 +102,9 @@ PayrollDocument ParsePayrollDocument(const QStringList& lines)
         const QStringList items = splitCommaText(lines[i]);
         if (items.size() > kPayrollColumns)
             notAPayrollDocument();
+        // every row is written with all its cells, so fewer means the file was cut
+        if (items.size() < kPayrollColumns || endsInsideQuotes(lines[i]))
+            damagedRow(i);
         PayrollRow row;
         for (qsizetype c = 0; c < items.size(); ++c)
             row[c] = items[c];

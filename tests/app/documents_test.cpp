@@ -6,6 +6,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 class DocumentsTest : public WorkingFolderTest {
@@ -66,6 +67,49 @@ TEST_F(DocumentsTest, AFailedSaveIsShownAndLeavesTheOldDocumentIdentical)
     EXPECT_FALSE(saved);
     EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosya Saklanamıyor:\n" + Path("bordro.tus")});
     EXPECT_EQ(ReadFile("bordro.tus"), "eski belge\r\n");
+}
+
+TEST_F(DocumentsTest, AReadOnlyDocumentIsRefusedAndKept)
+{
+    Write("bordro.tus", "eski belge\r\n");
+    QFile::setPermissions(Path("bordro.tus"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    // root may write any file: the save runs as an ordinary user, as users run the program
+    QFile::setPermissions(dir_.path(), QFileDevice::Permissions(0x7777));
+    const bool root = ::geteuid() == 0;
+    if (root)
+        ASSERT_EQ(::seteuid(65534), 0);
+    const bool saved = SaveCalculatorDocument(Path("bordro.tus"));
+    if (root)
+        ASSERT_EQ(::seteuid(0), 0);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosya Saklanamıyor:\n" + Path("bordro.tus")});
+    EXPECT_EQ(Bytes("bordro.tus"), "eski belge\r\n");
+}
+
+TEST_F(DocumentsTest, CharactersOutsideTheCodePageAreToldBeforeSaving)
+{
+    saved_ = {"1,Ωmega,Ayşe", "2,Ω😀"};
+    TestDialogs().answers = {DialogService::AnswerNo};
+    EXPECT_FALSE(SaveCalculatorDocument(Path("bordro.tus")));
+    EXPECT_EQ(TestDialogs().Texts(),
+              QStringList{"Şu karakterler dosyada saklanamaz ve \"?\" olarak yazılır: Ω😀\nYine de kaydedilsin mi?"});
+    EXPECT_FALSE(QFile::exists(Path("bordro.tus")));
+
+    TestDialogs().answers = {DialogService::AnswerYes};
+    EXPECT_TRUE(SaveCalculatorDocument(Path("bordro.tus")));
+    EXPECT_EQ(Bytes("bordro.tus"), QByteArray("1,?mega,Ay\xfe" "e\r\n2,??\r\n"));
+}
+
+TEST_F(DocumentsTest, SavingAndOpeningRemoveWhatAKilledSaveLeft)
+{
+    Write("bordro.tus.yaz-Ab12Cd", "yarım");
+    Write("bordro.tus.yaz-ab", "başkasının");
+    ASSERT_TRUE(SaveCalculatorDocument(Path("bordro.tus")));
+    EXPECT_FALSE(QFile::exists(Path("bordro.tus.yaz-Ab12Cd")));
+    EXPECT_TRUE(QFile::exists(Path("bordro.tus.yaz-ab")));
+    Write("bordro.tus.yaz-Zz99zz", "yarım");
+    LoadCalculatorDocument(Path("bordro.tus"));
+    EXPECT_FALSE(QFile::exists(Path("bordro.tus.yaz-Zz99zz")));
 }
 
 TEST_F(DocumentsTest, AMissingFileOrKindRaisesAndLoadsNothing)

@@ -122,6 +122,15 @@ TEST_F(SettingsArchiveTest, ADamagedArchiveIsReportedOnceAndNeverWrittenOver)
             f.open(QIODevice::ReadOnly);
             return f.readAll();
         }(),
+        [] {
+            // a valid archive with an empty end record appended, which hides its members
+            QFile::remove("digeri.byn");
+            TZipArchive valid("digeri.byn", SettingsArchivePassword());
+            valid.AddMember("ucret", "{\\rtf1 9\\par}");
+            QFile f("digeri.byn");
+            f.open(QIODevice::ReadOnly);
+            return f.readAll() + QByteArray("PK\x05\x06", 4) + QByteArray(18, '\0');
+        }(),
     };
     for (const QByteArray& bytes : damaged) {
         WriteFile("digeri.byn", bytes);
@@ -154,10 +163,12 @@ TEST_F(SettingsArchiveTest, AFailedAddStillRemovesThePlainFile)
 
 TEST_F(SettingsArchiveTest, StartUpRemovesWhatAnInterruptedWriteLeft)
 {
-    for (const char* name : {"digeri.byn.yaz-Ab12Cd", "digeri.byn.backup", "digeri.byn.yaz-kısa"})
+    for (const char* name : {"digeri.byn.yaz-Ab12Cd", "digeri.byn.backup", "digeri.byn.yaz-kısa", "ucret.yaz-x1Y2z3",
+                             "repo.yaz-000000"})
         WriteFile(name, {});
     RecreateWindow();
-    EXPECT_FALSE(QFile::exists(Path("digeri.byn.yaz-Ab12Cd")));
+    for (const char* name : {"digeri.byn.yaz-Ab12Cd", "ucret.yaz-x1Y2z3", "repo.yaz-000000"})
+        EXPECT_FALSE(QFile::exists(Path(name))) << name;
     EXPECT_TRUE(QFile::exists(Path("digeri.byn.backup")));
     EXPECT_TRUE(QFile::exists(Path("digeri.byn.yaz-kısa")));
 }

@@ -410,17 +410,30 @@ TEST_F(PayrollTabTest, SaveNamesAndOverwriteQuestion)
     EXPECT_EQ(ReadFile("b.tus"), "eski");
 }
 
-TEST_F(PayrollTabTest, OpeningAnotherFileLeavesTheGrid)
+TEST_F(PayrollTabTest, OpeningAnotherOrADamagedFileLeavesTheGrid)
 {
     fillRow(1, "Ayşe", "3000", "30");
     Click("BitBtn8");
     const QStringList before = gridTexts();
     WriteFile("cek.tus", "01.01.2024,\"1.000,00\"\r\n,Vade,Tutar\r\n1,x\r\n");
-    TestDialogs().fileNames = {Path("cek.tus")};
-    Click("BitBtn22");
-    EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosya bir Tavrelo ücret dosyası değil; bordro değiştirilmedi."});
-    EXPECT_EQ(gridTexts(), before);
-    EXPECT_EQ(Text("Edit379"), "14");
+    const QString notPayroll = "Dosya bir Tavrelo ücret dosyası değil; bordro değiştirilmedi.";
+    const std::pair<QString, QString> files[] = {
+        {Path("cek.tus"), notPayroll},
+        {TAVRELO_TEST_DATA "/ucret_nul.tus", notPayroll},
+        {TAVRELO_TEST_DATA "/ucret_utf16.tus", notPayroll},  // the sample as a Windows editor saves it
+        {TAVRELO_TEST_DATA "/ucret_kesik_satir.tus",
+         "Ücret dosyası bozuk ya da eksik: 3. satırı tam değil; bordro değiştirilmedi."},
+        {TAVRELO_TEST_DATA "/ucret_acik_tirnak.tus",
+         "Ücret dosyası bozuk ya da eksik: 3. satırı tam değil; bordro değiştirilmedi."},
+    };
+    for (const auto& [file, message] : files) {
+        TestDialogs().Reset();
+        TestDialogs().fileNames = {file};
+        Click("BitBtn22");
+        EXPECT_EQ(TestDialogs().Texts(), QStringList{message}) << file.toStdString();
+        EXPECT_EQ(gridTexts(), before);
+        EXPECT_EQ(Text("Edit379"), "14");
+    }
 }
 
 TEST_F(PayrollTabTest, RatesKeptInTheSettingsArchive)

@@ -134,7 +134,9 @@ TEST_F(CalculatorPrinting, EachPaneGoesIntoTheTemplateUnderItsOwnHeadingAndTitle
         EXPECT_EQ(MemoLines(report, "Memo5"), QStringList{c.heading});
         EXPECT_EQ(Memo(report, "Memo1")->Font, kPaneFont);
         EXPECT_EQ(Memo(report, "Memo1")->Memo.Count(), 0);  // stays empty
-        EXPECT_EQ(Body(report), text);
+        EXPECT_EQ(Body(report).size(), text.size());
+        // the pane's "[PAGE#]" is its text, printed as it stands
+        EXPECT_TRUE(preview.texts.value(0).contains(text[2])) << preview.texts.value(0).join(" | ").toStdString();
         auto* rich = dynamic_cast<TfrRichView*>(report->FindObject("rich1"));
         EXPECT_EQ(rich->RichEdit->FontName(), "Courier New");
         EXPECT_EQ(rich->RichEdit->FontHeight(), -11);
@@ -265,9 +267,22 @@ TEST_F(CalculatorPrinting, ALongReportFlowsOverPagesWithHeaderAndFooterOnEach)
     EXPECT_EQ(body, lines);
 }
 
+TEST_F(CalculatorPrinting, WhatAUserTypedPrintsAsTypedBesideTheTemplatesExpressions)
+{
+    const QStringList lines{"Ali [UPPERCASE('x')]", "Ali [Şube 2]", "[[PAGE#]] 'a[b' ]["};
+    Pane("RichEdit15")->SetLines(lines);
+    const Preview preview = Print("SpeedButton7");
+    ASSERT_TRUE(preview.shown) << TestDialogs().Texts().join(" | ").toStdString();
+    const QString today = QDate::currentDate().toString("dd.MM.yyyy");
+    EXPECT_EQ(preview.texts.value(0), QStringList({"Amortisman Hesaplama Dökümü", today}) + lines +
+                                          QStringList{"Sayfa 1"});
+    EXPECT_TRUE(TestDialogs().shown.empty()) << TestDialogs().Texts().join(" | ").toStdString();
+}
+
 TEST_F(CalculatorPrinting, AFailedBuildShowsItsErrorOnceAndNoPreview)
 {
-    Pane("RichEdit15")->SetLines({"Demirbaş [Tanımsız] makine"});
+    Pane("RichEdit15")->SetLines({"Demirbaş makine"});
+    Memo(form_->frReport2, "Memo3")->Memo.SetText("[Tanımsız]");  // a template expression that fails
     const Preview preview = Print("SpeedButton7");
     EXPECT_FALSE(preview.shown);
     ASSERT_EQ(TestDialogs().shown.size(), 1u);

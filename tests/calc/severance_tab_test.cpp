@@ -195,3 +195,16 @@ TEST_F(SeveranceTab, BadAmountStopsBeforeAnyLine)
 }
 
 }  // namespace
+
+TEST_F(SeveranceTab, AmountsOfSixteenNinesReachTheTotalExactly)
+{
+    // the nets go through their edits into the total; beyond 10^18 no digit may be lost or added
+    Type("Edit415", "9999999999999999");
+    Type("Edit424", "9999999999999999");
+    Dates({2010, 3, 15}, {2013, 9, 20});
+    Click("SpeedButton63");
+    EXPECT_TRUE(TestDialogs().shown.empty()) << TestDialogs().Texts().join(" | ").toStdString();
+    EXPECT_EQ(Text("Edit420"), "34.941.438.356.164.380,10");
+    EXPECT_EQ(Text("Edit421"), "15.724.986.666.666.665,10");
+    EXPECT_TRUE(Report().contains(Total("50.666.425.022.831.045,20")[2])) << Report().join("\n").toStdString();
+}
