@@ -71,7 +71,7 @@ TEST_F(DocumentsTest, AFailedSaveIsShownAndLeavesTheOldDocumentIdentical)
 
 TEST_F(DocumentsTest, AReadOnlyDocumentIsRefusedAndKept)
 {
-    Write("bordro.tus", "eski belge\r\n");
+    WriteFile("bordro.tus", "eski belge\r\n");
     QFile::setPermissions(Path("bordro.tus"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     // root may write any file: the save runs as an ordinary user, as users run the program
     QFile::setPermissions(dir_.path(), QFileDevice::Permissions(0x7777));
@@ -83,7 +83,7 @@ TEST_F(DocumentsTest, AReadOnlyDocumentIsRefusedAndKept)
         ASSERT_EQ(::seteuid(0), 0);
     EXPECT_FALSE(saved);
     EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosya Saklanamıyor:\n" + Path("bordro.tus")});
-    EXPECT_EQ(Bytes("bordro.tus"), "eski belge\r\n");
+    EXPECT_EQ(ReadFile("bordro.tus"), "eski belge\r\n");
 }
 
 TEST_F(DocumentsTest, CharactersOutsideTheCodePageAreToldBeforeSaving)
@@ -97,17 +97,17 @@ TEST_F(DocumentsTest, CharactersOutsideTheCodePageAreToldBeforeSaving)
 
     TestDialogs().answers = {DialogService::AnswerYes};
     EXPECT_TRUE(SaveCalculatorDocument(Path("bordro.tus")));
-    EXPECT_EQ(Bytes("bordro.tus"), QByteArray("1,?mega,Ay\xfe" "e\r\n2,??\r\n"));
+    EXPECT_EQ(ReadFile("bordro.tus"), QByteArray("1,?mega,Ay\xfe" "e\r\n2,??\r\n"));
 }
 
 TEST_F(DocumentsTest, SavingAndOpeningRemoveWhatAKilledSaveLeft)
 {
-    Write("bordro.tus.yaz-Ab12Cd", "yarım");
-    Write("bordro.tus.yaz-ab", "başkasının");
+    WriteFile("bordro.tus.yaz-Ab12Cd", "yarım");
+    WriteFile("bordro.tus.yaz-ab", "başkasının");
     ASSERT_TRUE(SaveCalculatorDocument(Path("bordro.tus")));
     EXPECT_FALSE(QFile::exists(Path("bordro.tus.yaz-Ab12Cd")));
     EXPECT_TRUE(QFile::exists(Path("bordro.tus.yaz-ab")));
-    Write("bordro.tus.yaz-Zz99zz", "yarım");
+    WriteFile("bordro.tus.yaz-Zz99zz", "yarım");
     LoadCalculatorDocument(Path("bordro.tus"));
     EXPECT_FALSE(QFile::exists(Path("bordro.tus.yaz-Zz99zz")));
 }

@@ -66,7 +66,8 @@ TEST_F(HugeMemoFont, IsShrunkToItsLineAtOnce)
     TfrMemoView memo;
     memo.RecordForm = 1;
     memo.LoadFromStream(stream);
-    ASSERT_EQ(memo.Font.Size, 1000000000);
+    EXPECT_EQ(memo.Font.Size, 1638);  // a size read from a file is held to the largest a font may take
+    memo.Font.Size = 1000000000;      // the shrinking itself stays quick at any size
     memo.Flags = 0;  // one line, not wrapped
     for (double scale : {0.5, 1.0}) {
         memo.ScaleX = memo.ScaleY = scale;
