@@ -3,6 +3,7 @@
 #include "base/color.h"
 #include "base/fonts.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPaintDevice>
@@ -11,6 +12,8 @@
 #include <QStringList>
 
 #include <cmath>
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -83,16 +86,32 @@ bool TCanvas::IsPrinter() const
     return d && d->devType() == QInternal::Printer;
 }
 
-QFont TCanvas::QtFont() const
-{
-    QFont f = MakeFont(font_.Font.Name, font_.Height, font_.Font.Style);
-    f.setKerning(false);  // advances add up as the original's do, character by character
-    return f;
-}
-
 void TCanvas::ApplyFont()
 {
-    painter_->setFont(QtFont());
+    if (!qtFontMade_ || !(qtFontOf_ == font_)) {
+        qtFont_ = MakeFont(font_.Font.Name, font_.Height, font_.Font.Style);
+        qtFont_.setKerning(false);  // advances add up as the original's do, character by character
+        qtFontOf_ = font_;
+        qtFontMade_ = true;
+        spacingScale_ = 0;
+    } else if (painter_->font().isCopyOf(painterFont_)) {
+        return;  // the painter holds this font already
+    }
+    // the painter makes a copy of its own for its device; setting the same font again would make
+    // another one, and the text engine would look its glyphs up afresh
+    painter_->setFont(qtFont_);
+    painterFont_ = painter_->font();
+}
+
+const QFontMetrics& TCanvas::Metrics() const
+{
+    const QFont& current = painter_->font();
+    if (!metrics_ || !current.isCopyOf(metricsFont_)) {
+        metrics_ = std::make_unique<QFontMetrics>(current, Device());
+        metricsFont_ = current;
+        fixedPitch_ = nullptr;
+    }
+    return *metrics_;
 }
 
 void TCanvas::SetFont(const TLogFont& font)
@@ -125,25 +144,77 @@ int TCanvas::FontPixelHeight() const
     return painter_->font().pixelSize();
 }
 
+bool TCanvas::FixedPitchWidth(const QString& text, int& width) const
+{
+    const QFontMetrics& fm = Metrics();
+    if (fixedPitch_ == nullptr) {
+        static std::map<std::pair<QString, int>, FixedPitchFace> faces;
+        // every zoom of the preview is a size of its own: past a bound, further sizes are shaped
+        constexpr size_t mostFaces = 1024;
+        static FixedPitchFace shaped{-1, {}};
+        const std::pair<QString, int> key{metricsFont_.key(), PixelsPerInchY() * 100000 + PixelsPerInchX()};
+        auto known = faces.find(key);
+        if (known != faces.end())
+            fixedPitch_ = &known->second;
+        else
+            fixedPitch_ = faces.size() < mostFaces ? &faces[key] : &shaped;
+    }
+    FixedPitchFace& face = *fixedPitch_;
+    if (face.advance == 0) {
+        face.advance = -1;
+        if (QFontInfo(metricsFont_).fixedPitch()) {
+            const qreal advance = QFontMetricsF(metricsFont_, Device()).horizontalAdvance(QStringLiteral("0"));
+            // a face that only claims to be fixed pitch is measured as any other
+            const QString probe = QStringLiteral("0iWm .,ğİşı");
+            if (advance > 0 && fm.horizontalAdvance(probe) == qRound(probe.size() * advance))
+                face.advance = advance;
+        }
+    }
+    if (face.advance < 0)
+        return false;
+    for (QChar c : text) {
+        // printable Latin: no control or format character (a soft hyphen has no width), no
+        // combining mark, nothing a fallback face would draw
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0) || u == 0xAD || u >= face.chars.size())
+            return false;
+        int8_t& known = face.chars[u];
+        if (known == 0) {
+            // a character of the font whose own advance differs (there are such) is shaped
+            known = fm.inFont(c) && QFontMetricsF(metricsFont_, Device()).horizontalAdvance(QString(c)) == face.advance
+                        ? 1
+                        : -1;
+        }
+        if (known < 0)
+            return false;
+    }
+    // the text's advances add up exactly as the shaped text's (in 1/64 pixel), rounded alike
+    width = qRound(text.size() * face.advance);
+    return true;
+}
+
 int TCanvas::TextWidth(const QString& text) const
 {
-    return QFontMetrics(painter_->font(), Device()).horizontalAdvance(text);
+    int width = 0;
+    if (FixedPitchWidth(text, width))
+        return width;
+    return Metrics().horizontalAdvance(text);
 }
 
 int TCanvas::Ascent() const
 {
-    return QFontMetrics(painter_->font(), Device()).ascent();
+    return Metrics().ascent();
 }
 
 int TCanvas::LineHeight() const
 {
-    QFontMetrics fm(painter_->font(), Device());
+    const QFontMetrics& fm = Metrics();
     return fm.ascent() + fm.descent();
 }
 
 TRect TCanvas::CalcTextRect(const QString& text, const TRect& rect) const
 {
-    QFontMetrics fm(painter_->font(), Device());
+    const QFontMetrics& fm = Metrics();
     int widest = 0;
     const QStringList lines = SplitLines(text);
     for (const QString& line : lines)
@@ -158,39 +229,41 @@ void TCanvas::SetTextJustification(int extra, int blanks)
     justifyBlanks_ = blanks > 0 ? blanks : 0;
 }
 
-namespace {
 // How many device pixels one pixel of letter spacing becomes on the device, measured on one glyph.
-qreal SpacingScale(const QFont& font, QPaintDevice* device)
+qreal TCanvas::SpacingScale() const
 {
+    QPaintDevice* device = Device();
     if (device == nullptr)
         return 1;
+    if (spacingScale_ > 0)
+        return spacingScale_;
     constexpr qreal probe = 100;
-    QFont spaced = font;
+    QFont spaced = qtFont_;
     spaced.setLetterSpacing(QFont::AbsoluteSpacing, probe);
     // a string, not a character: the spacing is added only to the advance of a text
     const QString x = QStringLiteral("x");
     const qreal grown =
-        QFontMetricsF(spaced, device).horizontalAdvance(x) - QFontMetricsF(font, device).horizontalAdvance(x);
-    return grown > 0 ? grown / probe : 1;
+        QFontMetricsF(spaced, device).horizontalAdvance(x) - QFontMetricsF(qtFont_, device).horizontalAdvance(x);
+    spacingScale_ = grown > 0 ? grown / probe : 1;
+    return spacingScale_;
 }
-}  // namespace
 
 void TCanvas::DrawTextRun(int x, int y, const TRect* clip, const QString& text, qreal letterSpacing)
 {
-    QFont f = QtFont();
+    QFont f = qtFont_;
     // Qt enlarges a font's letter and word spacing on a device of another resolution (a printer);
     // the spacing here is in device pixels already.
-    const qreal scale = justifyBlanks_ > 0 || letterSpacing != 0 ? SpacingScale(f, Device()) : 1;
+    const qreal scale = justifyBlanks_ > 0 || letterSpacing != 0 ? SpacingScale() : 1;
     if (justifyBlanks_ > 0)
         f.setWordSpacing(static_cast<qreal>(justifyExtra_) / justifyBlanks_ / scale);
     if (letterSpacing != 0)
         f.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing / scale);
+    const int ascent = painter_->font().isCopyOf(painterFont_) ? Ascent() : QFontMetrics(qtFont_, Device()).ascent();
     painter_->save();
     if (clip)
         painter_->setClipRect(clip->ToQRect(), painter_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     painter_->setFont(f);
     painter_->setPen(ColorFromTColor(font_.Font.Color));
-    int ascent = QFontMetrics(f, Device()).ascent();
     painter_->translate(x, y);
     if (font_.Orientation != 0)
         painter_->rotate(-font_.Orientation / 10.0);
@@ -208,13 +281,13 @@ void TCanvas::TextOutClipped(int x, int y, const TRect& clip, const QString& tex
     DrawTextRun(x, y, &clip, text, 0);
 }
 
-void TCanvas::TextOutPlaced(int x, int y, const TRect& clip, const QString& text, int width)
+void TCanvas::TextOutPlaced(int x, int y, const TRect& clip, const QString& text, int width, int naturalWidth)
 {
     if (text.isEmpty()) {
         DrawTextRun(x, y, &clip, text, 0);
         return;
     }
-    int natural = TextWidth(text);
+    const int natural = naturalWidth >= 0 ? naturalWidth : TextWidth(text);
     DrawTextRun(x, y, &clip, text, static_cast<qreal>(width - natural) / text.size());
 }
 

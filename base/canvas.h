@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QRect>
 #include <QString>
 
+#include <array>
+#include <cstdint>
 #include <memory>
 
 class QImage;
@@ -40,6 +43,7 @@ struct TLogFont {
     TFont Font;
     int Height = -13;
     int Orientation = 0;
+    bool operator==(const TLogFont&) const = default;
 };
 
 // The pixel height that a font of `points` has on a device of `dpi` dots per inch.
@@ -83,8 +87,9 @@ public:
     void SetTextJustification(int extra, int blanks);
     void TextOut(int x, int y, const QString& text);
     void TextOutClipped(int x, int y, const TRect& clip, const QString& text);
-    // The characters are placed so that the text takes exactly `width` pixels along its direction.
-    void TextOutPlaced(int x, int y, const TRect& clip, const QString& text, int width);
+    // The characters are placed so that the text takes exactly `width` pixels along its direction;
+    // `naturalWidth` is the text's own width in the current font when the caller measured it already.
+    void TextOutPlaced(int x, int y, const TRect& clip, const QString& text, int width, int naturalWidth = -1);
 
     // pens, brushes and shapes
     void SetPen(int color, int width, TPenStyle style = TPenStyle::Solid);
@@ -112,12 +117,31 @@ public:
 private:
     void ApplyFont();
     void ApplyPen();
-    QFont QtFont() const;
+    const QFontMetrics& Metrics() const;
+    qreal SpacingScale() const;
     void DrawTextRun(int x, int y, const TRect* clip, const QString& text, qreal letterSpacing);
 
     std::unique_ptr<QPainter> own_;
     QPainter* painter_ = nullptr;
     TLogFont font_;
+    // Lines are drawn one by one, each setting its font again: the Qt font, the painter's copy of it,
+    // its metrics and its spacing scale are made once per font, not once per line.
+    QFont qtFont_;
+    bool qtFontMade_ = false;
+    TLogFont qtFontOf_;
+    QFont painterFont_;
+    mutable std::unique_ptr<QFontMetrics> metrics_;
+    mutable QFont metricsFont_;
+    // A fixed-pitch font (the reports' Courier New) measures a plain line without shaping it: every
+    // character the font holds has the same advance. What is known of a face is kept for the program's
+    // run, since a page printed makes a canvas of its own.
+    struct FixedPitchFace {
+        qreal advance = 0;                   // 0 unknown, -1 not fixed pitch
+        std::array<int8_t, 0x250> chars{};  // per character: 0 unknown, 1 of that advance, -1 not
+    };
+    mutable FixedPitchFace* fixedPitch_ = nullptr;
+    bool FixedPitchWidth(const QString& text, int& width) const;
+    mutable qreal spacingScale_ = 0;
     int penColor_ = 0;
     int penWidth_ = 1;
     TPenStyle penStyle_ = TPenStyle::Solid;

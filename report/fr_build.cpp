@@ -48,7 +48,7 @@ void FailBuild(TfrReport& report, const std::exception& e)
 void frProcessMessages()
 {
     if (ProgressWindowRunning())
-        QCoreApplication::processEvents();
+        frProgressForm->LetEventsThrough();
 }
 
 bool TfrReport::PrepareReport()

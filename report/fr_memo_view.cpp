@@ -100,6 +100,34 @@ void frSplitWrappedLine(const QString& wrapped, QString& text, bool& paragraphEn
         text.chop(1);
 }
 
+int frShrinkFontToWidth(TCanvas& canvas, const QString& text, int width)
+{
+    // Normally a step or two. A font far too big for its line (a huge size read from a file) would
+    // take a measure per pixel: beyond a few steps its size is searched, a text being no narrower in
+    // a bigger font.
+    constexpr int stepsOneByOne = 8;
+    int tw = canvas.TextWidth(text);
+    for (int step = 0; tw > width && canvas.Font().Height < -1; ++step) {
+        if (step == stepsOneByOne) {
+            int tooWide = canvas.Font().Height;  // heights are negative: -1 is the smallest font
+            int fits = -1;                        // or the smallest font, which ends the shrinking
+            while (fits - tooWide > 1) {
+                const int mid = tooWide + (fits - tooWide) / 2;
+                canvas.SetFontHeight(mid);
+                if (canvas.TextWidth(text) > width)
+                    tooWide = mid;
+                else
+                    fits = mid;
+            }
+            canvas.SetFontHeight(fits);
+            return canvas.TextWidth(text);
+        }
+        canvas.SetFontHeight(canvas.Font().Height + 1);
+        tw = canvas.TextWidth(text);
+    }
+    return tw;
+}
+
 TfrMemoView::TfrMemoView()
 {
     ObjectType = gtMemo;
@@ -147,11 +175,13 @@ void TfrMemoView::ExpandVariables()
     }
 }
 
-void TfrMemoView::AddWrappedLine(const QString& text)
+void TfrMemoView::AddWrappedLine(const QString& text, int width)
 {
-    TCanvas& c = frMeasureCanvas();
-    QString bare = text.endsWith(frParagraphEnd) ? text.left(text.size() - 1) : text;
-    int w = qBound(0, c.TextWidth(bare), 0xFFFF);
+    if (width < 0) {
+        QString bare = text.endsWith(frParagraphEnd) ? text.left(text.size() - 1) : text;
+        width = frMeasureCanvas().TextWidth(bare);
+    }
+    const int w = qBound(0, width, 0xFFFF);
     Scratch().Add(text + FromCp1254Char(static_cast<uint8_t>(w / 256)) +
                        FromCp1254Char(static_cast<uint8_t>(w % 256)));
     wrapPosition_ += LineSpacing + ScreenPixels(Font.Size);
@@ -163,9 +193,13 @@ void TfrMemoView::WrapParagraph(const QString& s, int maxWidth)
     const int len = static_cast<int>(s.size());
     const bool wordBreak = Flags & flWordBreak;
     bool hasBreaks = s.contains(QLatin1Char('\r')) || s.contains(QLatin1Char('\n'));
-    if (!hasBreaks && (len < 2 || c.TextWidth(s) <= maxWidth)) {
-        AddWrappedLine(s + frParagraphEnd);
-        return;
+    if (!hasBreaks) {
+        // a line that fits is measured once: its width goes with it
+        const int width = len < 2 ? -1 : c.TextWidth(s);
+        if (len < 2 || width <= maxWidth) {
+            AddWrappedLine(s + frParagraphEnd, width);
+            return;
+        }
     }
     int beg = 1, last = 1, cur = 1;
     while (cur <= len) {
@@ -281,15 +315,14 @@ bool TfrMemoView::OutputLine(const QString& wrapped, int& position, int th, cons
         int nw = frRound(w * ScaleX);
         // A zoomed font is seldom exactly as wide as the measured line: shrink it, then place the
         // characters so that the line keeps its measured width.
-        while (Canvas->TextWidth(text) > nw && Canvas->Font().Height < -1)
-            Canvas->SetFontHeight(Canvas->Font().Height + 1);
+        const int tw = frShrinkFontToWidth(*Canvas, text, nw);
         if (h == frtaRight)
             X = x + dx - 1 - GapX - nw;
         else if (h == frtaCenter)
             X = x + GapX + (dx - 2 * GapX - nw) / 2;
         if (!ForExport) {
-            if (Canvas->TextWidth(text) != nw && text.size() <= frMaxPlacedChars)
-                Canvas->TextOutPlaced(X, position, clip, text, nw);
+            if (tw != nw && text.size() <= frMaxPlacedChars)
+                Canvas->TextOutPlaced(X, position, clip, text, nw, tw);
             else
                 Canvas->TextOutClipped(X, position, clip, text);
         }

@@ -64,7 +64,7 @@ public:
 
 private:
     void WrapParagraph(const QString& line, int maxWidth);
-    void AddWrappedLine(const QString& text);
+    void AddWrappedLine(const QString& text, int width = -1);  // width: measured already
     void PaintLines();
     bool OutputLine(const QString& wrapped, int& position, int th, const TRect& clip);
     void OutputRotatedLine(const QString& wrapped, int& position, int th, const TRect& clip);
@@ -84,5 +84,8 @@ extern int frWrapHeight;
 
 // Break points of a word by the engine's rule on code page 1254 bytes, in increasing order.
 QList<int> HyphenPoints(const QString& word);
+// Shrinks the canvas font one pixel at a time until the text is no wider than `width` or the font is
+// one pixel high; answers the text's width in the font it leaves.
+int frShrinkFontToWidth(TCanvas& canvas, const QString& text, int width);
 // Splits a wrapped line into its text, its paragraph-end mark and its stored width.
 void frSplitWrappedLine(const QString& wrapped, QString& text, bool& paragraphEnd, int& width);

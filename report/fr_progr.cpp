@@ -41,6 +41,7 @@ int TfrProgressForm::RunModal(TfrReport* report)
 {
     WorkReport = report;
     running_ = true;
+    sinceEvents_.invalidate();
     QCoreApplication::postEvent(this, new QEvent(kStartWork));
     const int result = exec();
     running_ = false;
@@ -57,6 +58,16 @@ void TfrProgressForm::customEvent(QEvent* event)
     const bool ok = Guarded([this] { OnShownWork(this); });
     if (!ok && isVisible())
         done(2);
+}
+
+void TfrProgressForm::LetEventsThrough()
+{
+    // about twenty times a second: the label is read, Cancel answers at once to the eye
+    constexpr qint64 intervalMs = 50;
+    if (sinceEvents_.isValid() && !sinceEvents_.hasExpired(intervalMs))
+        return;
+    QCoreApplication::processEvents();
+    sinceEvents_.start();
 }
 
 void TfrProgressForm::Button1Click()

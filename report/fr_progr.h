@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QString>
 
 #include <functional>
@@ -29,6 +30,10 @@ public:
     void Button1Click();
     // The work's end.
     void Finish() { done(1); }
+    // Called by the work as often as it likes: waiting events (repainting, Cancel) are let through at
+    // once the first time, then when a few hundredths of a second have passed, so that the window
+    // stays alive without costing the work its time.
+    void LetEventsThrough();
 
     void reject() override;
 
@@ -38,6 +43,7 @@ protected:
 
 private:
     bool running_ = false;
+    QElapsedTimer sinceEvents_;
 };
 
 // The one progress window of the program, made on first use and freed with the application.

@@ -154,13 +154,14 @@ TEST_F(ReportPrinting, TheProgressWindowShowsThePagesAndItsCancelStopsTheJob)
     TfrProgressForm& progress = frGetProgressForm();
     QStringList labels;
     QString caption;
-    // Cancel once two pages went out; the work lets events through after every page.
+    // Cancel as soon as the window shows a page; the work lets events through after its first page,
+    // then a few times a second.
     std::function<void()> watch = [&] {
         if (!progress.isVisible())
             return;
         caption = progress.windowTitle();
         labels << progress.Label1->text();
-        if (labels.size() == 2)
+        if (labels.last() != progress.ProgressPrefix)
             progress.Button1->click();
     };
     QTimer timer;
@@ -169,7 +170,7 @@ TEST_F(ReportPrinting, TheProgressWindowShowsThePagesAndItsCancelStopsTheJob)
     report.PrintPreparedReport("", 1);
     timer.stop();
     EXPECT_EQ(caption, "Report preparing - Deneme");
-    ASSERT_GE(labels.size(), 2);
+    ASSERT_GE(labels.size(), 1);
     EXPECT_TRUE(labels.contains("Printing page:  1")) << labels.join('|').toStdString();
     EXPECT_FALSE(progress.isVisible());
     EXPECT_FALSE(Printer().Printing());
