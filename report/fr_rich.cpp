@@ -4,6 +4,7 @@
 #include "base/rich_edit.h"
 #include "base/rtf.h"
 #include "base/stream.h"
+#include "report/fr_emf_pages.h"
 #include "report/fr_globals.h"
 #include "report/fr_report.h"
 #include "report/fr_utils.h"
@@ -16,6 +17,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -101,6 +103,28 @@ QByteArray RtfOfRange(const QTextDocument& document, int from, int to)
     return WriteRtf(part);
 }
 
+// The text a page holds in memory for the record whose text starts at `at` of `stream`, if any.
+const TfrHeldText* HeldTextAt(const TStream& stream, int64_t at)
+{
+    if (!frPageBeingRead || &stream != frPageBeingRead->Stream.get())
+        return nullptr;
+    const auto& held = frPageBeingRead->HeldTexts;
+    auto it = std::lower_bound(held.begin(), held.end(), at, [](const TfrHeldText& h, int64_t a) { return h.At < a; });
+    return it != held.end() && it->At == at && it->Text && it->Text->document() ? &*it : nullptr;
+}
+
+// Target's text becomes characters From..To of a held text, formats kept: what reading that range
+// back from its stream form gives, the text having been through that form once already.
+void CopyRange(TRichEdit& target, const TfrHeldText& held)
+{
+    QTextCursor range(held.Text->document());
+    range.setPosition(held.From);
+    range.setPosition(held.To, QTextCursor::KeepAnchor);
+    QTextDocument* doc = target.document();
+    doc->clear();
+    QTextCursor(doc).insertFragment(range.selection());
+}
+
 }  // namespace
 
 TfrRichForm::TfrRichForm()
@@ -154,30 +178,74 @@ TfrRichObject::TfrRichObject(QObject* owner) : QObject(owner)
     frRegisterRichView();
 }
 
+namespace {
+
+TRichEdit* NewHiddenRichEdit()
+{
+    auto* edit = new TRichEdit(frRichForm());
+    edit->setVisible(false);
+    HideLayout(edit);
+    return edit;
+}
+}  // namespace
+
 TfrRichView::TfrRichView()
 {
     ObjectType = gtAddIn;
     NamePrefix = QStringLiteral("Rich");
-    RichEdit = new TRichEdit(frRichForm());
-    RichEdit->setVisible(false);
-    HideLayout(RichEdit);
+    RichEdit = NewHiddenRichEdit();
 }
 
 TfrRichView::~TfrRichView()
 {
     // the hidden window frees its rich edits when it goes first
-    delete RichEdit.data();
+    if (!sharedText_)
+        delete RichEdit.data();
+}
+
+std::shared_ptr<TRichEdit> TfrRichView::CopiedText() const
+{
+    if (sharedText_)
+        return sharedText_;
+    const QTextDocument& text = *RichEdit->document();
+    if (copied_ && copied_->document() && copiedOf_ == DocumentGeneration(text) && copiedFont_ == text.defaultFont())
+        return copied_;
+    QPointer<TRichEdit> edit = NewHiddenRichEdit();
+    CopyRichText(*edit, *RichEdit);
+    copied_ = std::shared_ptr<TRichEdit>(edit.data(), [edit](TRichEdit*) { delete edit.data(); });
+    copiedOf_ = DocumentGeneration(text);
+    copiedFont_ = text.defaultFont();
+    return copied_;
+}
+
+void TfrRichView::OwnRichEdit()
+{
+    if (!sharedText_)
+        return;
+    RichEdit = NewHiddenRichEdit();
+    sharedText_.reset();
 }
 
 void TfrRichView::Assign(const TfrView& source)
 {
     TfrView::Assign(source);
-    if (auto* s = dynamic_cast<const TfrRichView*>(&source); s && s->RichEdit && RichEdit)
-        CopyRichText(*RichEdit, *s->RichEdit);
+    auto* s = dynamic_cast<const TfrRichView*>(&source);
+    if (!s || !s->RichEdit || !RichEdit)
+        return;
+    // The copy reads the text and never changes it (a blob or a stored record gives it a rich edit
+    // of its own first), so the text copied once serves every copy made while it stays the same.
+    std::shared_ptr<TRichEdit> text = s->CopiedText();
+    if (text.get() == RichEdit.data())
+        return;
+    if (!sharedText_)
+        delete RichEdit.data();
+    RichEdit = text.get();
+    sharedText_ = std::move(text);
 }
 
 void TfrRichView::LoadFromBlob(TField* field)
 {
+    OwnRichEdit();
     RichEdit->LoadRtf(field ? field->AsBytes() : QByteArray());
 }
 
@@ -352,13 +420,35 @@ void TfrRichView::Draw(TCanvas& canvas)
     RestoreCoord();
 }
 
+void TfrRichView::HoldText(TStream& stream, int from, int to)
+{
+    // Only a text that stays as it is can be held: the copied text shared by the report's copies of
+    // the view. An expansion is made again for the next view in the shared rich edit.
+    if (!sharedText_ || prepared_ != RichEdit->document() || !frMasterReport || frCurrentPageNo < 0 ||
+        frCurrentPageNo >= frMasterReport->EMFPages.Count())
+        return;
+    TfrEMFPage& page = frMasterReport->EMFPages.Pages(frCurrentPageNo);
+    if (&stream != page.Stream.get())
+        return;
+    const int64_t at = stream.Position();
+    if (!page.HeldTexts.empty() && page.HeldTexts.back().At >= at)
+        return;
+    page.HeldTexts.push_back({at, sharedText_, from, to});
+}
+
 void TfrRichView::LoadFromStream(TStream& stream)
 {
     TfrView::LoadFromStream(stream);
+    const TfrHeldText* held = HeldTextAt(stream, stream.Position());
     uint8_t hasText = stream.ReadByte();
     int32_t end = stream.ReadInteger();
-    if (hasText == 1)
-        RichEdit->LoadRtf(stream.ReadBytes(end - stream.Position()));
+    if (hasText == 1) {
+        OwnRichEdit();
+        if (held)
+            CopyRange(*RichEdit, *held);
+        else
+            RichEdit->LoadRtf(stream.ReadBytes(end - stream.Position()));
+    }
     stream.SetPosition(end);
 }
 
@@ -369,11 +459,13 @@ void TfrRichView::SaveToStream(TStream& stream)
     if (RecordForm == 0) {
         if (RichEdit->LineCount() > 0)
             rtf = RichEdit->SaveRtf();
-    } else {
+    } else if (!frMeasureOnly) {  // a counting pass throws its records away
         const QTextDocument& doc = PreparedText();
         int to = recordTo_ < 0 ? TRichPageFormatter::TextLength(doc) : recordTo_;
-        if (!doc.isEmpty() && to > recordFrom_)
+        if (!doc.isEmpty() && to > recordFrom_) {
             rtf = RtfOfRange(doc, recordFrom_, to);
+            HoldText(stream, recordFrom_, to);
+        }
     }
     stream.WriteByte(rtf.isEmpty() ? 0 : 1);
     int64_t at = stream.Position();

@@ -1,0 +1,137 @@
+// A rich body's text shared rather than copied: the copies a report makes of the view, and the pages
+// that read their text from memory, must hold what the stored form holds.
+#include "base/rich_edit.h"
+#include "base/stream.h"
+#include "report/fr_emf_pages.h"
+
+#include "build_test_support.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Each paragraph with its alignment, each run with its text and everything that lays it out.
+QStringList Formats(const QTextDocument& doc)
+{
+    QStringList out;
+    for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+        QString line = QString::number(int(block.blockFormat().alignment())) + ":";
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            const QFont font = f.font().resolve(doc.defaultFont());
+            line += QStringLiteral("[%1|%2|%3|%4|%5%6%7|%8]")
+                        .arg(it.fragment().text(), font.family())
+                        .arg(font.pointSizeF())
+                        .arg(font.pixelSize())
+                        .arg(font.bold())
+                        .arg(font.italic())
+                        .arg(font.underline())
+                        .arg(f.foreground().color().name());
+        }
+        out << line;
+    }
+    return out;
+}
+
+class RichSharedText : public ReportBuildTest {
+protected:
+    // Formats a line of the body: each kind is something the stored form writes.
+    static void Format(TRichEdit& edit, int line, const std::function<void(QTextCursor&)>& apply)
+    {
+        QTextCursor c(edit.document()->findBlockByNumber(line));
+        c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        apply(c);
+    }
+    std::vector<QStringList> PageTexts(TfrReport& from)
+    {
+        std::vector<QStringList> pages;
+        for (int i = 0; i < from.EMFPages.Count(); ++i) {
+            from.EMFPages.ObjectsToPage(i);
+            for (const auto& v : from.EMFPages.Pages(i).Page->Objects)
+                if (auto* rich = dynamic_cast<TfrRichView*>(v.get()))
+                    pages.push_back(Formats(*rich->RichEdit->document()));
+            from.EMFPages.Pages(i).Page.reset();
+        }
+        return pages;
+    }
+};
+
+}  // namespace
+
+TEST_F(RichSharedText, PagesReadFromMemoryHoldWhatTheirSavedFileHolds)
+{
+    TfrRichView& rich = BuildPortraitTemplate();
+    // a size in pixels, which the stored form keeps in half points
+    rich.RichEdit->SetFontSpec("DejaVu Sans Mono", -11);
+    QStringList lines;
+    for (int i = 1; i <= 160; ++i)
+        lines << (i % 9 == 0 ? QString() : QStringLiteral("Satır %1 gecikme faizi ğüşiöç İĞÜŞÖÇ").arg(i));
+    lines[40] = QString("uzun paragraf ").repeated(30);  // wraps, and may be split by a page end
+    rich.RichEdit->SetLines(lines);
+    TRichEdit& edit = *rich.RichEdit;
+    Format(edit, 3, [](QTextCursor& c) { QTextCharFormat f; f.setFontWeight(QFont::Bold); c.mergeCharFormat(f); });
+    Format(edit, 5, [](QTextCursor& c) { QTextCharFormat f; f.setForeground(Qt::red); c.mergeCharFormat(f); });
+    Format(edit, 7, [](QTextCursor& c) {
+        QTextBlockFormat b;
+        b.setAlignment(Qt::AlignHCenter);
+        c.mergeBlockFormat(b);
+        QTextCharFormat f;
+        f.setFontItalic(true);
+        f.setFontUnderline(true);
+        f.setFontFamilies({"Liberation Serif"});
+        c.mergeCharFormat(f);
+    });
+    ASSERT_TRUE(Prepare());
+    ASSERT_GE(PageCount(), 3);
+    int held = 0;
+    for (int i = 0; i < PageCount(); ++i)
+        held += static_cast<int>(report->EMFPages.Pages(i).HeldTexts.size());
+    EXPECT_EQ(held, PageCount()) << "each page reads its part of the body from memory";
+
+    const std::vector<QStringList> inMemory = PageTexts(*report);
+    TMemoryStream file;
+    report->EMFPages.SaveToStream(file);
+    TfrReport copy;
+    file.SetPosition(0);
+    copy.EMFPages.LoadFromStream(file);
+    EXPECT_EQ(inMemory, PageTexts(copy));
+    QStringList all;
+    for (const QStringList& page : inMemory)
+        for (const QString& paragraph : page)
+            all << paragraph;
+    EXPECT_TRUE(all.filter("[Satır 4 ").first().contains("|100|#")) << all.filter("[Satır 4 ").first().toStdString();
+    EXPECT_TRUE(all.filter("[Satır 6 ").first().contains("#ff0000")) << "colour kept";
+    EXPECT_TRUE(all.filter("[Satır 8 ").first().startsWith("4:[Satır 8 ")) << "centred";
+}
+
+TEST_F(RichSharedText, CopiesShareTheTextUntilOneIsGivenAnother)
+{
+    auto source = std::make_unique<TfrRichView>();
+    source->RichEdit->SetLines({"birinci"});
+    TfrRichView first, second, third;
+    first.Assign(*source);
+    second.Assign(*source);
+    EXPECT_EQ(first.RichEdit.data(), second.RichEdit.data()) << "copied once";
+    EXPECT_NE(first.RichEdit.data(), source->RichEdit.data());
+
+    source->RichEdit->SetLines({"ikinci"});
+    third.Assign(*source);
+    EXPECT_EQ(third.RichEdit->Lines(), QStringList{"ikinci"});
+    EXPECT_EQ(first.RichEdit->Lines(), QStringList{"birinci"}) << "an earlier copy keeps its text";
+
+    // A stored record read into one copy leaves the other as it was.
+    TMemoryStream record;
+    source->RecordForm = 0;
+    source->SaveToStream(record);
+    record.SetPosition(0);
+    first.LoadFromStream(record);
+    EXPECT_EQ(first.RichEdit->Lines(), QStringList{"ikinci"});
+    EXPECT_EQ(second.RichEdit->Lines(), QStringList{"birinci"});
+
+    source.reset();
+    EXPECT_EQ(third.RichEdit->Lines(), QStringList{"ikinci"}) << "the text outlives the view it came from";
+}
