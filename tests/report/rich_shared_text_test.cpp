@@ -135,3 +135,34 @@ TEST_F(RichSharedText, CopiesShareTheTextUntilOneIsGivenAnother)
     source.reset();
     EXPECT_EQ(third.RichEdit->Lines(), QStringList{"ikinci"}) << "the text outlives the view it came from";
 }
+
+TEST_F(RichSharedText, MeasuringWithoutShapingAnswersAsAFreshLayout)
+{
+    // Paragraphs the measuring takes by their face's advance beside ones it must lay out: wider than
+    // the width by a character or less, other faces inside, characters the face lacks, tabs, marks.
+    const int width = 300;
+    const QStringList lines = {
+        "1  01.01.2014  31.01.2014  1,50  1.234,56 TL", "ğüşıöç İĞÜŞÖÇ   ", "", "   ",
+        QString("x").repeated(40), QString("y").repeated(41), QString("z").repeated(42), QString("w").repeated(80),
+        "ok → 漢字 sonu", "sekme\tile", QString("a\t").repeated(12), "e\u0301 birleşik", "kalın burada", "satır sonu"};
+    const QPaintDevice* screen = frMeasureCanvas().Device();
+    for (const char* face : {"Courier New", "DejaVu Sans Mono", "Arial"}) {
+        for (int pixels : {11, 15}) {
+            TRichEdit edit;
+            edit.SetFontSpec(face, -pixels);
+            edit.SetLines(lines);
+            QTextCursor bold(edit.document()->findBlockByNumber(11));
+            bold.setPosition(bold.position() + 6, QTextCursor::KeepAnchor);
+            QTextCharFormat f;
+            f.setFontWeight(QFont::Bold);
+            bold.mergeCharFormat(f);
+            const QTextDocument& doc = *edit.document();
+            TRichPageFormatter formatter;
+            for (int start : {0, 5, TRichPageFormatter::TextLength(doc) / 2})
+                for (int height = 0; height <= 400; height += 7)
+                    ASSERT_EQ(formatter.FitEnd(doc, start, width, height, screen),
+                              TRichPageFormatter::FitEndUncached(doc, start, width, height, screen))
+                        << face << " " << pixels << " from " << start << " in " << height;
+        }
+    }
+}
