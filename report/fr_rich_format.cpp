@@ -333,6 +333,8 @@ int TRichPageFormatter::Render(QPainter& painter, const QTextDocument& document,
     double y = 0;
     int stop = length;
     auto layout = DeviceLayout(device);
+    // the glyphs shaped for the layout are the ones drawn; without the cache drawing shapes them again
+    layout->setCacheEnabled(true);
     const QFont base = DeviceFont(document, device);
     for (; block.isValid() && stop == length; block = block.next(), from = 0) {
         LayoutBlock(*layout, base, block, from, rect.width(), y);
