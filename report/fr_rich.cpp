@@ -117,12 +117,32 @@ const TfrHeldText* HeldTextAt(const TStream& stream, int64_t at)
 // back from its stream form gives, the text having been through that form once already.
 void CopyRange(TRichEdit& target, const TfrHeldText& held)
 {
-    QTextCursor range(held.Text->document());
-    range.setPosition(held.From);
-    range.setPosition(held.To, QTextCursor::KeepAnchor);
+    // Paragraph by paragraph rather than through a document fragment, which would copy the range twice.
+    const QTextDocument& source = *held.Text->document();
     QTextDocument* doc = target.document();
     doc->clear();
-    QTextCursor(doc).insertFragment(range.selection());
+    QTextCursor out(doc);
+    bool first = true;
+    QTextBlock block = source.findBlock(held.From);
+    for (; block.isValid() && block.position() < held.To; block = block.next()) {
+        if (first) {
+            out.setBlockFormat(block.blockFormat());
+            out.setBlockCharFormat(block.charFormat());
+            first = false;
+        } else {
+            out.insertBlock(block.blockFormat(), block.charFormat());
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int from = qMax(fragment.position(), held.From);
+            const int to = qMin(fragment.position() + fragment.length(), held.To);
+            if (to > from)
+                out.insertText(fragment.text().mid(from - fragment.position(), to - from), fragment.charFormat());
+        }
+    }
+    // a range that takes its last paragraph's end leaves an empty paragraph after it
+    if (!first && block.isValid() && block.position() <= held.To)
+        out.insertBlock(block.previous().blockFormat(), block.previous().charFormat());
 }
 
 }  // namespace

@@ -70,7 +70,8 @@ TEST_F(RichSharedText, PagesReadFromMemoryHoldWhatTheirSavedFileHolds)
     QStringList lines;
     for (int i = 1; i <= 160; ++i)
         lines << (i % 9 == 0 ? QString() : QStringLiteral("Satır %1 gecikme faizi ğüşiöç İĞÜŞÖÇ").arg(i));
-    lines[40] = QString("uzun paragraf ").repeated(30);  // wraps, and may be split by a page end
+    for (int i = 2; i < lines.size(); i += 2)
+        lines[i] = QString("uzun paragraf ").repeated(10);  // wrap; page ends fall inside some
     rich.RichEdit->SetLines(lines);
     TRichEdit& edit = *rich.RichEdit;
     Format(edit, 3, [](QTextCursor& c) { QTextCharFormat f; f.setFontWeight(QFont::Bold); c.mergeCharFormat(f); });
@@ -91,6 +92,12 @@ TEST_F(RichSharedText, PagesReadFromMemoryHoldWhatTheirSavedFileHolds)
     for (int i = 0; i < PageCount(); ++i)
         held += static_cast<int>(report->EMFPages.Pages(i).HeldTexts.size());
     EXPECT_EQ(held, PageCount()) << "each page reads its part of the body from memory";
+    int insideParagraph = 0;
+    for (int i = 1; i < PageCount(); ++i) {
+        for (const TfrHeldText& h : report->EMFPages.Pages(i).HeldTexts)
+            insideParagraph += h.Text->document()->findBlock(h.From).position() != h.From;
+    }
+    EXPECT_GT(insideParagraph, 0) << "some page starts inside a paragraph";
 
     const std::vector<QStringList> inMemory = PageTexts(*report);
     TMemoryStream file;
