@@ -90,16 +90,43 @@ double TwipsToPixels(int twips, int dpi)
     return twips * static_cast<double>(dpi) / 1440.0;
 }
 
+// Target's text becomes characters from..to of source, each paragraph with its formats: the first one
+// too, which a document fragment would leave with the target's (a page starting with a centred
+// paragraph printed it flush left).
+void CopyRange(QTextDocument& target, const QTextDocument& source, int from, int to)
+{
+    target.clear();
+    QTextCursor out(&target);
+    bool first = true;
+    QTextBlock block = source.findBlock(from);
+    for (; block.isValid() && block.position() < to; block = block.next()) {
+        if (first) {
+            out.setBlockFormat(block.blockFormat());
+            out.setBlockCharFormat(block.charFormat());
+            first = false;
+        } else {
+            out.insertBlock(block.blockFormat(), block.charFormat());
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int start = qMax(fragment.position(), from);
+            const int end = qMin(fragment.position() + fragment.length(), to);
+            if (end > start)
+                out.insertText(fragment.text().mid(start - fragment.position(), end - start), fragment.charFormat());
+        }
+    }
+    // a range that takes its last paragraph's end leaves an empty paragraph after it
+    if (!first && block.isValid() && block.position() <= to)
+        out.insertBlock(block.previous().blockFormat(), block.previous().charFormat());
+}
+
 QByteArray RtfOfRange(const QTextDocument& document, int from, int to)
 {
     if (from <= 0 && to >= TRichPageFormatter::TextLength(document))
         return WriteRtf(document);
-    QTextCursor cursor(const_cast<QTextDocument*>(&document));
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
     QTextDocument part;
     part.setDefaultFont(document.defaultFont());
-    QTextCursor(&part).insertFragment(cursor.selection());
+    CopyRange(part, document, from, to);
     return WriteRtf(part);
 }
 
@@ -117,32 +144,7 @@ const TfrHeldText* HeldTextAt(const TStream& stream, int64_t at)
 // back from its stream form gives, the text having been through that form once already.
 void CopyRange(TRichEdit& target, const TfrHeldText& held)
 {
-    // Paragraph by paragraph rather than through a document fragment, which would copy the range twice.
-    const QTextDocument& source = *held.Text->document();
-    QTextDocument* doc = target.document();
-    doc->clear();
-    QTextCursor out(doc);
-    bool first = true;
-    QTextBlock block = source.findBlock(held.From);
-    for (; block.isValid() && block.position() < held.To; block = block.next()) {
-        if (first) {
-            out.setBlockFormat(block.blockFormat());
-            out.setBlockCharFormat(block.charFormat());
-            first = false;
-        } else {
-            out.insertBlock(block.blockFormat(), block.charFormat());
-        }
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const int from = qMax(fragment.position(), held.From);
-            const int to = qMin(fragment.position() + fragment.length(), held.To);
-            if (to > from)
-                out.insertText(fragment.text().mid(from - fragment.position(), to - from), fragment.charFormat());
-        }
-    }
-    // a range that takes its last paragraph's end leaves an empty paragraph after it
-    if (!first && block.isValid() && block.position() <= held.To)
-        out.insertBlock(block.previous().blockFormat(), block.previous().charFormat());
+    CopyRange(*target.document(), *held.Text->document(), held.From, held.To);
 }
 
 }  // namespace
