@@ -41,12 +41,15 @@ QStringList Formats(const QTextDocument& doc)
 
 class RichSharedText : public ReportBuildTest {
 protected:
-    // Formats a line of the body: each kind is something the stored form writes.
-    static void Format(TRichEdit& edit, int line, const std::function<void(QTextCursor&)>& apply)
+    // Formats a line of the body with what the stored form writes: font, weight, style, colour, alignment.
+    static void Format(TRichEdit& edit, int line, const QTextCharFormat& f, Qt::Alignment a = Qt::AlignLeft)
     {
         QTextCursor c(edit.document()->findBlockByNumber(line));
         c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-        apply(c);
+        c.mergeCharFormat(f);
+        QTextBlockFormat b;
+        b.setAlignment(a);
+        c.mergeBlockFormat(b);
     }
     std::vector<QStringList> PageTexts(TfrReport& from)
     {
@@ -75,22 +78,16 @@ TEST_F(RichSharedText, PagesReadFromMemoryHoldWhatTheirSavedFileHolds)
     for (int i = 2; i < lines.size(); i += 2)
         lines[i] = QString("uzun paragraf ").repeated(10);  // wrap; page ends fall inside some
     rich.RichEdit->SetLines(lines);
-    TRichEdit& edit = *rich.RichEdit;
-    Format(edit, 3, [](QTextCursor& c) { QTextCharFormat f; f.setFontWeight(QFont::Bold); c.mergeCharFormat(f); });
-    Format(edit, 5, [](QTextCursor& c) { QTextCharFormat f; f.setForeground(Qt::red); c.mergeCharFormat(f); });
-    // centred paragraphs, some of which a page starts with or inside
-    for (int line = 7; line < lines.size(); line += 3) {
-        Format(edit, line, [](QTextCursor& c) {
-            QTextBlockFormat b;
-            b.setAlignment(Qt::AlignHCenter);
-            c.mergeBlockFormat(b);
-            QTextCharFormat f;
-            f.setFontItalic(true);
-            f.setFontUnderline(true);
-            f.setFontFamilies({"Liberation Serif"});
-            c.mergeCharFormat(f);
-        });
-    }
+    QTextCharFormat bold, red, serif;
+    bold.setFontWeight(QFont::Bold);
+    red.setForeground(Qt::red);
+    serif.setFontItalic(true);
+    serif.setFontUnderline(true);
+    serif.setFontFamilies({"Liberation Serif"});
+    Format(*rich.RichEdit, 3, bold);
+    Format(*rich.RichEdit, 5, red);
+    for (int line = 7; line < lines.size(); line += 3)  // centred, some starting a page or split by one
+        Format(*rich.RichEdit, line, serif, Qt::AlignHCenter);
     ASSERT_TRUE(Prepare());
     ASSERT_GE(PageCount(), 3);
     int held = 0;
@@ -120,7 +117,6 @@ TEST_F(RichSharedText, PagesReadFromMemoryHoldWhatTheirSavedFileHolds)
         << "a page starts with a centred paragraph, and keeps it centred";
     EXPECT_TRUE(all.filter("[Satır 4 ").first().contains("|100|#")) << "bold kept";
     EXPECT_TRUE(all.filter("[Satır 6 ").first().contains("#ff0000")) << "colour kept";
-    EXPECT_TRUE(all.filter("[Satır 8 ").first().startsWith("4:[Satır 8 ")) << "centred";
 }
 
 TEST_F(RichSharedText, CopiesShareTheTextUntilOneIsGivenAnother)
