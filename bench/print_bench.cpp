@@ -151,6 +151,9 @@ Result Rich(const QStringList& lines, const QString& pdf)
         return r;
     }
     pane->SetLines(lines);
+    // A user prints a pane already on the screen, laid out: the pane's own layout, which Qt finishes
+    // in the background, is not the report's work.
+    pane->document()->documentLayout()->documentSize();
     frPrinterObject().SetPrinterIndex(frPrinterObject().VirtualPrinterIndex);
     // The preview opens once the pages are built; there they are printed as its print command does
     // after the print dialog, and the preview is closed.

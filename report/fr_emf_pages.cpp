@@ -38,8 +38,15 @@ using ViewSink = std::function<void(std::unique_ptr<TfrView>)>;
 
 // Reads every view of a page stream in its prepared-page form. An empty stream (the page of a
 // compressed file) holds no views.
-void readPageViews(TMemoryStream& stream, const ViewSink& sink)
+void readPageViews(const TfrEMFPage& page, const ViewSink& sink)
 {
+    TMemoryStream& stream = *page.Stream;
+    const TfrEMFPage* before = frPageBeingRead;
+    frPageBeingRead = &page;
+    struct Restore {
+        const TfrEMFPage* page;
+        ~Restore() { frPageBeingRead = page; }
+    } restore{before};
     stream.SetPosition(0);
     if (stream.Size() == 0)
         return;
@@ -116,6 +123,8 @@ QString frDamagedFileText()
     return QStringLiteral("Rapor dosyası bozuk ya da eksik; açılamadı.");
 }
 
+const TfrEMFPage* frPageBeingRead = nullptr;
+
 TfrEMFPage::TfrEMFPage() = default;
 TfrEMFPage::~TfrEMFPage() = default;
 TfrEMFPage::TfrEMFPage(TfrEMFPage&&) noexcept = default;
@@ -179,7 +188,7 @@ void TfrEMFPages::ObjectsToPage(int index)
     TfrEMFPage& record = Pages(index);
     record.Page.reset();
     auto page = std::make_unique<TfrPage>(record.PaperSize, record.Width, record.Height, record.Orientation);
-    readPageViews(*record.Stream, [&page](std::unique_ptr<TfrView> view) {
+    readPageViews(record, [&page](std::unique_ptr<TfrView> view) {
         view->RecordForm = 0;
         page->Objects.push_back(std::move(view));
     });
@@ -188,7 +197,7 @@ void TfrEMFPages::ObjectsToPage(int index)
 
 void TfrEMFPages::ReadPageObjects(int index)
 {
-    readPageViews(*Pages(index).Stream, [](std::unique_ptr<TfrView> view) { view->ExportData(); });
+    readPageViews(Pages(index), [](std::unique_ptr<TfrView> view) { view->ExportData(); });
 }
 
 void TfrEMFPages::Draw(int index, TCanvas& canvas, const TRect& rect)
@@ -279,7 +288,7 @@ void TfrEMFPages::LoadFromStream(TStream& stream)
                     page.Stream->Data() = std::move(data);
                 }
                 applyPaper(page);
-                readPageViews(*page.Stream, [](std::unique_ptr<TfrView>) {});
+                readPageViews(page, [](std::unique_ptr<TfrView>) {});
                 stream.SetPosition(next);
                 pages.push_back(std::move(page));
             }

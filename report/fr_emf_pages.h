@@ -9,8 +9,19 @@
 
 class TfrPage;
 class TfrReport;
+class TRichEdit;
 class TMemoryStream;
 class TStream;
+
+// A rich view's text on a prepared page as it is in memory: characters From..To of a text the page
+// shares with the report that printed it. Reading the page back copies them instead of parsing the
+// record's stored form, which holds the same text (and is what a saved file keeps).
+struct TfrHeldText {
+    int64_t At = 0;  // stream position of the record's text
+    std::shared_ptr<TRichEdit> Text;
+    int From = 0;
+    int To = 0;
+};
 
 // One prepared page: its paper, the printer information of that paper, and the views printed on it as
 // a stream of prepared-page records.
@@ -30,7 +41,11 @@ struct TfrEMFPage {
     uint8_t Visible = 0;                    // being drawn by the preview or the printer
     std::unique_ptr<TMemoryStream> Stream;  // version byte, then type byte, class name, record per view
     std::unique_ptr<TfrPage> Page;          // the views read back for drawing, or none
+    std::vector<TfrHeldText> HeldTexts;     // by At, as the views were printed
 };
+
+// The page whose views are being read back, while they are; else none.
+extern const TfrEMFPage* frPageBeingRead;
 
 // The prepared pages of a report and the prepared-report file they are saved in.
 class TfrEMFPages {

@@ -4,6 +4,7 @@
 #include "base/rich_edit.h"
 #include "base/rtf.h"
 #include "base/stream.h"
+#include "report/fr_emf_pages.h"
 #include "report/fr_globals.h"
 #include "report/fr_report.h"
 #include "report/fr_utils.h"
@@ -16,6 +17,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -88,17 +90,61 @@ double TwipsToPixels(int twips, int dpi)
     return twips * static_cast<double>(dpi) / 1440.0;
 }
 
+// Target's text becomes characters from..to of source, each paragraph with its formats: the first one
+// too, which a document fragment would leave with the target's (a page starting with a centred
+// paragraph printed it flush left).
+void CopyRange(QTextDocument& target, const QTextDocument& source, int from, int to)
+{
+    target.clear();
+    QTextCursor out(&target);
+    bool first = true;
+    QTextBlock block = source.findBlock(from);
+    for (; block.isValid() && block.position() < to; block = block.next()) {
+        if (first) {
+            out.setBlockFormat(block.blockFormat());
+            out.setBlockCharFormat(block.charFormat());
+            first = false;
+        } else {
+            out.insertBlock(block.blockFormat(), block.charFormat());
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int start = qMax(fragment.position(), from);
+            const int end = qMin(fragment.position() + fragment.length(), to);
+            if (end > start)
+                out.insertText(fragment.text().mid(start - fragment.position(), end - start), fragment.charFormat());
+        }
+    }
+    // a range that takes its last paragraph's end leaves an empty paragraph after it
+    if (!first && block.isValid() && block.position() <= to)
+        out.insertBlock(block.previous().blockFormat(), block.previous().charFormat());
+}
+
 QByteArray RtfOfRange(const QTextDocument& document, int from, int to)
 {
     if (from <= 0 && to >= TRichPageFormatter::TextLength(document))
         return WriteRtf(document);
-    QTextCursor cursor(const_cast<QTextDocument*>(&document));
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
     QTextDocument part;
     part.setDefaultFont(document.defaultFont());
-    QTextCursor(&part).insertFragment(cursor.selection());
+    CopyRange(part, document, from, to);
     return WriteRtf(part);
+}
+
+// The text a page holds in memory for the record whose text starts at `at` of `stream`, if any.
+const TfrHeldText* HeldTextAt(const TStream& stream, int64_t at)
+{
+    if (!frPageBeingRead || &stream != frPageBeingRead->Stream.get())
+        return nullptr;
+    const auto& held = frPageBeingRead->HeldTexts;
+    auto it = std::lower_bound(held.begin(), held.end(), at, [](const TfrHeldText& h, int64_t a) { return h.At < a; });
+    return it != held.end() && it->At == at && it->Text && it->Text->document() ? &*it : nullptr;
+}
+
+// Target's text becomes characters From..To of a held text, formats kept: what reading that range
+// back from its stream form gives, the text having been through that form once already.
+void CopyRange(TRichEdit& target, const TfrHeldText& held)
+{
+    CopyRange(*target.document(), *held.Text->document(), held.From, held.To);
 }
 
 }  // namespace
@@ -154,30 +200,74 @@ TfrRichObject::TfrRichObject(QObject* owner) : QObject(owner)
     frRegisterRichView();
 }
 
+namespace {
+
+TRichEdit* NewHiddenRichEdit()
+{
+    auto* edit = new TRichEdit(frRichForm());
+    edit->setVisible(false);
+    HideLayout(edit);
+    return edit;
+}
+}  // namespace
+
 TfrRichView::TfrRichView()
 {
     ObjectType = gtAddIn;
     NamePrefix = QStringLiteral("Rich");
-    RichEdit = new TRichEdit(frRichForm());
-    RichEdit->setVisible(false);
-    HideLayout(RichEdit);
+    RichEdit = NewHiddenRichEdit();
 }
 
 TfrRichView::~TfrRichView()
 {
     // the hidden window frees its rich edits when it goes first
-    delete RichEdit.data();
+    if (!sharedText_)
+        delete RichEdit.data();
+}
+
+std::shared_ptr<TRichEdit> TfrRichView::CopiedText() const
+{
+    if (sharedText_)
+        return sharedText_;
+    const QTextDocument& text = *RichEdit->document();
+    if (copied_ && copied_->document() && copiedOf_ == DocumentGeneration(text) && copiedFont_ == text.defaultFont())
+        return copied_;
+    QPointer<TRichEdit> edit = NewHiddenRichEdit();
+    CopyRichText(*edit, *RichEdit);
+    copied_ = std::shared_ptr<TRichEdit>(edit.data(), [edit](TRichEdit*) { delete edit.data(); });
+    copiedOf_ = DocumentGeneration(text);
+    copiedFont_ = text.defaultFont();
+    return copied_;
+}
+
+void TfrRichView::OwnRichEdit()
+{
+    if (!sharedText_)
+        return;
+    RichEdit = NewHiddenRichEdit();
+    sharedText_.reset();
 }
 
 void TfrRichView::Assign(const TfrView& source)
 {
     TfrView::Assign(source);
-    if (auto* s = dynamic_cast<const TfrRichView*>(&source); s && s->RichEdit && RichEdit)
-        CopyRichText(*RichEdit, *s->RichEdit);
+    auto* s = dynamic_cast<const TfrRichView*>(&source);
+    if (!s || !s->RichEdit || !RichEdit)
+        return;
+    // The copy reads the text and never changes it (a blob or a stored record gives it a rich edit
+    // of its own first), so the text copied once serves every copy made while it stays the same.
+    std::shared_ptr<TRichEdit> text = s->CopiedText();
+    if (text.get() == RichEdit.data())
+        return;
+    if (!sharedText_)
+        delete RichEdit.data();
+    RichEdit = text.get();
+    sharedText_ = std::move(text);
 }
 
 void TfrRichView::LoadFromBlob(TField* field)
 {
+    OwnRichEdit();
     RichEdit->LoadRtf(field ? field->AsBytes() : QByteArray());
 }
 
@@ -352,13 +442,35 @@ void TfrRichView::Draw(TCanvas& canvas)
     RestoreCoord();
 }
 
+void TfrRichView::HoldText(TStream& stream, int from, int to)
+{
+    // Only a text that stays as it is can be held: the copied text shared by the report's copies of
+    // the view. An expansion is made again for the next view in the shared rich edit.
+    if (!sharedText_ || prepared_ != RichEdit->document() || !frMasterReport || frCurrentPageNo < 0 ||
+        frCurrentPageNo >= frMasterReport->EMFPages.Count())
+        return;
+    TfrEMFPage& page = frMasterReport->EMFPages.Pages(frCurrentPageNo);
+    if (&stream != page.Stream.get())
+        return;
+    const int64_t at = stream.Position();
+    if (!page.HeldTexts.empty() && page.HeldTexts.back().At >= at)
+        return;
+    page.HeldTexts.push_back({at, sharedText_, from, to});
+}
+
 void TfrRichView::LoadFromStream(TStream& stream)
 {
     TfrView::LoadFromStream(stream);
+    const TfrHeldText* held = HeldTextAt(stream, stream.Position());
     uint8_t hasText = stream.ReadByte();
     int32_t end = stream.ReadInteger();
-    if (hasText == 1)
-        RichEdit->LoadRtf(stream.ReadBytes(end - stream.Position()));
+    if (hasText == 1) {
+        OwnRichEdit();
+        if (held)
+            CopyRange(*RichEdit, *held);
+        else
+            RichEdit->LoadRtf(stream.ReadBytes(end - stream.Position()));
+    }
     stream.SetPosition(end);
 }
 
@@ -369,11 +481,13 @@ void TfrRichView::SaveToStream(TStream& stream)
     if (RecordForm == 0) {
         if (RichEdit->LineCount() > 0)
             rtf = RichEdit->SaveRtf();
-    } else {
+    } else if (!frMeasureOnly) {  // a counting pass throws its records away
         const QTextDocument& doc = PreparedText();
         int to = recordTo_ < 0 ? TRichPageFormatter::TextLength(doc) : recordTo_;
-        if (!doc.isEmpty() && to > recordFrom_)
+        if (!doc.isEmpty() && to > recordFrom_) {
             rtf = RtfOfRange(doc, recordFrom_, to);
+            HoldText(stream, recordFrom_, to);
+        }
     }
     stream.WriteByte(rtf.isEmpty() ? 0 : 1);
     int64_t at = stream.Position();

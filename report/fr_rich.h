@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <memory>
+
 class QTextDocument;
 class TRichEdit;
 
@@ -45,6 +47,13 @@ private:
     void PrepareSharedRichEdit(bool sameSplit);
     // The expanded text: frSharedRichEdit's, or the view's own when there was nothing to expand.
     const QTextDocument& PreparedText() const;
+    // The view's text copied through the rich text stream form, made again only when the text changes;
+    // the copies a report makes of this view for its passes share it instead of copying it each time.
+    std::shared_ptr<TRichEdit> CopiedText() const;
+    // Gives the view a rich edit of its own before its text is replaced.
+    void OwnRichEdit();
+    // Lets the prepared page being written keep the record's text in memory as well.
+    void HoldText(TStream& stream, int from, int to);
     void ExpandRichLines();
     void FormatRange(bool drawIt);
     int SearchHeight();
@@ -56,6 +65,11 @@ private:
     int recordTo_ = -1;
     uint64_t expandedSource_ = 0;  // generations of the view's text and of its expansion
     uint64_t expandedResult_ = 0;
+
+    std::shared_ptr<TRichEdit> sharedText_;  // set when RichEdit is another view's copied text
+    mutable std::shared_ptr<TRichEdit> copied_;  // what CopiedText made, for the text as it was then
+    mutable uint64_t copiedOf_ = 0;
+    mutable QFont copiedFont_;
 };
 
 // Stands on a form for the rich-text add-in; it has no behaviour of its own.
