@@ -11,6 +11,7 @@
 //   print_bench [lines...] [floor|rich|band...] [-rN]
 //   default: 20000 and 100000 lines, every kind, each measured 3 times (-rN: N times) and the
 //   fastest run kept; 500000 is the long run
+#include "report_lines.h"
 #include "base/dialogs.h"
 #include "base/fonts.h"
 #include "base/format_settings.h"
@@ -72,20 +73,6 @@ long PeakKb()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
-}
-
-// Lines as the late-interest report writes them: fixed-width columns in Courier New.
-QStringList ReportLines(int count)
-{
-    QStringList lines;
-    lines.reserve(count);
-    for (int i = 0; i < count; ++i)
-        lines << QStringLiteral("%1  01.%2.2014  31.%2.2014  %3  %4 TL")
-                     .arg(i + 1, 6)
-                     .arg(i % 12 + 1, 2, 10, QLatin1Char('0'))
-                     .arg(QString::number(1.4 + (i % 5) * 0.1, 'f', 2), 8)
-                     .arg(QString::number(1234.56 * (i % 97 + 1), 'f', 2), 14);
-    return lines;
 }
 
 // Qt alone: A4 with margins of 10 mm, a page holds a few more lines than the report's (see the lines

@@ -1,4 +1,5 @@
 // Measuring and splitting a long rich text into A4 pages, as the report of a long calculation prints.
+#include "report_lines.h"
 #include "base/fonts.h"
 #include "base/rich_edit.h"
 #include "base/stream.h"
@@ -13,19 +14,6 @@
 
 namespace {
 
-QStringList CalculatorLines(int count)
-{
-    QStringList lines;
-    lines.reserve(count);
-    for (int i = 0; i < count; ++i)
-        lines << QStringLiteral("%1  01.%2.2014  31.%2.2014  %3  %4 TL")
-                     .arg(i + 1, 6)
-                     .arg(i % 12 + 1, 2, 10, QLatin1Char('0'))
-                     .arg(QString::number(1.4 + (i % 5) * 0.1, 'f', 2), 8)
-                     .arg(QString::number(1234.56 * (i % 97 + 1), 'f', 2), 14);
-    return lines;
-}
-
 // A4 less its margins at 96 dpi.
 constexpr int kPageWidth = 718;
 constexpr int kPageHeight = 1035;
@@ -37,7 +25,7 @@ void BM_RichContentHeightAndSplit(benchmark::State& state)
     view.RecordForm = 1;
     view.SetBounds(0, 0, kPageWidth, kPageHeight);
     view.RichEdit->SetFontSpec("Courier New", -11);
-    view.RichEdit->SetLines(CalculatorLines(static_cast<int>(state.range(0))));
+    view.RichEdit->SetLines(ReportLines(static_cast<int>(state.range(0))));
     int parts = 0;
     for (auto _ : state) {
         state.PauseTiming();

@@ -12,6 +12,9 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 ScriptedDialogService* g_dialogs = nullptr;
 }
@@ -164,4 +167,23 @@ void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
     ASSERT_NE(focus, nullptr) << "no widget has the focus";
     QTest::keyClick(focus, key, modifiers);
     QApplication::processEvents();
+}
+
+DiskFullAfter::DiskFullAfter(long bytes)
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    oldCur_ = static_cast<long>(limit.rlim_cur);
+    oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+DiskFullAfter::~DiskFullAfter()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(oldCur_);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldSignal_);
 }

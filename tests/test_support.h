@@ -33,6 +33,19 @@ std::vector<QSize> PdfPageSizes(const QString& fileName);
 ScriptedDialogService& TestDialogs();
 
 // Runs each test in a fresh empty working folder with the Turkish settings and a clean dialog record.
+// While it lives the disk is "full" after the given bytes: a file-size limit, which binds root too.
+class DiskFullAfter {
+public:
+    explicit DiskFullAfter(long bytes);
+    ~DiskFullAfter();
+    DiskFullAfter(const DiskFullAfter&) = delete;
+    DiskFullAfter& operator=(const DiskFullAfter&) = delete;
+
+private:
+    long oldCur_ = 0;
+    void (*oldSignal_)(int) = nullptr;
+};
+
 class WorkingFolderTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -4,8 +4,6 @@
 #include "base/exceptions.h"
 #include "test_support.h"
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -53,16 +51,11 @@ TEST_F(DocumentsTest, AFailedSaveIsShownAndLeavesTheOldDocumentIdentical)
     WriteFile("bordro.tus", "eski belge\r\n");
     for (int i = 0; i < 200; ++i)
         saved_ << QString("satır %1,1.000,00").arg(i);
-    // a file-size limit makes the disk "full" after 100 bytes, for root as well
-    rlimit oldLimit{};
-    getrlimit(RLIMIT_FSIZE, &oldLimit);
-    auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = oldLimit;
-    small.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool saved = SaveCalculatorDocument(Path("bordro.tus"));
-    setrlimit(RLIMIT_FSIZE, &oldLimit);
-    std::signal(SIGXFSZ, oldSignal);
+    bool saved;
+    {
+        DiskFullAfter full(100);
+        saved = SaveCalculatorDocument(Path("bordro.tus"));
+    }
 
     EXPECT_FALSE(saved);
     EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosya Saklanamıyor:\n" + Path("bordro.tus")});
@@ -76,11 +69,13 @@ TEST_F(DocumentsTest, AReadOnlyDocumentIsRefusedAndKept)
     // root may write any file: the save runs as an ordinary user, as users run the program
     QFile::setPermissions(dir_.path(), QFileDevice::Permissions(0x7777));
     const bool root = ::geteuid() == 0;
-    if (root)
+    if (root) {
         ASSERT_EQ(::seteuid(65534), 0);
+    }
     const bool saved = SaveCalculatorDocument(Path("bordro.tus"));
-    if (root)
+    if (root) {
         ASSERT_EQ(::seteuid(0), 0);
+    }
     EXPECT_FALSE(saved);
     EXPECT_EQ(TestDialogs().Texts(), QStringList{"Dosya Saklanamıyor:\n" + Path("bordro.tus")});
     EXPECT_EQ(ReadFile("bordro.tus"), "eski belge\r\n");

@@ -38,8 +38,9 @@ TEST_F(PageSplit, RichTextTallerThanAMillionPixelsLosesNoLine)
         for (const PrintedView& v : Printed(page)) {
             const QStringList body = v.lines.filter(QRegularExpression("^Satır \\d+$"));
             onPage += body.size();
-            if (!body.isEmpty())
+            if (!body.isEmpty()) {
                 EXPECT_LE(v.y + v.dy, kBottom - 28) << "page " << page + 1;
+            }
             lines << body;
         }
         ASSERT_GT(onPage, 0) << "page " << page + 1 << " holds no line";

@@ -4,9 +4,6 @@
 
 #include <QFile>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
 using PreparedReportFile = VirtualPrinterTest;
 
@@ -21,21 +18,13 @@ TEST_F(PreparedReportFile, ASaveOnAFullDiskKeepsTheOldFileAndNamesIt)
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("eski rapor");
     }
-    // a file-size limit makes the disk "full" after 100 bytes, for root as well
-    rlimit oldLimit{};
-    getrlimit(RLIMIT_FSIZE, &oldLimit);
-    auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = oldLimit;
-    small.rlim_cur = 100;
-    setrlimit(RLIMIT_FSIZE, &small);
     QString error;
     try {
+        DiskFullAfter full(100);
         report.SavePreparedReport(name);
     } catch (const EInOutError& e) {
         error = e.Message();
     }
-    setrlimit(RLIMIT_FSIZE, &oldLimit);
-    std::signal(SIGXFSZ, oldSignal);
 
     EXPECT_EQ(error, "\"" + name + "\" dosyasına yazılamadı. (dosya izin verilen boyutu aşıyor)");
     QFile kept(name);

@@ -128,7 +128,7 @@ TEST_F(TemplateStream, WithViewsReadsBackToTheSameBytes)
 TEST_F(TemplateStream, OldTemplatesReadTheirFormsAndNameTheirViews)
 {
     // version 22 writes its version byte, version 21 has none; version 21 memos wrap their words
-    for (const auto [versionByte, expectedFlags] : {std::pair{true, 1}, std::pair{false, 3}}) {
+    for (const auto& [versionByte, expectedFlags] : {std::pair{true, 1}, std::pair{false, 3}}) {
         SCOPED_TRACE(versionByte ? "v22" : "v21");
         TestDialogs().Reset();
         Bytes b;
