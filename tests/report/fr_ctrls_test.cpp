@@ -3,6 +3,7 @@
 
 #include "golden.h"
 #include "input_support.h"
+#include "view_test_support.h"
 
 #include <QPainter>
 #include <QShortcut>
@@ -26,30 +27,6 @@ QPalette ButtonPalette()
     pal.setColor(QPalette::Light, Qt::white);
     pal.setColor(QPalette::Dark, QColor(128, 128, 128));
     return pal;
-}
-
-// A picture as rows of letters, one a pixel: '.' see-through, else a letter per colour named above.
-QStringList Art(const QString& title, const QImage& image)
-{
-    QStringList legend, rows;
-    QList<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y) {
-        QString row;
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            if (qAlpha(p) == 0) {
-                row += '.';
-                continue;
-            }
-            if (!colours.contains(p)) {
-                colours << p;
-                legend << QStringLiteral("  %1 %2").arg(QChar(char16_t(u'a' + colours.size() - 1))).arg(p & 0xFFFFFF, 6, 16, QChar('0'));
-            }
-            row += QChar(char16_t(u'a' + colours.indexOf(p)));
-        }
-        rows << row;
-    }
-    return QStringList{title} + legend + rows;
 }
 
 void Press(QWidget* w, Qt::MouseButton button = Qt::LeftButton, QEvent::Type type = QEvent::MouseButtonPress)
