@@ -1,6 +1,7 @@
 #include "report/fr_ctrls.h"
 #include "report/fr_glyphs.h"
 
+#include "case_table.h"
 #include "golden.h"
 #include "input_support.h"
 #include "view_test_support.h"
@@ -163,31 +164,19 @@ TEST(SpeedButtonGlyph, ListReusesFreedSlots)
 
 TEST(SpeedButtonLayout, GlyphAndCaptionPlacement)
 {
-    using L = TfrButtonLayout;
-    struct Case {
-        const char* name;
-        QRect client;
-        QSize glyph, text;
-        L layout;
-        int margin, spacing;
-        QPoint glyphAt, textAt;
+    auto numbers = [](const QString& text) {
+        QList<int> n;
+        for (const QString& part : text.split(','))
+            n << part.toInt();
+        return n;
     };
-    const Case cases[] = {
-        {"glyph alone centred", QRect(0, 0, 22, 22), {16, 16}, {0, 0}, L::blGlyphLeft, -1, 4, {3, 3}, {19, 11}},
-        {"block centred", QRect(0, 0, 81, 29), {16, 16}, {30, 13}, L::blGlyphLeft, -1, 4, {16, 7}, {36, 8}},
-        {"thirds", QRect(0, 0, 81, 29), {16, 16}, {30, 13}, L::blGlyphLeft, -1, -1, {11, 7}, {38, 8}},
-        {"caption centred in the rest", QRect(0, 0, 81, 29), {16, 16}, {30, 13}, L::blGlyphLeft, 3, -1, {3, 7},
-         {35, 8}},
-        {"glyph right", QRect(0, 0, 81, 29), {16, 16}, {30, 13}, L::blGlyphRight, 2, 4, {63, 7}, {29, 8}},
-        {"glyph top", QRect(0, 0, 40, 50), {16, 16}, {20, 13}, L::blGlyphTop, -1, 4, {12, 9}, {10, 29}},
-        {"glyph bottom", QRect(0, 0, 40, 50), {16, 16}, {20, 13}, L::blGlyphBottom, 5, 2, {12, 29}, {10, 14}},
-        {"client offset", QRect(2, 2, 18, 18), {16, 16}, {0, 0}, L::blGlyphLeft, -1, 4, {3, 3}, {19, 11}},
-    };
-    for (const Case& c : cases) {
-        const TfrButtonLayoutResult r =
-            frCalcButtonLayout(c.client, c.glyph, c.text, c.layout, c.margin, c.spacing);
-        EXPECT_EQ(r.GlyphPos, c.glyphAt) << c.name;
-        EXPECT_EQ(r.TextBounds.topLeft(), c.textAt) << c.name;
+    for (const CaseLine& c : ReadCases("report/button_layout.tsv", 9)) {
+        const QList<int> client = numbers(c[1]), glyph = numbers(c[2]), text = numbers(c[3]);
+        const TfrButtonLayoutResult r = frCalcButtonLayout(
+            QRect(client[0], client[1], client[2], client[3]), QSize(glyph[0], glyph[1]), QSize(text[0], text[1]),
+            static_cast<TfrButtonLayout>(c[4].toInt()), c[5].toInt(), c[6].toInt());
+        EXPECT_EQ(QStringLiteral("%1,%2").arg(r.GlyphPos.x()).arg(r.GlyphPos.y()), c[7]) << c.where.toStdString();
+        EXPECT_EQ(QStringLiteral("%1,%2").arg(r.TextBounds.left()).arg(r.TextBounds.top()), c[8]) << c.where.toStdString();
     }
 }
 
