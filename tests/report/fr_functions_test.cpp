@@ -138,15 +138,22 @@ protected:
     TDataSet* table = nullptr;
 };
 
+// Read outside a band they walk the whole data set, the same total every time; the null row counts as 0.
 TEST_F(DataSetAggregates, WalkTheWholeDataSetWhenRead)
 {
-    EXPECT_EQ(Show("SUM(Table1.Amount)"), "60");
-    EXPECT_EQ(Show("AVG(Table1.Amount)"), "15");  // the null row counts as 0
-    EXPECT_EQ(Show("MIN(Table1.Amount)"), "0");
-    EXPECT_EQ(Show("MAX(Table1.Amount)"), "30");
-    EXPECT_EQ(Show("COUNT(Table1)"), "4");
+    const char* const full[][2] = {{"SUM(Table1.Amount)", "60"}, {"AVG(Table1.Amount)", "15"}, {"MIN(Table1.Amount)", "0"},
+                                   {"MAX(Table1.Amount)", "30"}, {"COUNT(Table1)", "4"},       {"SUM(Table1.Amount)", "60"},
+                                   {"SUM(Table1.Yok)", "0"},    {"COUNT(Table1)", "4"}};
+    for (const auto& [expression, text] : full)
+        EXPECT_EQ(Show(expression), text) << expression;
     EXPECT_TRUE(table->Eof());
-    EXPECT_EQ(Show("SUM(Table1.Amount)"), "60");  // the same total every time
+    QSqlQuery(QSqlDatabase::database("fragg")).exec("DELETE FROM T");
+    table->Close();
+    table->Open();
+    const char* const empty[][2] = {{"SUM(Table1.Amount)", "0"}, {"AVG(Table1.Amount)", "0"}, {"COUNT(Table1)", "0"},
+                                    {"MIN(Table1.Amount) > 1e100", "1"}};
+    for (const auto& [expression, text] : empty)
+        EXPECT_EQ(Show(expression), text) << expression;
 }
 
 TEST_F(DataSetAggregates, DoNothingWhileAccumulating)
@@ -250,19 +257,6 @@ TEST_F(BandAggregates, CrossColumnsTotalApart)
     Show("SUM([Amount])");
     EXPECT_EQ(cross.AggregateEntry("SUM[Amount]00"), "14");
     frDrawingCross = false;
-}
-
-TEST_F(DataSetAggregates, MissingFieldsAndEmptyDataSets)
-{
-    EXPECT_EQ(Show("SUM(Table1.Yok)"), "0");
-    EXPECT_EQ(Show("COUNT(Table1)"), "4");
-    QSqlQuery(QSqlDatabase::database("fragg")).exec("DELETE FROM T");
-    table->Close();
-    table->Open();
-    EXPECT_EQ(Show("SUM(Table1.Amount)"), "0");
-    EXPECT_EQ(Show("AVG(Table1.Amount)"), "0");
-    EXPECT_EQ(Show("COUNT(Table1)"), "0");
-    EXPECT_EQ(Show("MIN(Table1.Amount) > 1e100"), "1");
 }
 
 }  // namespace
