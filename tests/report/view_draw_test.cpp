@@ -4,6 +4,7 @@
 #include "report/fr_picture_view.h"
 #include "report/fr_subreport_view.h"
 
+#include "case_table.h"
 #include "golden.h"
 #include "view_test_support.h"
 
@@ -45,39 +46,30 @@ protected:
     QImage image_;
 };
 
-TEST_F(ViewDrawTest, CalcGapsGivesDeviceGeometry)
+TEST_F(ViewDrawTest, FrameGeometryOfTheCaseTable)
 {
-    struct Case {
-        float width;
-        double scale;
-        uint16_t edges;
-        int gapX, gapY;
-        TRect inner;
-    } cases[] = {
-        // 10,20 100x50 at scale 1 with the default frame: gaps 2 and 1
-        {1, 1.0, 0, 2, 1, {10, 20, 111, 71}},
-        {1, 1.0, 15, 2, 1, {10, 20, 111, 71}},  // R = B = round(0.5) = 0
-        // doubled: x 20, y 40, 200x100, pen 2: L = T = round(0.5) = 0, R = B = 1
-        {1, 2.0, 15, 3, 1, {20, 40, 220, 140}},
-        // pen 3: L = T = 1, R = B = round(1.5) = 2
-        {3, 1.0, 15, 4, 2, {11, 21, 109, 69}},
-        {3, 1.0, 4 | 8, 4, 2, {11, 21, 111, 71}},
-    };
-    for (const Case& c : cases) {
-        TfrLineView v;
-        v.SetBounds(10, 20, 100, 50);
-        v.FrameWidth = c.width;
-        v.FrameTyp = c.edges;
-        v.ScaleX = v.ScaleY = c.scale;
-        v.CalcGaps();
-        EXPECT_EQ(v.GapX, c.gapX) << c.width << " " << c.scale;
-        EXPECT_EQ(v.GapY, c.gapY) << c.width << " " << c.scale;
-        EXPECT_EQ(v.InnerRect, c.inner) << c.width << " " << c.scale << " " << c.edges;
-        EXPECT_FLOAT_EQ(v.FrameWidth, static_cast<float>(c.width * c.scale));
-        v.RestoreCoord();
-        EXPECT_EQ(v.x, 10);
-        EXPECT_EQ(v.dx, 100);
-        EXPECT_FLOAT_EQ(v.FrameWidth, c.width);
+    for (const CaseLine& c : ReadCases("report/frame_geometry.tsv", 7)) {
+        const bool gaps = c[0] == "gaps";
+        std::unique_ptr<TfrView> v = gaps ? std::unique_ptr<TfrView>(new TfrLineView) : std::make_unique<TfrMemoView>();
+        v->SetBounds(10, gaps ? 20 : 10, 100, 50);
+        v->FrameWidth = c[1].toFloat();
+        v->ScaleX = v->ScaleY = c[2].toDouble();
+        v->FrameStyle = static_cast<uint16_t>(c[3].toInt());
+        v->FrameTyp = static_cast<uint16_t>(c[4].toInt());
+        QString result;
+        if (gaps) {
+            v->CalcGaps();
+            const TRect& r = v->InnerRect;
+            result = QStringLiteral("%1,%2 %3,%4,%5,%6").arg(v->GapX).arg(v->GapY).arg(r.Left).arg(r.Top).arg(r.Right).arg(r.Bottom);
+            EXPECT_FLOAT_EQ(v->FrameWidth, c[1].toFloat() * c[2].toFloat()) << c.where.toStdString();
+            v->RestoreCoord();
+            EXPECT_EQ(QList<int>({v->x, v->dx}), QList<int>({10, 100})) << c.where.toStdString();
+            EXPECT_FLOAT_EQ(v->FrameWidth, c[1].toFloat()) << c.where.toStdString();
+        } else {
+            const QRect r = v->GetClipRgn(c[5] == "1").boundingRect();
+            result = QStringLiteral("%1,%2,%3,%4").arg(r.left()).arg(r.top()).arg(r.right()).arg(r.bottom());
+        }
+        EXPECT_EQ(result, c[6]) << c.where.toStdString();
     }
 }
 
@@ -188,35 +180,6 @@ TEST_F(ViewDrawTest, SubReportShowsItsPageNumber)
     EXPECT_EQ(runs[0].Text, " 2");
     EXPECT_EQ(runs[0].Bounds.topLeft(), QPoint(12, 12));
     EXPECT_FLOAT_EQ(sub.FrameWidth, 1.0f);
-}
-
-TEST_F(ViewDrawTest, ClipRegionGrowsByTheFrame)
-{
-    struct Case {
-        float width;
-        uint16_t style;
-        uint16_t edges;
-        bool extended;
-        QRect expected;  // left, top, right and bottom excluded
-    } cases[] = {
-        {1, 0, 0, false, QRect(QPoint(10, 10), QPoint(110, 60))},
-        {1, 0, 15, false, QRect(QPoint(10, 10), QPoint(110, 60))},  // outer round(0.5) = 0, inner 0
-        // outer round(1.5) = 2, inner round(1) = 1
-        {3, 0, 15, false, QRect(QPoint(8, 8), QPoint(111, 61))},
-        {3, 0, 1 | 8, false, QRect(QPoint(10, 8), QPoint(111, 60))},
-        // double: outer round(4.5) = 4, inner round(1 + 3) = 4
-        {3, 5, 15, false, QRect(QPoint(6, 6), QPoint(114, 64))},
-        {2, 0, 4 | 2, true, QRect(QPoint(-1, 0), QPoint(120, 70))},  // outer 1, inner round(0.5) = 0
-    };
-    for (const Case& c : cases) {
-        TfrMemoView v;
-        v.SetBounds(10, 10, 100, 50);
-        v.FrameWidth = c.width;
-        v.FrameStyle = c.style;
-        v.FrameTyp = c.edges;
-        EXPECT_EQ(v.GetClipRgn(c.extended).boundingRect(), c.expected)
-            << c.width << " " << c.style << " " << c.edges;
-    }
 }
 
 TEST_F(ViewDrawTest, RotatedFontTurnsCounterClockwise)
