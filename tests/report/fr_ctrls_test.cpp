@@ -1,7 +1,10 @@
 #include "report/fr_ctrls.h"
 #include "report/fr_glyphs.h"
 
+#include "case_table.h"
+#include "golden.h"
 #include "input_support.h"
+#include "view_test_support.h"
 
 #include <QPainter>
 #include <QShortcut>
@@ -78,24 +81,12 @@ TEST(SpeedButtonGlyph, StripWidthSetsTheNumberOfImages)
     EXPECT_EQ(counts << odd.NumGlyphs(), (QList<int>{3, 4, 1}));
 }
 
-TEST(SpeedButtonGlyph, TransparentColourIsTheBottomLeftPixel)
-{
-    TButtonGlyph g;
-    EXPECT_EQ(g.TransparentColor(), QColor(128, 128, 0));
-    QImage img = Strip(16, 16);
-    img.setPixel(0, 15, qRgb(0, 255, 255));
-    g.SetGlyph(img);
-    EXPECT_EQ(g.TransparentColor(), QColor(0, 255, 255));
-    const QImage up = g.StateImage(bsUp, QPalette()).toImage();
-    EXPECT_EQ(qAlpha(up.pixel(0, 15)), 0);
-    EXPECT_EQ(up.pixel(3, 3), qRgb(255, 0, 0));
-}
-
-TEST(SpeedButtonGlyph, StateImagesFromTheStrip)
+// The state images of a strip (up red, disabled white and gray halves, down blue, no exclusive image), of a
+// lone glyph, whose disabled image is embossed, and of a strip whose see-through colour is its corner.
+TEST(SpeedButtonGlyph, StateImages)
 {
     const QPalette pal = ButtonPalette();
-    TButtonGlyph g;
-    // up red, disabled white and gray halves, down blue; the strip has no exclusive image
+    QStringList art;
     QImage strip(48, 16, QImage::Format_RGB32);
     strip.fill(QColor(128, 128, 0));
     for (int y = 2; y < 14; ++y)
@@ -104,31 +95,26 @@ TEST(SpeedButtonGlyph, StateImagesFromTheStrip)
             strip.setPixel(16 + x, y, x < 8 ? qRgb(255, 255, 255) : qRgb(128, 128, 128));
             strip.setPixel(32 + x, y, qRgb(0, 0, 255));
         }
+    TButtonGlyph g;
     g.SetGlyph(strip);
     ASSERT_EQ(g.NumGlyphs(), 3);
-    EXPECT_EQ(g.StateImage(bsDown, pal).toImage().pixel(5, 5), qRgb(0, 0, 255));
-    EXPECT_EQ(g.StateImage(bsExclusive, pal).toImage().pixel(5, 5), qRgb(255, 0, 0));
-    const QImage disabled = g.StateImage(bsDisabled, pal).toImage();
-    EXPECT_EQ(disabled.pixel(4, 5), qRgb(255, 255, 255));  // white becomes the highlight
-    EXPECT_EQ(disabled.pixel(10, 5), qRgb(128, 128, 128));  // gray the shadow
-    EXPECT_EQ(qAlpha(disabled.pixel(0, 0)), 0);            // background: button face, masked
-    const QImage inactive = g.StateImage(bsInactive, pal).toImage();
-    EXPECT_EQ(inactive.pixel(5, 5), qRgb(76, 76, 76));  // 255 * 77 / 256
-    EXPECT_EQ(qAlpha(inactive.pixel(0, 0)), 0);
-}
-
-TEST(SpeedButtonGlyph, DisabledImageOfALoneGlyphIsEmbossed)
-{
-    const QPalette pal = ButtonPalette();
-    QImage img(16, 16, QImage::Format_RGB32);
-    img.fill(QColor(128, 128, 0));
-    img.setPixel(5, 5, qRgb(0, 0, 0));
-    TButtonGlyph g;
-    g.SetGlyph(img);
-    const QImage d = g.StateImage(bsDisabled, pal).toImage();
-    EXPECT_EQ(d.pixel(5, 5), qRgb(128, 128, 128));  // shadow in place
-    EXPECT_EQ(d.pixel(6, 6), qRgb(255, 255, 255));  // highlight one pixel right and down
-    EXPECT_EQ(qAlpha(d.pixel(7, 7)), 0);
+    for (auto [state, name] : {std::pair{bsDown, "down"}, {bsExclusive, "exclusive"}, {bsDisabled, "disabled"},
+                               {bsInactive, "inactive"}})
+        art << Art(QStringLiteral("strip, %1:").arg(name), g.StateImage(state, pal).toImage());
+    QImage lone(16, 16, QImage::Format_RGB32);
+    lone.fill(QColor(128, 128, 0));
+    lone.setPixel(5, 5, qRgb(0, 0, 0));
+    TButtonGlyph single;
+    single.SetGlyph(lone);
+    art << Art("lone glyph, disabled:", single.StateImage(bsDisabled, pal).toImage());
+    TButtonGlyph cyan;
+    EXPECT_EQ(cyan.TransparentColor(), QColor(128, 128, 0));
+    QImage img = Strip(16, 16);
+    img.setPixel(0, 15, qRgb(0, 255, 255));
+    cyan.SetGlyph(img);
+    EXPECT_EQ(cyan.TransparentColor(), QColor(0, 255, 255));
+    art << Art("cyan corner, up:", cyan.StateImage(bsUp, QPalette()).toImage());
+    ExpectGolden("report/button_state_images.txt", art);
 }
 
 TEST(SpeedButtonGlyph, GrayValue)
@@ -178,31 +164,19 @@ TEST(SpeedButtonGlyph, ListReusesFreedSlots)
 
 TEST(SpeedButtonLayout, GlyphAndCaptionPlacement)
 {
-    using L = TfrButtonLayout;
-    struct Case {
-        const char* name;
-        QRect client;
-        QSize glyph, text;
-        L layout;
-        int margin, spacing;
-        QPoint glyphAt, textAt;
+    auto numbers = [](const QString& text) {
+        QList<int> n;
+        for (const QString& part : text.split(','))
+            n << part.toInt();
+        return n;
     };
-    const Case cases[] = {
-        {"glyph alone centred", QRect(0, 0, 22, 22), {16, 16}, {0, 0}, L::blGlyphLeft, -1, 4, {3, 3}, {19, 11}},
-        {"block centred", QRect(0, 0, 81, 29), {16, 16}, {30, 13}, L::blGlyphLeft, -1, 4, {16, 7}, {36, 8}},
-        {"thirds", QRect(0, 0, 81, 29), {16, 16}, {30, 13}, L::blGlyphLeft, -1, -1, {11, 7}, {38, 8}},
-        {"caption centred in the rest", QRect(0, 0, 81, 29), {16, 16}, {30, 13}, L::blGlyphLeft, 3, -1, {3, 7},
-         {35, 8}},
-        {"glyph right", QRect(0, 0, 81, 29), {16, 16}, {30, 13}, L::blGlyphRight, 2, 4, {63, 7}, {29, 8}},
-        {"glyph top", QRect(0, 0, 40, 50), {16, 16}, {20, 13}, L::blGlyphTop, -1, 4, {12, 9}, {10, 29}},
-        {"glyph bottom", QRect(0, 0, 40, 50), {16, 16}, {20, 13}, L::blGlyphBottom, 5, 2, {12, 29}, {10, 14}},
-        {"client offset", QRect(2, 2, 18, 18), {16, 16}, {0, 0}, L::blGlyphLeft, -1, 4, {3, 3}, {19, 11}},
-    };
-    for (const Case& c : cases) {
-        const TfrButtonLayoutResult r =
-            frCalcButtonLayout(c.client, c.glyph, c.text, c.layout, c.margin, c.spacing);
-        EXPECT_EQ(r.GlyphPos, c.glyphAt) << c.name;
-        EXPECT_EQ(r.TextBounds.topLeft(), c.textAt) << c.name;
+    for (const CaseLine& c : ReadCases("report/button_layout.tsv", 9)) {
+        const QList<int> client = numbers(c[1]), glyph = numbers(c[2]), text = numbers(c[3]);
+        const TfrButtonLayoutResult r = frCalcButtonLayout(
+            QRect(client[0], client[1], client[2], client[3]), QSize(glyph[0], glyph[1]), QSize(text[0], text[1]),
+            static_cast<TfrButtonLayout>(c[4].toInt()), c[5].toInt(), c[6].toInt());
+        EXPECT_EQ(QStringLiteral("%1,%2").arg(r.GlyphPos.x()).arg(r.GlyphPos.y()), c[7]) << c.where.toStdString();
+        EXPECT_EQ(QStringLiteral("%1,%2").arg(r.TextBounds.left()).arg(r.TextBounds.top()), c[8]) << c.where.toStdString();
     }
 }
 
@@ -363,33 +337,22 @@ TEST(ToolbarSeparator, EtchedLineAcrossTheMiddle)
     EXPECT_TRUE(button->Flat());
     inRow->setPalette(ButtonPalette());
     inRow->resize(8, 20);
-    QImage v = inRow->grab().toImage();
-    // shadow, highlight, and face where the line stops: before height - 2 and below the top
-    EXPECT_EQ((QList<QRgb>{v.pixel(3, 2), v.pixel(4, 17), v.pixel(3, 18), v.pixel(3, 1)}),
-              (QList<QRgb>{qRgb(128, 128, 128), qRgb(255, 255, 255), qRgb(192, 192, 192), qRgb(192, 192, 192)}));
+    QStringList art = Art("in a row:", inRow->grab().toImage());
     inRow->SetAlign(TfrAlign::alTop);
     inRow->resize(20, 8);
-    QImage h = inRow->grab().toImage();
-    EXPECT_EQ((QList<QRgb>{h.pixel(2, 3), h.pixel(17, 4)}), (QList<QRgb>{qRgb(128, 128, 128), qRgb(255, 255, 255)}));
+    art << Art("in a column:", inRow->grab().toImage());
     inRow->SetDrawBevel(false);
-    h = inRow->grab().toImage();
-    EXPECT_EQ(h.pixel(5, 3), qRgb(192, 192, 192));
+    art << Art("without bevel:", inRow->grab().toImage());
+    ExpectGolden("report/toolbar_separator.txt", art);
     delete row;
 }
 
 TEST(ButtonGlyphs, EveryPictureShowsThroughAtItsCorner)
 {
+    QStringList art;
     for (TfrGlyph g : {TfrGlyph::Zoom, TfrGlyph::Open, TfrGlyph::Save, TfrGlyph::Print, TfrGlyph::Find,
                        TfrGlyph::Help, TfrGlyph::Exit, TfrGlyph::PageUp, TfrGlyph::PageDown, TfrGlyph::SpinUp,
-                       TfrGlyph::SpinDown, TfrGlyph::PrinterItem}) {
-        const QImage img = frGlyphImage(g);
-        ASSERT_FALSE(img.isNull());
-        EXPECT_EQ(img.pixel(0, img.height() - 1), qRgb(128, 128, 0));
-        int ink = 0;
-        for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x)
-                ink += img.pixel(x, y) != qRgb(128, 128, 0);
-        EXPECT_GT(ink, 3) << static_cast<int>(g);
-    }
-    EXPECT_EQ(frGlyphImage(TfrGlyph::PrinterItem).size(), QSize(18, 16));
+                       TfrGlyph::SpinDown, TfrGlyph::PrinterItem})
+        art << Art(QStringLiteral("glyph %1:").arg(static_cast<int>(g)), frGlyphImage(g));
+    ExpectGolden("report/button_glyphs.txt", art);
 }

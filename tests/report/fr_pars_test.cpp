@@ -81,25 +81,12 @@ TEST(Parser, NamesGoToTheValueHandler)
 TEST(Parser, PostfixForms)
 {
     TfrParser parser;
-    const std::pair<QString, QString> cases[] = {
-        {"2+3*4", "2 3 4 *+"},
-        {"(2+3)*4", "2 3 +4 *"},
-        {"-2*3", QString("2 3 *") + QChar(9)},
-        // the unary minus pops the pending "*", which is left without its second operand
-        {"2*-3", QString("2 *3 ") + QChar(9)},
-        {"a >= 'x''y'", QString("a 'x''y' ") + QChar(1)},
-        {"%D'01.02.2005'", "%D'01.02.2005' "},
-        {"NOT [X]", QString("[X] ") + QChar(12)},
-        {"1 + 2; 3", "1 2 +"},
-        {"7 MOD 3", QString("7 3 ") + QChar(13)},
-        {"A = 1 OR B = 2", QString("A 1 B ") + QChar(4) + "=2 ="},
-        {"INT(x) <> 0", QString("x ") + QChar(6) + "0 " + QChar(3)},
-        {"[A] <= -1", QString("[A] 1 ") + QChar(9) + QChar(2)},
-        {"+[A]", QString("[A] ") + QChar(10)},
-        {"(1", "1 ("},
-    };
-    for (const auto& [in, out] : cases)
-        EXPECT_EQ(parser.TranslateToPostfix(in), out) << in.toStdString();
+    for (const CaseLine& c : ReadCases("report/parser_postfix.tsv", 2)) {
+        QString out = c[1];
+        for (int n = 13; n > 0; --n)
+            out.replace(QStringLiteral("#%1").arg(n), QChar(n));
+        EXPECT_EQ(parser.TranslateToPostfix(c[0]), out) << c.where.toStdString();
+    }
 }
 
 TEST(Parser, FunctionsRunAtTranslationWithSourceTextArguments)

@@ -2,51 +2,27 @@
 #include "report/fr_srch.h"
 #include "report/fr_view_form.h"
 
+#include "case_table.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 const QSize kA4(752, 1071);  // A4 in report units
-
-std::vector<QSize> Pages(int n, QSize size = kA4)
-{
-    return std::vector<QSize>(static_cast<size_t>(n), size);
-}
 }  // namespace
 
 TEST(PreviewLayout, PagePlacement)
 {
-    using V = std::vector<TRect>;
-    struct Case {
-        const char* name;
+    for (const CaseLine& c : ReadCases("report/page_placement.tsv", 8)) {
         std::vector<QSize> pages;
-        int zoomMode;
-        double scale;
-        int w, h;
-        int perRow;
-        V r;
-        int hRange, vRange;
-    };
-    const Case cases[] = {
-        {"one narrow page is centred", Pages(1), 0, 1.0, 1000, 600, 1, V{{124, 10, 876, 1081}}, 0, 491},
-        {"a wide page sits at 10", Pages(1), 0, 1.0, 700, 600, 1, V{{10, 10, 762, 1081}}, 72, 491},
-        {"small pages side by side", Pages(3, {200, 300}), 0, 1.0, 700, 600, 3,
-         V{{10, 10, 210, 310}, {220, 10, 420, 310}, {430, 10, 630, 310}}, 0, 0},
-        {"a fourth page opens a row", Pages(4, {200, 300}), 0, 1.0, 700, 600, 3,
-         V{{10, 10, 210, 310}, {220, 10, 420, 310}, {430, 10, 630, 310}, {10, 320, 210, 620}}, 0, 30},
-        {"the page that does not fit starts no run", {{600, 300}, {100, 300}, {100, 300}}, 0, 1.0, 700, 600, 1,
-         V{{50, 10, 650, 310}, {300, 320, 400, 620}, {300, 630, 400, 930}}, 0, 340},
-        {"two pages whatever the width", Pages(3), 3, 9.0, 1000, 600, 2,
-         V{{10, 10, 495, 701}, {505, 10, 990, 701}, {10, 711, 495, 1402}}, 0, 812},
-        {"whole page fits the height less 20", Pages(2), 2, 9.0, 1000, 600, 1,
-         V{{296, 10, 703, 590}, {296, 600, 703, 1180}}, 0, 590},
-        {"halves round to even", Pages(1, {753, 1071}), 0, 0.5, 1000, 600, 1, V{{312, 10, 688, 546}}, 0, 0},
-    };
-    for (const Case& c : cases) {
-        const TfrPageLayout l = frLayoutPages(c.pages, 0, c.zoomMode, c.scale, c.w, c.h);
-        EXPECT_EQ(l.PagesPerRow, c.perRow) << c.name;
-        EXPECT_EQ(l.R, c.r) << c.name;
-        EXPECT_EQ(l.HRange, c.hRange) << c.name;
-        EXPECT_EQ(l.VRange, c.vRange) << c.name;
+        for (const QString& size : c[1].split(' '))
+            pages.emplace_back(size.section('x', 0, 0).toInt(), size.section('x', 1).toInt());
+        const TfrPageLayout l = frLayoutPages(pages, 0, c[2].toInt(), c[3].toDouble(), c[4].section('x', 0, 0).toInt(),
+                                              c[4].section('x', 1).toInt());
+        QStringList rects;
+        for (const TRect& r : l.R)
+            rects << QStringLiteral("%1,%2,%3,%4").arg(r.Left).arg(r.Top).arg(r.Right).arg(r.Bottom);
+        EXPECT_EQ(QStringList({QString::number(l.PagesPerRow), rects.join(' '), QStringLiteral("%1,%2").arg(l.HRange).arg(l.VRange)}),
+                  c.fields.mid(5)) << c.where.toStdString();
     }
 }
 

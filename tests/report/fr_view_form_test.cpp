@@ -151,9 +151,12 @@ protected:
         delete form;
         VirtualPrinterTest::TearDown();
     }
-    // A shown window whose page box is 1000 x 600.
+    // A shown window whose page box is 1000 x 600, in place of the one before, with three pages.
     TfrPreviewForm* Show()
     {
+        delete form;
+        if (!report.pages)
+            report.pages = ThreePages();
         form = new TfrPreviewForm;
         form->ShowReport(&report);
         form->setWindowState(Qt::WindowNoState);
@@ -216,8 +219,6 @@ TEST_F(PreviewFormTest, ZoomItemsAndTheRememberedZoom)
     EXPECT_DOUBLE_EQ(frRememberedScale, 0.5);
     EXPECT_EQ(form->ZoomBtnXP->text(), "50%");
     // the next window opens with it, its item checked
-    report.pages = ThreePages();
-    delete form;
     Show();
     EXPECT_DOUBLE_EQ(form->Scale, 0.5);
     for (QAction* a : form->ProcMenu->actions()) {
@@ -226,8 +227,6 @@ TEST_F(PreviewFormTest, ZoomItemsAndTheRememberedZoom)
         }
     }
     report.zoom = 2;  // the report's own zoom: whole page
-    report.pages = ThreePages();
-    delete form;
     Show();
     EXPECT_EQ(form->ZoomMode, 2);
     EXPECT_EQ(form->ZoomBtnXP->text(), "54%");

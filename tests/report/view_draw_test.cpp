@@ -4,6 +4,8 @@
 #include "report/fr_picture_view.h"
 #include "report/fr_subreport_view.h"
 
+#include "case_table.h"
+#include "golden.h"
 #include "view_test_support.h"
 
 #include <QImage>
@@ -11,9 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr QRgb kWhite = 0xFFFFFFFF;
-constexpr QRgb kBlack = 0xFF000000;
 
 // Views draw as the engine prints, on a white image.
 class ViewDrawTest : public PrintingModeTest {
@@ -39,43 +38,38 @@ protected:
         (view.*step)();
         view.RestoreCoord();
     }
-    QRgb At(int x, int y) const { return image_.pixel(x, y); }
+    // What was drawn on a box and two pixels around it.
+    QStringList Around(const QString& title, int x, int y, int w, int h) const
+    {
+        return Art(title, image_.copy(x - 2, y - 2, w + 4, h + 4));
+    }
     QImage image_;
 };
 
-TEST_F(ViewDrawTest, CalcGapsGivesDeviceGeometry)
+TEST_F(ViewDrawTest, FrameGeometryOfTheCaseTable)
 {
-    struct Case {
-        float width;
-        double scale;
-        uint16_t edges;
-        int gapX, gapY;
-        TRect inner;
-    } cases[] = {
-        // 10,20 100x50 at scale 1 with the default frame: gaps 2 and 1
-        {1, 1.0, 0, 2, 1, {10, 20, 111, 71}},
-        {1, 1.0, 15, 2, 1, {10, 20, 111, 71}},  // R = B = round(0.5) = 0
-        // doubled: x 20, y 40, 200x100, pen 2: L = T = round(0.5) = 0, R = B = 1
-        {1, 2.0, 15, 3, 1, {20, 40, 220, 140}},
-        // pen 3: L = T = 1, R = B = round(1.5) = 2
-        {3, 1.0, 15, 4, 2, {11, 21, 109, 69}},
-        {3, 1.0, 4 | 8, 4, 2, {11, 21, 111, 71}},
-    };
-    for (const Case& c : cases) {
-        TfrLineView v;
-        v.SetBounds(10, 20, 100, 50);
-        v.FrameWidth = c.width;
-        v.FrameTyp = c.edges;
-        v.ScaleX = v.ScaleY = c.scale;
-        v.CalcGaps();
-        EXPECT_EQ(v.GapX, c.gapX) << c.width << " " << c.scale;
-        EXPECT_EQ(v.GapY, c.gapY) << c.width << " " << c.scale;
-        EXPECT_EQ(v.InnerRect, c.inner) << c.width << " " << c.scale << " " << c.edges;
-        EXPECT_FLOAT_EQ(v.FrameWidth, static_cast<float>(c.width * c.scale));
-        v.RestoreCoord();
-        EXPECT_EQ(v.x, 10);
-        EXPECT_EQ(v.dx, 100);
-        EXPECT_FLOAT_EQ(v.FrameWidth, c.width);
+    for (const CaseLine& c : ReadCases("report/frame_geometry.tsv", 7)) {
+        const bool gaps = c[0] == "gaps";
+        std::unique_ptr<TfrView> v = gaps ? std::unique_ptr<TfrView>(new TfrLineView) : std::make_unique<TfrMemoView>();
+        v->SetBounds(10, gaps ? 20 : 10, 100, 50);
+        v->FrameWidth = c[1].toFloat();
+        v->ScaleX = v->ScaleY = c[2].toDouble();
+        v->FrameStyle = static_cast<uint16_t>(c[3].toInt());
+        v->FrameTyp = static_cast<uint16_t>(c[4].toInt());
+        QString result;
+        if (gaps) {
+            v->CalcGaps();
+            const TRect& r = v->InnerRect;
+            result = QStringLiteral("%1,%2 %3,%4,%5,%6").arg(v->GapX).arg(v->GapY).arg(r.Left).arg(r.Top).arg(r.Right).arg(r.Bottom);
+            EXPECT_FLOAT_EQ(v->FrameWidth, c[1].toFloat() * c[2].toFloat()) << c.where.toStdString();
+            v->RestoreCoord();
+            EXPECT_EQ(QList<int>({v->x, v->dx}), QList<int>({10, 100})) << c.where.toStdString();
+            EXPECT_FLOAT_EQ(v->FrameWidth, c[1].toFloat()) << c.where.toStdString();
+        } else {
+            const QRect r = v->GetClipRgn(c[5] == "1").boundingRect();
+            result = QStringLiteral("%1,%2,%3,%4").arg(r.left()).arg(r.top()).arg(r.right()).arg(r.bottom());
+        }
+        EXPECT_EQ(result, c[6]) << c.where.toStdString();
     }
 }
 
@@ -86,24 +80,16 @@ TEST_F(ViewDrawTest, LineTakesTheOrientationOfItsLongerSide)
         uint16_t edges;
         int keptDx, keptDy;
     } cases[] = {{100, 0, 8, 100, 0}, {0, 100, 4, 0, 100}, {50, 50, 4, 0, 50}, {30, 10, 8, 30, 0}};
+    QStringList art;
     for (const Case& c : cases) {
         TfrLineView line;
         line.SetBounds(20, 30, c.dx, c.dy);
         image_.fill(Qt::white);
         DrawOnImage(line);
-        EXPECT_EQ(line.FrameTyp, c.edges);
-        EXPECT_EQ(line.dx, c.keptDx);
-        EXPECT_EQ(line.dy, c.keptDy);
-        if (c.edges == 8) {
-            EXPECT_EQ(At(20, 30), kBlack);
-            EXPECT_EQ(At(20 + c.dx - 1, 30), kBlack);
-            EXPECT_EQ(At(20 + c.dx / 2, 31), kWhite);
-        } else {
-            EXPECT_EQ(At(20, 30), kBlack);
-            EXPECT_EQ(At(20, 30 + c.dy - 1), kBlack);
-            EXPECT_EQ(At(21, 30 + c.dy / 2), kWhite);
-        }
+        EXPECT_EQ(QList<int>({line.FrameTyp, line.dx, line.dy}), QList<int>({c.edges, c.keptDx, c.keptDy}));
+        art << Around(QStringLiteral("%1x%2:").arg(c.dx).arg(c.dy), 20, 30, c.dx, c.dy);
     }
+    ExpectGolden("report/line_views.txt", art);
 }
 
 TEST_F(ViewDrawTest, LineClipRegionWidensAcrossTheLine)
@@ -117,61 +103,36 @@ TEST_F(ViewDrawTest, LineClipRegionWidensAcrossTheLine)
     EXPECT_EQ(line.GetClipRgn(true).boundingRect(), QRect(QPoint(0, -6), QPoint(120, 26)));
 }
 
-TEST_F(ViewDrawTest, FrameEdgesAndTheWholeRectangle)
+// All four edges solid make one rectangle whose bottom-right corner is drawn; right and bottom edges alone
+// stop short of their end points; dashes show their gaps; a double frame has the fill between its lines.
+TEST_F(ViewDrawTest, FramesAndBackground)
 {
-    // all four edges solid: one rectangle whose bottom-right corner is drawn
     TfrLineView probe;  // any view with the base frame drawing
     probe.SetBounds(10, 10, 50, 40);
-    probe.FrameTyp = 15;
-    Step(probe, &TfrView::DrawFrame);
-    EXPECT_EQ(At(60, 50), kBlack);
-    EXPECT_EQ(At(35, 10), kBlack);
-    EXPECT_EQ(At(35, 30), kWhite);
-    // right and bottom edges only: each line stops short of its end point
-    probe.FrameTyp = 1 | 2;
-    Step(probe, &TfrView::DrawFrame);
-    EXPECT_EQ(At(60, 10), kBlack);
-    EXPECT_EQ(At(59, 50), kBlack);
-    EXPECT_EQ(At(60, 50), kWhite);
-    EXPECT_EQ(At(10, 10), kWhite);
-    // dashed: the gaps show
-    probe.FrameTyp = 15;
-    probe.FrameStyle = 1;
-    Step(probe, &TfrView::DrawFrame);
-    int dark = 0;
-    for (int x = 10; x < 60; ++x)
-        dark += At(x, 10) == kBlack;
-    EXPECT_GT(dark, 20);
-    EXPECT_LT(dark, 50);
-    // double: two lines in the frame colour with the fill between
+    QStringList art;
+    for (auto [edges, style, title] : {std::tuple{15, 0, "solid"}, {1 | 2, 0, "right and bottom"}, {15, 1, "dashed"}}) {
+        probe.FrameTyp = static_cast<uint16_t>(edges);
+        probe.FrameStyle = static_cast<uint16_t>(style);
+        Step(probe, &TfrView::DrawFrame);
+        art << Around(title, 10, 10, 50, 40);
+    }
     probe.FrameTyp = 8;
     probe.FrameStyle = 5;
-    probe.FrameWidth = 1;
     probe.FillColor = 0x0000FF;
     Step(probe, &TfrView::DrawFrame);
-    EXPECT_EQ(At(30, 9), kBlack);
-    EXPECT_EQ(At(30, 10), qRgb(255, 0, 0));
-    EXPECT_EQ(At(30, 11), kBlack);
-}
-
-TEST_F(ViewDrawTest, BackgroundFillsTheScaledRectangle)
-{
+    art << Around("double top line over a red fill", 10, 8, 50, 4);
+    // the background fills the scaled rectangle, right and bottom excluded, but not with no fill colour
     TfrLineView v;
     v.SetBounds(10, 10, 20, 10);
     v.FillColor = 0x00FF00;
     v.ScaleX = v.ScaleY = 2;
     v.OriginX = 5;
     Step(v, &TfrView::DrawBackground);
-    // from (25, 20) to (65, 40), right and bottom excluded
-    EXPECT_EQ(At(25, 20), qRgb(0, 255, 0));
-    EXPECT_EQ(At(64, 39), qRgb(0, 255, 0));
-    EXPECT_EQ(At(65, 39), kWhite);
-    EXPECT_EQ(At(64, 40), kWhite);
-    EXPECT_EQ(At(24, 20), kWhite);
-    // no fill while printing
+    art << Around("background 25,20 40x20:", 25, 20, 40, 20);
     v.FillColor = frNoFillColor;
     Step(v, &TfrView::DrawBackground);
-    EXPECT_EQ(At(30, 30), kWhite);
+    art << Around("no fill:", 25, 20, 40, 20);
+    ExpectGolden("report/view_frames.txt", art);
 }
 
 TEST_F(ViewDrawTest, PicturePlacement)
@@ -181,18 +142,17 @@ TEST_F(ViewDrawTest, PicturePlacement)
         uint16_t flags;
         QSize graphic;
         float frameWidth;
-        QRect covered;  // inclusive
     } cases[] = {
         // a 200 x 100 graphic in a 100 x 100 view at (10, 10)
-        {"stretched with aspect: whole width, half height", 1 | 4, {200, 100}, 0, {QPoint(10, 10), QPoint(110, 59)}},
-        {"and centred: down by a quarter", 1 | 4 | 2, {200, 100}, 0, {QPoint(10, 35), QPoint(110, 84)}},
-        {"stretched without aspect", 1, {200, 100}, 0, {QPoint(10, 10), QPoint(110, 110)}},
-        {"natural size centred: moved by (30, 40)", 2, {40, 20}, 0, {QPoint(40, 50), QPoint(79, 69)}},
+        {"stretched with aspect: whole width, half height", 1 | 4, {200, 100}, 0},
+        {"and centred: down by a quarter", 1 | 4 | 2, {200, 100}, 0},
+        {"stretched without aspect", 1, {200, 100}, 0},
+        {"natural size centred: moved by (30, 40)", 2, {40, 20}, 0},
         // aspect alone counts only when stretched; the inner rectangle starts at 10 + round((3 - 1) / 2)
-        {"natural size inside a frame", 4, {30, 20}, 3, {QPoint(11, 11), QPoint(40, 30)}},
+        {"natural size inside a frame", 4, {30, 20}, 3},
     };
+    QStringList art;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
         image_.fill(Qt::white);
         QImage graphic(c.graphic, QImage::Format_RGB32);
         graphic.fill(Qt::red);
@@ -205,15 +165,9 @@ TEST_F(ViewDrawTest, PicturePlacement)
         }
         pic.Picture.SetBitmap(graphic);
         DrawOnImage(pic);
-        const QRect& r = c.covered;
-        if (c.frameWidth == 0) {  // a frame is drawn over the graphic's top left
-            EXPECT_EQ(At(r.left(), r.top()), qRgb(255, 0, 0));
-            EXPECT_EQ(At(r.left(), r.top() - 1), kWhite);
-        }
-        EXPECT_EQ(At(r.right(), r.bottom()), qRgb(255, 0, 0));
-        EXPECT_EQ(At(r.right() + 1, r.bottom()), kWhite);
-        EXPECT_EQ(At(r.right(), r.bottom() + 1), kWhite);
+        art << Around(c.name, 10, 10, 100, 100);
     }
+    ExpectGolden("report/picture_views.txt", art);
 }
 
 TEST_F(ViewDrawTest, SubReportShowsItsPageNumber)
@@ -226,35 +180,6 @@ TEST_F(ViewDrawTest, SubReportShowsItsPageNumber)
     EXPECT_EQ(runs[0].Text, " 2");
     EXPECT_EQ(runs[0].Bounds.topLeft(), QPoint(12, 12));
     EXPECT_FLOAT_EQ(sub.FrameWidth, 1.0f);
-}
-
-TEST_F(ViewDrawTest, ClipRegionGrowsByTheFrame)
-{
-    struct Case {
-        float width;
-        uint16_t style;
-        uint16_t edges;
-        bool extended;
-        QRect expected;  // left, top, right and bottom excluded
-    } cases[] = {
-        {1, 0, 0, false, QRect(QPoint(10, 10), QPoint(110, 60))},
-        {1, 0, 15, false, QRect(QPoint(10, 10), QPoint(110, 60))},  // outer round(0.5) = 0, inner 0
-        // outer round(1.5) = 2, inner round(1) = 1
-        {3, 0, 15, false, QRect(QPoint(8, 8), QPoint(111, 61))},
-        {3, 0, 1 | 8, false, QRect(QPoint(10, 8), QPoint(111, 60))},
-        // double: outer round(4.5) = 4, inner round(1 + 3) = 4
-        {3, 5, 15, false, QRect(QPoint(6, 6), QPoint(114, 64))},
-        {2, 0, 4 | 2, true, QRect(QPoint(-1, 0), QPoint(120, 70))},  // outer 1, inner round(0.5) = 0
-    };
-    for (const Case& c : cases) {
-        TfrMemoView v;
-        v.SetBounds(10, 10, 100, 50);
-        v.FrameWidth = c.width;
-        v.FrameStyle = c.style;
-        v.FrameTyp = c.edges;
-        EXPECT_EQ(v.GetClipRgn(c.extended).boundingRect(), c.expected)
-            << c.width << " " << c.style << " " << c.edges;
-    }
 }
 
 TEST_F(ViewDrawTest, RotatedFontTurnsCounterClockwise)

@@ -157,95 +157,18 @@ TEST_F(MemoViewTest, SplitWritesPrintedLinesAndAMarker)
     EXPECT_EQ(memo_.UnprintedHeight(), 0);
 }
 
-TEST_F(MemoViewTest, DrawAlignsLinesInTheMemo)
+TEST_F(MemoViewTest, DrawsItsLinesAlignedInTheMemo)
 {
-    memo_.Memo.SetText("kısa satır\r\niki kelime daha uzun\r\n");
-    memo_.dx = 300;
-    memo_.dy = 100;
-    memo_.SetBounds(20, 10, 300, 100);
-    struct Case {
-        int alignment;
-        int firstX;  // where the first line starts
-    } cases[] = {
-        {0, 20 + 2},
-        {frtaRight, 20 + 300 - 1 - 2 - 0},
-        {frtaCenter, 20 + 2 + (300 - 4 - 0) / 2},
-    };
-    for (const Case& c : cases) {
-        memo_.Alignment = c.alignment;
-        const auto runs = DrawnRuns(memo_);
-        ASSERT_EQ(runs.size(), 2u);
-        int w = Width("kısa satır");
-        int expectedX = c.alignment == frtaRight    ? c.firstX - w
-                        : c.alignment == frtaCenter ? c.firstX - w / 2
-                                                    : c.firstX;
-        EXPECT_NEAR(runs[0].Bounds.left(), expectedX, 1) << c.alignment;
-        EXPECT_EQ(runs[0].Bounds.top(), 10 + 1);
-        EXPECT_EQ(runs[1].Bounds.top(), 10 + 1 + 15);
-        EXPECT_NEAR(runs[0].Bounds.width(), w, 1);
-    }
-}
-
-TEST_F(MemoViewTest, JustifiedTextLeavesTheParagraphEnd)
-{
-    memo_.Memo.SetText("bir iki üç dört beş altı yedi");
-    memo_.Alignment = frtaJustify;
-    FitWidthTo("bir iki üç dört");
-    memo_.dx += 30;
-    const auto runs = DrawnRuns(memo_);
-    ASSERT_EQ(runs.size(), 2u);
-    EXPECT_EQ(runs[0].Text, "bir iki üç dört");
-    EXPECT_NEAR(runs[0].Bounds.width(), memo_.dx - 4, 1) << "stretched to the memo's width";
-    EXPECT_NEAR(runs[1].Bounds.width(), Width("beş altı yedi"), 1) << "the last line keeps its width";
-}
-
-TEST_F(MemoViewTest, ZoomedLinesKeepTheirMeasuredWidth)
-{
-    memo_.Memo.SetText("Sayfa 12");
-    memo_.SetBounds(10, 10, 200, 30);
-    for (double scale : {0.5, 1.0, 1.5, 2.0}) {
-        memo_.ScaleX = memo_.ScaleY = scale;
-        const auto runs = DrawnRuns(memo_, 1000, 1000);
-        ASSERT_EQ(runs.size(), 1u);
-        EXPECT_NEAR(runs[0].Bounds.width(), frRound(Width("Sayfa 12") * scale), 1) << scale;
-    }
-}
-
-TEST_F(MemoViewTest, BlockAlignmentAndRotatedPositions)
-{
-    struct Case {
-        const char* name;
-        int alignment;
-        TRect bounds;  // x, y, dx, dy
-        int left, top, bottom;  // the run's bounds; -1 where not checked
-    } cases[] = {
-        // one line: a block of 2 + 15; centred it moves down by (101 - 17) div 2, bottom-aligned by 100 - 17
-        {"middle", frtaMiddle, {0, 0, 200, 101}, 2, 42 + 1, -1},
-        {"bottom", frtaDown, {10, 10, 200, 100}, 12, 10 + 83 + 1, -1},
-        // rotated: runs upwards from the bottom gap, its cell starting at the left gap
-        {"rotated", frtaVertical, {10, 10, 40, 200}, 10 + 2, -1, 10 + 200 - 1},
-        // rotated, centred across: x moves by (40 - (4 + 15)) div 2 = 10
-        {"rotated centre", frtaVertical | frtaMiddle, {10, 10, 40, 200}, 10 + 10 + 2, -1, 10 + 200 - 1},
-        // rotated and right-aligned: the text ends at the top gap
-        {"rotated right", frtaVertical | frtaRight, {10, 10, 40, 200}, 12, 10 + 1, -1},
-    };
-    memo_.Memo.SetText("alt");
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        memo_.Alignment = c.alignment;
-        memo_.SetBounds(c.bounds.Left, c.bounds.Top, c.bounds.Right, c.bounds.Bottom);
-        const auto runs = DrawnRuns(memo_);
-        ASSERT_EQ(runs.size(), 1u);
-        const QRect b = runs[0].Bounds;
-        const bool turned = (c.alignment & frtaVertical) != 0;
-        EXPECT_NEAR(turned ? b.height() : b.width(), Width("alt"), 1);
-        EXPECT_EQ(b.left(), c.left);
-        if (c.top >= 0) {
-            EXPECT_NEAR(b.top(), c.top, turned ? 1 : 0);  // a turned run's cell may round by a pixel
-        }
-        if (c.bottom >= 0) {
-            EXPECT_NEAR(b.bottom() + 1, c.bottom, 1);
-        }
+    for (const CaseLine& c : ReadCases("report/memo_drawing.tsv", 5)) {
+        const QStringList b = c[1].split(',');
+        memo_.Alignment = c[0].toInt();
+        memo_.SetBounds(b[0].toInt(), b[1].toInt(), b[2].toInt(), b[3].toInt());
+        memo_.ScaleX = memo_.ScaleY = c[2].toDouble();
+        memo_.Memo.SetText(QString(c[3]).replace("\\r\\n", "\r\n"));
+        QStringList runs;
+        for (const TTextRun& r : DrawnRuns(memo_, 1000, 1000))
+            runs << QStringLiteral("%1 %2,%3 %4x%5").arg(r.Text).arg(r.Bounds.left()).arg(r.Bounds.top()).arg(r.Bounds.width()).arg(r.Bounds.height());
+        EXPECT_EQ(runs.join(" | "), c[4]) << c.where.toStdString();
     }
 }
 

@@ -6,6 +6,9 @@
 #include "report/fr_utils.h"
 #include "report/fr_view.h"
 
+#include <QImage>
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -37,4 +40,28 @@ inline std::vector<TTextRun> DrawnRuns(TfrView& view, int width = 800, int heigh
         view.Draw(canvas);
     }
     return rec.Runs();
+}
+
+// A picture as rows of letters, one a pixel: '.' see-through, else a letter per colour named above.
+inline QStringList Art(const QString& title, const QImage& image)
+{
+    QStringList legend, rows;
+    QList<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+        QString row;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qAlpha(p) == 0) {
+                row += '.';
+                continue;
+            }
+            if (!colours.contains(p)) {
+                colours << p;
+                legend << QStringLiteral("  %1 %2").arg(QChar(char16_t(u'a' + colours.size() - 1))).arg(p & 0xFFFFFF, 6, 16, QChar('0'));
+            }
+            row += QChar(char16_t(u'a' + colours.indexOf(p)));
+        }
+        rows << row;
+    }
+    return QStringList{title} + legend + rows;
 }
