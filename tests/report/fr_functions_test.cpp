@@ -101,8 +101,9 @@ TEST_F(BandAggregates, FootersOfTheCaseTable)
             Record(v == "null" ? Variant::Null() : Variant(v.toDouble()), c[3].split('|'));
         for (const QString& read : c[4].split('|'))
             EXPECT_EQ(Read(read.section("=>", 0, 0)), read.section("=>", 1)) << c.where.toStdString();
-        if (c[5] != "-")
+        if (c[5] != "-") {
             EXPECT_EQ(footer.Values.Count(), c[5].toInt()) << c.where.toStdString();
+        }
     }
 }
 
