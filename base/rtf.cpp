@@ -26,6 +26,17 @@ int halfPoints(const QFont& font)
     return 24;
 }
 
+// A paragraph's alignment as written: centred, right, justified or, for anything else, left.
+Qt::Alignment writtenAlignment(const QTextBlockFormat& format)
+{
+    switch (format.alignment() & Qt::AlignHorizontal_Mask) {
+    case Qt::AlignHCenter: return Qt::AlignHCenter;
+    case Qt::AlignRight: return Qt::AlignRight;
+    case Qt::AlignJustify: return Qt::AlignJustify;
+    default: return Qt::AlignLeft;
+    }
+}
+
 struct RunProps {
     int font = -1;
     int size = -1;
@@ -33,6 +44,8 @@ struct RunProps {
     bool italic = false;
     bool underline = false;
     int color = -1;
+
+    bool operator==(const RunProps&) const = default;
 };
 
 class RtfWriter {
@@ -49,7 +62,7 @@ public:
             if (last && block.length() <= 1)
                 break;
             body += "\\pard";
-            switch (block.blockFormat().alignment() & Qt::AlignHorizontal_Mask) {
+            switch (writtenAlignment(block.blockFormat())) {
             case Qt::AlignHCenter: body += "\\qc"; break;
             case Qt::AlignRight: body += "\\qr"; break;
             case Qt::AlignJustify: body += "\\qj"; break;
@@ -75,8 +88,7 @@ public:
         }
 
         QByteArray out = "{\\rtf1\\ansi\\ansicpg1254\\deff0\\deflang1055\r\n{\\fonttbl";
-        if (fonts_.isEmpty())
-            fonts_ << ResolveFontFamily(document_.defaultFont().family());
+        Fonts();
         for (int i = 0; i < fonts_.size(); ++i) {
             out += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset162 ";
             appendText(out, fonts_[i]);
@@ -92,7 +104,15 @@ public:
         return out;
     }
 
-private:
+    // The font table, in the order the runs first use its fonts; never empty.
+    const QStringList& Fonts()
+    {
+        if (fonts_.isEmpty())
+            fonts_ << ResolveFontFamily(document_.defaultFont().family());
+        return fonts_;
+    }
+    const QList<QColor>& Colors() const { return colors_; }
+
     RunProps propsOf(const QTextCharFormat& format)
     {
         const QFont font = format.font().resolve(document_.defaultFont());
@@ -119,6 +139,7 @@ private:
         return p;
     }
 
+private:
     // Writes the control words that change `current` into `want`; true when it wrote any.
     static bool switchTo(QByteArray& out, const RunProps& want, RunProps& current, bool& first)
     {
@@ -612,6 +633,186 @@ private:
     bool colorSet_ = false;
 };
 
+// ---- copying ----
+
+// What a character becomes when written and read back; 0 for one that is dropped.
+QChar throughRtf(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u == '\t' || u == QChar::LineSeparator || u == QChar::Nbsp)
+        return c;
+    if (u < 0x20)
+        return QChar(0);
+    if (u < 0x80)
+        return FromCp1254Char(static_cast<unsigned char>(u));
+    if (char b = ToCp1254Char(c); b != '?')
+        return FromCp1254Char(static_cast<unsigned char>(b));
+    return c;  // written as \uN
+}
+
+QString textThroughRtf(const QString& text)
+{
+    static const std::vector<char16_t> table = [] {
+        std::vector<char16_t> t(0x10000);
+        for (int u = 0; u < 0x10000; ++u)
+            t[u] = throughRtf(QChar(static_cast<char16_t>(u))).unicode();
+        return t;
+    }();
+    qsizetype i = 0;
+    while (i < text.size() && table[text[i].unicode()] == text[i].unicode())
+        ++i;
+    if (i == text.size())
+        return text;
+    QString out = text.left(i);
+    for (; i < text.size(); ++i)
+        if (char16_t c = table[text[i].unicode()])
+            out += QChar(c);
+    return out;
+}
+
+// A font name the font table gives back as it stands: no characters it escapes, drops or changes,
+// no separator, no white space at the ends.
+bool fontNameSurvives(const QString& name)
+{
+    if (name.isEmpty() || name != name.trimmed())
+        return false;
+    for (QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == '\\' || u == '{' || u == '}' || u == ';' || u == QChar::Nbsp)
+            return false;
+        if (throughRtf(c) != c || (u >= 0x80 && ToCp1254Char(c) == '?'))
+            return false;
+    }
+    return true;
+}
+
+// Builds what ReadRtf makes of WriteRtf's bytes, step for step with the reader's edits, from the runs
+// and paragraphs the writer would write.
+class RtfCopier {
+public:
+    RtfCopier(const QTextDocument& source, QTextDocument& target) : source_(source), writer_(source), cursor_(&target)
+    {
+    }
+
+    bool Copy()
+    {
+        collect();
+        const QStringList& fonts = writer_.Fonts();
+        for (const QString& name : fonts)
+            if (!fontNameSurvives(name))
+                return false;
+        for (const QString& name : fonts)
+            families_ << QStringList{ResolveFontFamily(name)};
+
+        cursor_.beginEditBlock();
+        cursor_.select(QTextCursor::Document);
+        cursor_.removeSelectedText();
+        cursor_.setBlockFormat(QTextBlockFormat());
+        qsizetype run = 0;
+        for (const Paragraph& paragraph : paragraphs_) {
+            for (; run < paragraph.runsEnd; ++run) {
+                if (runs_[run].text.isEmpty())
+                    continue;
+                if (!pending_.isEmpty() && !(runs_[run].props == pendingProps_))
+                    flush();
+                if (pending_.isEmpty())
+                    pendingProps_ = runs_[run].props;
+                pending_ += runs_[run].text;
+            }
+            if (paragraph.closed) {
+                flush();
+                applyBlockFormat(paragraph.alignment, paragraph.end);
+                cursor_.insertBlock(QTextBlockFormat(), formatOf(paragraph.end));
+            }
+        }
+        flush();
+        // the closing brace restores the state the document group began with
+        applyBlockFormat(Qt::AlignLeft, kGroupStart);
+        cursor_.endEditBlock();
+        return true;
+    }
+
+private:
+    struct Run {
+        RunProps props;
+        QString text;
+    };
+    struct Paragraph {
+        Qt::Alignment alignment;
+        qsizetype runsEnd;
+        RunProps end;  // the state at its end
+        bool closed;   // ended by a paragraph mark
+    };
+
+    static constexpr RunProps kGroupStart{-1, 24, false, false, false, 0};
+
+    void collect()
+    {
+        RunProps state = kGroupStart;
+        for (QTextBlock block = source_.begin(); block.isValid(); block = block.next()) {
+            const bool last = block == source_.lastBlock();
+            if (last && block.length() <= 1)
+                break;
+            if (block.length() <= 1)
+                state = writer_.propsOf(block.charFormat());
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                if (!fragment.isValid())
+                    continue;
+                state = writer_.propsOf(fragment.charFormat());
+                runs_.push_back({state, textThroughRtf(fragment.text())});
+            }
+            paragraphs_.push_back({writtenAlignment(block.blockFormat()), static_cast<qsizetype>(runs_.size()), state, !last});
+        }
+    }
+
+    QTextCharFormat formatOf(const RunProps& props)
+    {
+        for (const auto& [known, format] : formats_)
+            if (known == props)
+                return format;
+        QTextCharFormat format;
+        format.setFontFamilies(families_[props.font >= 0 && props.font < families_.size() ? props.font : 0]);
+        format.setFontPointSize(props.size / 2.0);
+        format.setFontWeight(props.bold ? QFont::Bold : QFont::Normal);
+        format.setFontItalic(props.italic);
+        format.setFontUnderline(props.underline);
+        if (props.color > 0) {
+            const QColor c = writer_.Colors()[props.color - 1];
+            format.setForeground(QColor(c.red(), c.green(), c.blue()));
+        }
+        formats_.push_back({props, format});
+        return format;
+    }
+
+    void flush()
+    {
+        if (pending_.isEmpty())
+            return;
+        cursor_.insertText(pending_, formatOf(pendingProps_));
+        pending_.clear();
+    }
+
+    void applyBlockFormat(Qt::Alignment alignment, const RunProps& props)
+    {
+        QTextBlockFormat format = cursor_.blockFormat();
+        format.setAlignment(alignment);
+        cursor_.setBlockFormat(format);
+        if (cursor_.block().length() <= 1)
+            cursor_.setBlockCharFormat(formatOf(props));
+    }
+
+    const QTextDocument& source_;
+    RtfWriter writer_;
+    QTextCursor cursor_;
+    std::vector<Run> runs_;
+    std::vector<Paragraph> paragraphs_;
+    QList<QStringList> families_;
+    std::vector<std::pair<RunProps, QTextCharFormat>> formats_;
+    QString pending_;
+    RunProps pendingProps_;
+};
+
 }  // namespace
 
 QByteArray WriteRtf(const QTextDocument& document)
@@ -633,4 +834,11 @@ bool ReadRtf(const QByteArray& rtf, QTextDocument& document)
         return false;
     RtfReader(rtf, document).Read();
     return true;
+}
+
+bool CopyAsRtf(const QTextDocument& source, QTextDocument& document)
+{
+    if (&source == &document)
+        return false;
+    return RtfCopier(source, document).Copy();
 }

@@ -18,3 +18,8 @@ bool IsRtf(const QByteArray& bytes);
 // damage (unbalanced groups, a cut-off end) keeps what was read; never throws for bad content.
 // Returns false, leaving the document alone, when the bytes are not RTF.
 bool ReadRtf(const QByteArray& rtf, QTextDocument& document);
+
+// Replaces the document's text with what ReadRtf makes of WriteRtf(source), without the bytes in
+// between: sizes in half points, colours as red, green and blue, the characters the text form keeps.
+// Returns false, leaving the document alone, for a source whose font names that form would change.
+bool CopyAsRtf(const QTextDocument& source, QTextDocument& document);

@@ -189,6 +189,9 @@ void frRegisterRichView()
 
 void CopyRichText(TRichEdit& target, const TRichEdit& source)
 {
+    // the same text as through the stream, sizes rounded to half points and all, without writing it
+    if (CopyAsRtf(*source.document(), *target.document()))
+        return;
     TMemoryStream stream;
     stream.WriteBytes(source.SaveRtf());
     stream.SetPosition(0);
