@@ -258,6 +258,22 @@ const QHash<QByteArray, char16_t>& specialCharacters()
     return chars;
 }
 
+// The character format a run read from RTF gets; the document-to-document copy builds the very same one.
+QTextCharFormat ReadRunFormat(const QStringList& families, int halfPoints, bool bold, bool italic, bool underline,
+                              const QColor& color)
+{
+    QTextCharFormat format;
+    if (!families.isEmpty())
+        format.setFontFamilies(families);
+    format.setFontPointSize(halfPoints / 2.0);
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(italic);
+    format.setFontUnderline(underline);
+    if (color.isValid())
+        format.setForeground(color);
+    return format;
+}
+
 class RtfReader {
 public:
     RtfReader(const QByteArray& rtf, QTextDocument& document) : data_(rtf), cursor_(&document) {}
@@ -560,19 +576,14 @@ private:
 
     QTextCharFormat formatOf(const State& s) const
     {
-        QTextCharFormat format;
         auto font = fonts_.find(s.font);
         if (font == fonts_.end())
             font = fonts_.find(defaultFont_);
+        QStringList families;
         if (font != fonts_.end() && !font->name.isEmpty())
-            format.setFontFamilies(QStringList{ResolveFontFamily(font->name)});
-        format.setFontPointSize(s.size / 2.0);
-        format.setFontWeight(s.bold ? QFont::Bold : QFont::Normal);
-        format.setFontItalic(s.italic);
-        format.setFontUnderline(s.underline);
-        if (s.color > 0 && s.color < colors_.size() && colors_[s.color].isValid())
-            format.setForeground(colors_[s.color]);
-        return format;
+            families << ResolveFontFamily(font->name);
+        const QColor color = s.color > 0 && s.color < colors_.size() ? colors_[s.color] : QColor();
+        return ReadRunFormat(families, s.size, s.bold, s.italic, s.underline, color);
     }
 
     void flush()
@@ -771,16 +782,14 @@ private:
         for (const auto& [known, format] : formats_)
             if (known == props)
                 return format;
-        QTextCharFormat format;
-        format.setFontFamilies(families_[props.font >= 0 && props.font < families_.size() ? props.font : 0]);
-        format.setFontPointSize(props.size / 2.0);
-        format.setFontWeight(props.bold ? QFont::Bold : QFont::Normal);
-        format.setFontItalic(props.italic);
-        format.setFontUnderline(props.underline);
+        QColor color;
         if (props.color > 0) {
             const QColor c = writer_.Colors()[props.color - 1];
-            format.setForeground(QColor(c.red(), c.green(), c.blue()));
+            color = QColor(c.red(), c.green(), c.blue());
         }
+        const QTextCharFormat format =
+            ReadRunFormat(families_[props.font >= 0 && props.font < families_.size() ? props.font : 0], props.size,
+                          props.bold, props.italic, props.underline, color);
         formats_.push_back({props, format});
         return format;
     }
