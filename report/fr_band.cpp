@@ -2,19 +2,43 @@
 
 #include "report/fr_dset.h"
 
+#include <exception>
+#include <memory>
+#include <utility>
+
 TfrBand::TfrBand(uint8_t bandType, TfrPage* parent) : Parent(parent), BandType(bandType) {}
 
 TfrBand::~TfrBand()
 {
     delete Next;
-    if (OwnsDataSet && DataSet != nullptr) {
-        DataSet->Exit();
-        delete DataSet;
+    try {
+        ReleaseDataSets();
+    } catch (...) {
+        // nobody is left to tell: a build lets go of its sources before it frees the bands
     }
-    if (OwnsColumnDataSet && ColumnDataSet != nullptr) {
-        ColumnDataSet->Exit();
-        delete ColumnDataSet;
+}
+
+void TfrBand::ReleaseDataSet(TfrDataset*& dataSet, bool& owned)
+{
+    TfrDataset* released = std::exchange(dataSet, nullptr);
+    const std::unique_ptr<TfrDataset> made(std::exchange(owned, false) ? released : nullptr);
+    if (released != nullptr)
+        released->Exit();
+}
+
+void TfrBand::ReleaseDataSets()
+{
+    std::exception_ptr failure;
+    for (auto [dataSet, owned] : {std::pair{&DataSet, &OwnsDataSet}, std::pair{&ColumnDataSet, &OwnsColumnDataSet}}) {
+        try {
+            ReleaseDataSet(*dataSet, *owned);
+        } catch (...) {
+            if (!failure)
+                failure = std::current_exception();
+        }
     }
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 namespace {

@@ -19,7 +19,7 @@ class TfrView;
 class TfrBand {
 public:
     TfrBand(uint8_t bandType, TfrPage* parent);
-    // Frees the bands chained behind it, and a data source it made itself after telling it Exit.
+    // Frees the bands chained behind it and lets go of its data sources.
     ~TfrBand();
     TfrBand(const TfrBand&) = delete;
     TfrBand& operator=(const TfrBand&) = delete;
@@ -33,6 +33,10 @@ public:
 
     // Group headers keep the text as their condition; other bands resolve it as their data source.
     void SetDataSetName(const QString& text);
+    // Tells the band's data sources Exit, as each was told Init when the band took it, and frees those
+    // the band made itself. Both are let go even when one fails; the first failure is passed on.
+    void ReleaseDataSets();
+    static void ReleaseDataSet(TfrDataset*& dataSet, bool& owned);
     // Prints the band at the page's current position; true when it did not fit (on a sub-report page)
     // or its sub-reports wait for another page.
     bool Draw();

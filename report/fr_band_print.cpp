@@ -74,18 +74,14 @@ void TfrBand::SetDataSetName(const QString& text)
         GroupCondition = text;
         return;
     }
-    if (OwnsDataSet && DataSet != nullptr) {
-        DataSet->Exit();
-        delete DataSet;
-    }
-    DataSet = nullptr;
-    OwnsDataSet = false;
+    ReleaseDataSet(DataSet, OwnsDataSet);
     if (!text.isEmpty() && !text.contains(QLatin1Char(';')))
         frResolveDataSet(text, DataSet, OwnsDataSet);
     if (BandType == btMasterData && DataSet == nullptr && frCurrentReport != nullptr &&
         frCurrentReport->ReportType == rtSimple && frCurrentReport->Dataset != nullptr) {
-        DataSet = frCurrentReport->Dataset;
-        DataSet->Init();
+        TfrDataset* reportData = frCurrentReport->Dataset;
+        reportData->Init();
+        DataSet = reportData;  // only a source that took its Init is told Exit
     }
 }
 

@@ -176,9 +176,11 @@ void TfrReport::BuildReport()
     InstallParserHandlers();
     frErrorFlag = false;
     TfrDataset* reportData = Dataset != nullptr && ReportType == rtMultiple ? Dataset.data() : nullptr;
+    bool reportDataOpen = false;  // it took its Init and is owed its Exit
     try {
         if (reportData != nullptr) {
             reportData->Init();
+            reportDataOpen = true;
             reportData->First();
         }
         // Pages that only print inside others are known before any page builds its bands.
@@ -234,10 +236,23 @@ void TfrReport::BuildReport()
     } catch (const std::exception& e) {
         FailBuild(*this, e);
     }
-    for (int i = 0; i < Pages.Count(); ++i)
+    // The sources go back where the pass found them (or close), so that the next pass finds them as
+    // this one did.
+    for (int i = 0; i < Pages.Count(); ++i) {
+        try {
+            Pages.Pages(i).ReleaseDataSets();
+        } catch (const std::exception& e) {
+            FailBuild(*this, e);
+        }
         Pages.Pages(i).DoneReport();
-    if (reportData != nullptr)
-        reportData->Exit();
+    }
+    if (reportDataOpen) {
+        try {
+            reportData->Exit();
+        } catch (const std::exception& e) {
+            FailBuild(*this, e);
+        }
+    }
     Values.SetSorted(false);
     FormingPage = nullptr;
     // nothing may point at the bands and views that went with the pass

@@ -16,6 +16,7 @@
 #include "report/fr_view.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace {
 
@@ -88,6 +89,25 @@ void TfrPage::DoneReport()
     pending_.clear();
     Mode = 0;
     BandsBuilt = false;
+}
+
+void TfrPage::ReleaseDataSets()
+{
+    if (!BandsBuilt)
+        return;
+    std::exception_ptr failure;
+    for (TfrBand* first : Bands) {
+        for (TfrBand* band = first; band != nullptr; band = band->Next) {
+            try {
+                band->ReleaseDataSets();
+            } catch (...) {
+                if (!failure)
+                    failure = std::current_exception();
+            }
+        }
+    }
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TfrPage::FillBand(TfrBand& band, TfrBandView& view)
@@ -234,10 +254,7 @@ void TfrPage::BuildBands()
                 for (TfrBand* band = Bands[type]; band != nullptr; band = band->Next) {
                     if (band->View == nullptr || !frSameName(band->View->Name, bandName))
                         continue;
-                    if (band->OwnsColumnDataSet && band->ColumnDataSet != nullptr) {
-                        band->ColumnDataSet->Exit();
-                        delete band->ColumnDataSet;
-                    }
+                    TfrBand::ReleaseDataSet(band->ColumnDataSet, band->OwnsColumnDataSet);
                     frResolveDataSet(dataSetName, band->ColumnDataSet, band->OwnsColumnDataSet);
                 }
             }
@@ -352,7 +369,19 @@ void TfrPage::ShowBand(TfrBand* band)
         }
         return;
     }
+    if (!Skip && !PageFormed() && BandHasObjects(band)) {
+        // A manual build may show a band before it asks for a page: the band starts one as NewPage
+        // would, which shows the overlay and the headers itself.
+        NewPage();
+        if (band->BandType == btOverlay || band->BandType == btPageHeader || band->BandType == btColumnHeader)
+            return;
+    }
     band->Draw();
+}
+
+bool TfrPage::PageFormed() const
+{
+    return frMasterReport != nullptr && frCurrentPageNo < PreparedPages().Count();
 }
 
 void TfrPage::FormPage()
@@ -423,7 +452,6 @@ void TfrPage::ShowStack()
 {
     const std::vector<TfrBand*> bands = pending_;
     pending_.clear();
-    ++stackShows_;
     for (TfrBand* band : bands) {
         if (BandHasObjects(band))
             ShowBand(band);
@@ -487,15 +515,13 @@ void TfrPage::DoLoop(int level)
             band->LocalPosition = 1;
         for (TfrBand* group = Bands[btGroupHeader]; group != nullptr; group = group->Next)
             group->LocalPosition = group->GlobalPosition = 0;
-        if (data->Eof())
-            continue;
-        const bool groups = level == 1 && hasGroups_;
+        const bool groups = level == 1 && hasGroups_ && !data->Eof();
         if (groups)
             ShowGroupHeaders(Bands[btGroupHeader]);
         const size_t base = pending_.size();
-        const int shownBefore = stackShows_;
-        if (band->HeaderBand != nullptr)
+        if (band->HeaderBand != nullptr && !data->Eof())
             pending_.push_back(band->HeaderBand);
+        // also for an empty list: its footer shows what it counted, not what other lists left there
         if (band->FooterBand != nullptr)
             band->FooterBand->InitValues();
         while (!frBuildCancelled()) {
@@ -536,9 +562,10 @@ void TfrPage::DoLoop(int level)
                 }
             }
         }
-        // Whether any record of this band printed, not only whether the stack is empty: a band
-        // without a header pushes nothing that could tell.
-        if (stackShows_ != shownBefore) {
+        // Nothing waiting for a record means that all before it has printed, or that there was nothing
+        // to print: an empty list shows its footer too. Otherwise only this band's own header is
+        // dropped; a band without a header pushed nothing, and what waits belongs to the level above.
+        if (pending_.empty()) {
             // with groups the last group change has printed the footer already
             if (!groups)
                 ShowBand(band->FooterBand);
@@ -563,7 +590,8 @@ void TfrPage::NewPage()
         return;
     if (frCurrentReport != nullptr)
         frCurrentReport->UpdateProgress(frCurrentPageNo + 1);
-    ShowColumnFooter();
+    if (PageFormed())  // a column that never began has nothing to close
+        ShowColumnFooter();
     FinishPages();
     BottomLimitY = BottomMargin();
     PreparedPages().Add(*this);

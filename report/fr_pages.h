@@ -91,6 +91,8 @@ public:
     // Building, in page units; the bands exist between InitReport and DoneReport.
     void InitReport();
     void DoneReport();
+    // Tells every band's data sources Exit; all are let go, the first failure is passed on.
+    void ReleaseDataSets();
     void PrepareObjects();
     void FormPage();
     void ShowBand(TfrBand* band);
@@ -106,6 +108,9 @@ public:
     void ClearRecList();
     void RecordStep(TfrBand* band, TfrStepKind kind);
     bool BandHasObjects(const TfrBand* band) const;
+    // Whether the prepared page the bands print on exists: a manual build may show bands before it
+    // asked for one.
+    bool PageFormed() const;
 
 private:
     void BuildBands();
@@ -119,7 +124,6 @@ private:
     void ProcessGroups(TfrBand* dataBand);
 
     std::vector<TfrBand*> pending_;  // headers and data bands waiting for a record of their detail
-    int stackShows_ = 0;             // how often pending bands were printed
     int maxLevel_ = 0;
     bool hasGroups_ = false;
     int32_t storedColumns_ = 1;  // a sub-report runs in one column; the template keeps its own

@@ -510,17 +510,21 @@ void frResolveDataSet(const QString& name, TfrDataset*& dataSet, bool& isVirtual
     dataSet = nullptr;
     isVirtual = false;
     if (!name.isEmpty() && name[0] >= QLatin1Char('1') && name[0] <= QLatin1Char('9')) {
-        auto* counted = new TfrUserDataset();
+        auto counted = std::make_unique<TfrUserDataset>();
         counted->RangeEnd = reCount;
         counted->RangeEndCount = StrToInt(name);
-        dataSet = counted;
+        counted->Init();
+        dataSet = counted.release();
         isVirtual = true;
-    } else {
-        QObject* owner = frCurrentReport ? frCurrentReport->parent() : nullptr;
-        dataSet = qobject_cast<TfrDataset*>(frFindComponentIn(owner, name));
+        return;
     }
-    if (dataSet)
-        dataSet->Init();
+    QObject* owner = frCurrentReport ? frCurrentReport->parent() : nullptr;
+    auto* found = qobject_cast<TfrDataset*>(frFindComponentIn(owner, name));
+    if (found == nullptr)
+        return;
+    // A source is handed out only once it took its Init, so that whoever holds it owes it an Exit.
+    found->Init();
+    dataSet = found;
 }
 
 TCanvas& frMeasureCanvas()

@@ -192,5 +192,6 @@ extern TfrView* (*frFindReportObject)(const QString& name);
 extern TfrBand* (*frPageBandOfType)(TfrPage* page, uint8_t bandType);
 
 // A name of a count ("5") makes a virtual data set of that many records (IsVirtual: the caller owns it);
-// another name is looked up among the report owner's components.
+// another name is looked up among the report owner's components. The data set found is told Init; the
+// caller tells it Exit when it no longer needs it.
 void frResolveDataSet(const QString& name, TfrDataset*& dataSet, bool& isVirtual);

@@ -238,7 +238,14 @@ void GoldenPages::Design(const QStringList& commands)
             SqliteInvoices(items);
         } else if (what == "invoices")
             SqliteInvoices();
-        else if (what == "invoices-and-items")
+        else if (what == "current-invoice") {
+            // the invoices start on the record the table stands on
+            auto* table = owner->findChild<TDataSet*>("Fatura");
+            table->Open();
+            for (table->First(); table->RecNo() < n(1);)
+                table->Next();
+            owner->findChild<TfrDBDataSet*>("Faturalar")->RangeBegin = rbCurrent;
+        } else if (what == "invoices-and-items")
             InvoicesAndItems(Flags(f.value(1)));
         else if (what == "header-data-footer")
             HeaderDataFooter(f.value(1));
@@ -265,7 +272,7 @@ TEST_F(GoldenPages, MatchTheKeptDumpsAtOneAndTwoPasses)
         else if (!line.isEmpty() && !line.startsWith('#') && !designs.empty())
             designs.back().second << line;
     }
-    ASSERT_EQ(designs.size(), 38u);
+    ASSERT_EQ(designs.size(), 41u);
     for (const auto& [name, commands] : designs) {
         SCOPED_TRACE(name.toStdString());
         report->Pages.Clear();
@@ -296,4 +303,19 @@ TEST_F(GoldenPages, MemoOfOneFieldIsBoundToItsBandsDataSet)
     };
     ASSERT_TRUE(Prepare());
     EXPECT_EQ(bound, (QStringList{"Fatura.Musteri", "Fatura.Musteri"}));
+}
+
+TEST_F(GoldenPages, PassPutsItsDataSourceBackAndClosesIt)
+{
+    Design({"invoices", "current-invoice\t3", "band\tMasterData\t100\t24\t\tFaturalar",
+            "memo\t20\t102\t300\t18\tFatura [No]"});
+    auto* invoices = owner->findChild<TfrDBDataSet*>("Faturalar");
+    auto* table = owner->findChild<TDataSet*>("Fatura");
+    invoices->CloseDataSource = true;
+    QList<int> closedOn;
+    invoices->OnClose = [&closedOn, table](TfrDataset*) { closedOn << table->RecNo(); };
+    ASSERT_TRUE(Prepare());
+    EXPECT_EQ(MemoTexts(0), (QStringList{"Fatura 3", "Fatura 4"}));
+    EXPECT_EQ(closedOn, QList<int>{3});
+    EXPECT_FALSE(table->Active());
 }

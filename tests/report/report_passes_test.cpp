@@ -154,3 +154,37 @@ TEST_F(ReportPasses, ReportDataSetRepeatsTheTemplateOncePerRecord)
     for (int page = 0; page < 3; ++page)
         EXPECT_EQ(MemoTexts(page), QStringList{QStringLiteral("Rapor %1").arg(page + 1)});
 }
+
+// A manual build shows its bands itself: the first band starts the first page, as if the handler had
+// asked for it, and a page asked for before any exists closes no column.
+TEST_F(ReportPasses, ManualBuildGetsItsFirstPageWithOrWithoutAskingForIt)
+{
+    AddBand(btPageHeader, 20, 30);
+    AddMemo(20, 22, 200, 16, {"Üst"});
+    AddBand(btMasterData, 100, 50);
+    AddMemo(20, 100, 200, 16, {"Kayıt [N]"});
+    AddBand(btColumnFooter, 200, 20);
+    AddMemo(20, 202, 200, 16, {"Sütun sonu"});
+    int record = 0;
+    report->OnGetValue = [&record](const QString& name, Variant& value) {
+        if (name == "N")
+            value = Variant(record);
+    };
+    QStringList firstPage{"Üst"};
+    for (int i = 1; i <= 19; ++i)
+        firstPage << QStringLiteral("Kayıt %1").arg(i);
+    firstPage << "Sütun sonu";
+    for (const bool asksFirst : {false, true}) {
+        SCOPED_TRACE(asksFirst ? "NewPage first" : "band first");
+        report->OnManualBuild = [&record, asksFirst](TfrPage* page) {
+            if (asksFirst)
+                page->NewPage();
+            for (record = 1; record <= 20; ++record)
+                page->ShowBand(page->Bands[btMasterData]);
+        };
+        ASSERT_TRUE(Prepare()) << frErrorText.toStdString();
+        ASSERT_EQ(PageCount(), 2);
+        EXPECT_EQ(MemoTexts(0), firstPage);
+        EXPECT_EQ(MemoTexts(1), (QStringList{"Üst", "Kayıt 20"}));
+    }
+}
