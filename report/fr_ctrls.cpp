@@ -67,35 +67,8 @@ std::vector<const QWidget*>& aligningParents()
     return parents;
 }
 
-// What a toolbar control does on its own events: follows a new parent, taking the alignment of where
-// it is put and laying out the parent it left, and has its parent laid out again when it moves,
-// resizes, shows or hides.
-void toolbarControlEvent(QWidget* control, QPointer<QWidget>& alignedIn, QEvent* event)
-{
-    QWidget* parent = control->parentWidget();
-    switch (event->type()) {
-    case QEvent::ParentChange:
-        if (alignedIn != nullptr) {
-            alignedIn->removeEventFilter(control);
-            frAlignControls(alignedIn);
-        }
-        alignedIn = parent;
-        frSetWidgetAlign(control, frToolbarAlignIn(parent));
-        if (parent != nullptr)
-            parent->installEventFilter(control);
-        frAlignControls(parent);
-        break;
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::ShowToParent:
-    case QEvent::HideToParent:
-        frAlignControls(parent);
-        break;
-    default:
-        break;
-    }
-}
-
+// A toolbar control put into a parent takes the alignment of where it is, follows the parent's
+// resizing and has the parent laid out.
 void joinToolbar(QWidget* control, QPointer<QWidget>& alignedIn, QWidget* parent)
 {
     alignedIn = parent;
@@ -103,6 +76,29 @@ void joinToolbar(QWidget* control, QPointer<QWidget>& alignedIn, QWidget* parent
     if (parent != nullptr)
         parent->installEventFilter(control);
     frAlignControls(parent);
+}
+
+// What a toolbar control does on its own events: lays out the parent it left and joins the new one,
+// and has its parent laid out again when it moves, resizes, shows or hides.
+void toolbarControlEvent(QWidget* control, QPointer<QWidget>& alignedIn, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ParentChange:
+        if (alignedIn != nullptr) {
+            alignedIn->removeEventFilter(control);
+            frAlignControls(alignedIn);
+        }
+        joinToolbar(control, alignedIn, control->parentWidget());
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+        frAlignControls(control->parentWidget());
+        break;
+    default:
+        break;
+    }
 }
 
 void alignOnParentResize(QObject* watched, QEvent* event)
