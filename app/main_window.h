@@ -11,6 +11,7 @@ class QTabWidget;
 class QWidget;
 class QVBoxLayout;
 class TRichEdit;
+class TfrCompositeReport;
 class TfrReport;
 class TfrRichObject;
 
@@ -34,8 +35,12 @@ public:
     TRichEdit* RichEdit9 = nullptr;
     TRichEdit* RichEdit1 = nullptr;
     TRichEdit* RichEdit12 = nullptr;
+    TfrReport* frReport1 = nullptr;  // empty template, used by no command
     TfrReport* frReport2 = nullptr;  // portrait report template of the calculators
     TfrReport* frReport3 = nullptr;  // landscape payroll template
+    TfrReport* frReport4 = nullptr;  // empty template, used by no command
+    TfrReport* frReport5 = nullptr;  // empty template, used by no command
+    TfrCompositeReport* frCompositeReport1 = nullptr;  // no report of its own, used by no command
     TfrRichObject* frRichObject1 = nullptr;
 
     // Start-up after the calculators are installed: settings, defaults, then every hook in order.

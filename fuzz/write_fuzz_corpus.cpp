@@ -13,6 +13,7 @@
 #include "calc/report_pane_print.h"
 #include "report/fr_memo_view.h"
 #include "report/fr_report.h"
+#include "report/fr_utils.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,6 +62,48 @@ QByteArray preparedReport(const QByteArray& stream, const QStringList& body)
     report.EMFPages.SaveToStream(out);
     return out.Data();
 }
+
+// A file of one page written before version 23: the memo's font name terminated, its character set
+// not counted; the rich view's class name terminated too.
+QByteArray preparedReportOfVersion22()
+{
+    TMemoryStream page;
+    page.WriteByte(22);
+    TfrMemoView memo;
+    memo.RecordForm = 1;
+    memo.SetBounds(40, 20, 300, 18);
+    memo.OutLines.Add("Sayfa 1");
+    page.WriteByte(memo.ObjectType);
+    memo.TfrView::SaveToStream(page);
+    page.WriteBytes("Arial");
+    page.WriteByte(0);
+    page.WriteInteger(10);  // size
+    page.WriteWord(2);      // bold
+    page.WriteInteger(0);   // colour
+    page.WriteInteger(1);   // right-aligned
+    page.WriteWord(162);    // a character set that version did not count
+    page.WriteByte(10);
+    page.WriteBytes("TfrRichView");
+    page.WriteByte(0);
+    TfrMemoView rich;  // the plain view record the rich view starts with
+    rich.RecordForm = 1;
+    rich.SetBounds(40, 50, 300, 40);
+    rich.TfrView::SaveToStream(page);
+    page.WriteByte(0);
+    page.WriteInteger(static_cast<int32_t>(page.Size() + 4));
+    TMemoryStream file;
+    file.WriteByte(0);
+    frWriteString(file, "");
+    file.WriteInteger(1);
+    file.WriteInteger(static_cast<int32_t>(file.Size() + 16 + page.Size()));
+    file.WriteSmallInt(9);
+    file.WriteInteger(2100);
+    file.WriteInteger(2970);
+    file.WriteByte(0);
+    file.WriteByte(1);
+    file.WriteBytes(page.Data());
+    return file.Data();
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -81,6 +124,7 @@ int main(int argc, char** argv)
     for (int i = 0; i < 60; ++i)
         lines << QStringLiteral("%1  Ağustos dönemi  %2,50").arg(i + 1, 3).arg(1000 + i * 37);
     seed("prepared_report", "iki_sayfa", preparedReport(report2, lines));
+    seed("prepared_report", "surum_22", preparedReportOfVersion22());
 
     TRichEdit store;
     store.SetLines({"2731,85", "%14", "Şükrü Öztürk", "İĞÜŞÇÖ ığüşçö", " "});

@@ -59,6 +59,101 @@ void frSetWidgetAlign(QWidget* widget, TfrAlign align)
     widget->setProperty(kAlignProperty, static_cast<int>(align));
 }
 
+namespace {
+// Parents being laid out: the children's own move and resize events must not start it again.
+std::vector<const QWidget*>& aligningParents()
+{
+    static std::vector<const QWidget*> parents;
+    return parents;
+}
+
+// A toolbar control put into a parent takes the alignment of where it is, follows the parent's
+// resizing and has the parent laid out.
+void joinToolbar(QWidget* control, QPointer<QWidget>& alignedIn, QWidget* parent)
+{
+    alignedIn = parent;
+    frSetWidgetAlign(control, frToolbarAlignIn(parent));
+    if (parent != nullptr)
+        parent->installEventFilter(control);
+    frAlignControls(parent);
+}
+
+// What a toolbar control does on its own events: lays out the parent it left and joins the new one,
+// and has its parent laid out again when it moves, resizes, shows or hides.
+void toolbarControlEvent(QWidget* control, QPointer<QWidget>& alignedIn, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ParentChange:
+        if (alignedIn != nullptr) {
+            alignedIn->removeEventFilter(control);
+            frAlignControls(alignedIn);
+        }
+        joinToolbar(control, alignedIn, control->parentWidget());
+        break;
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::ShowToParent:
+    case QEvent::HideToParent:
+        frAlignControls(control->parentWidget());
+        break;
+    default:
+        break;
+    }
+}
+
+void alignOnParentResize(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && watched->isWidgetType())
+        frAlignControls(static_cast<QWidget*>(watched));
+}
+}  // namespace
+
+void frAlignControls(QWidget* parent)
+{
+    auto& busy = aligningParents();
+    if (parent == nullptr || std::find(busy.begin(), busy.end(), parent) != busy.end())
+        return;
+    busy.push_back(parent);
+    const QRect client = parent->contentsRect();
+    int left = client.left();
+    int top = client.top();
+    int right = client.left() + client.width();
+    int bottom = client.top() + client.height();
+    for (TfrAlign kind : {TfrAlign::alTop, TfrAlign::alBottom, TfrAlign::alLeft, TfrAlign::alRight, TfrAlign::alClient}) {
+        for (QObject* child : parent->children()) {
+            auto* c = qobject_cast<QWidget*>(child);
+            if (c == nullptr || c->isWindow() || c->isHidden() || frWidgetAlign(c) != kind)
+                continue;
+            const int w = c->width();
+            const int h = c->height();
+            const int across = std::max(0, right - left);
+            const int down = std::max(0, bottom - top);
+            switch (kind) {
+            case TfrAlign::alTop:
+                c->setGeometry(left, top, across, h);
+                top += h;
+                break;
+            case TfrAlign::alBottom:
+                c->setGeometry(left, bottom - h, across, h);
+                bottom -= h;
+                break;
+            case TfrAlign::alLeft:
+                c->setGeometry(left, top, w, down);
+                left += w;
+                break;
+            case TfrAlign::alRight:
+                c->setGeometry(right - w, top, w, down);
+                right -= w;
+                break;
+            default:
+                c->setGeometry(left, top, across, down);
+                break;
+            }
+        }
+    }
+    busy.pop_back();
+}
+
 TfrAlign frToolbarAlignIn(const QWidget* parent)
 {
     const QWidget* outer = parent != nullptr ? parent->parentWidget() : nullptr;
@@ -359,6 +454,12 @@ TfrSpeedButton::TfrSpeedButton(QWidget* parent) : QWidget(parent)
     ++buttonCount();
     resize(22, 22);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TfrSpeedButton::SetAlign(TfrAlign value)
+{
+    frSetWidgetAlign(this, value);
+    frAlignControls(parentWidget());
 }
 
 TfrSpeedButton::~TfrSpeedButton()
@@ -697,20 +798,25 @@ void TfrSpeedButton::changeEvent(QEvent* event)
 TfrTBButton::TfrTBButton(QWidget* parent) : TfrSpeedButton(parent)
 {
     SetFlat(true);
-    SetAlign(frToolbarAlignIn(parent));
+    joinToolbar(this, alignedIn_, parent);
 }
 
 bool TfrTBButton::event(QEvent* event)
 {
-    if (event->type() == QEvent::ParentChange)
-        SetAlign(frToolbarAlignIn(parentWidget()));
+    toolbarControlEvent(this, alignedIn_, event);
     return TfrSpeedButton::event(event);
+}
+
+bool TfrTBButton::eventFilter(QObject* watched, QEvent* event)
+{
+    alignOnParentResize(watched, event);
+    return TfrSpeedButton::eventFilter(watched, event);
 }
 
 TfrTBSeparator::TfrTBSeparator(QWidget* parent) : QWidget(parent)
 {
     resize(8, 8);
-    frSetWidgetAlign(this, frToolbarAlignIn(parent));
+    joinToolbar(this, alignedIn_, parent);
 }
 
 void TfrTBSeparator::SetDrawBevel(bool value)
@@ -724,14 +830,20 @@ void TfrTBSeparator::SetDrawBevel(bool value)
 void TfrTBSeparator::SetAlign(TfrAlign value)
 {
     frSetWidgetAlign(this, value);
+    frAlignControls(parentWidget());
     update();
 }
 
 bool TfrTBSeparator::event(QEvent* event)
 {
-    if (event->type() == QEvent::ParentChange)
-        frSetWidgetAlign(this, frToolbarAlignIn(parentWidget()));
+    toolbarControlEvent(this, alignedIn_, event);
     return QWidget::event(event);
+}
+
+bool TfrTBSeparator::eventFilter(QObject* watched, QEvent* event)
+{
+    alignOnParentResize(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 void TfrTBSeparator::paintEvent(QPaintEvent*)

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <QWidget>
@@ -137,7 +138,7 @@ public:
     int Tag() const { return tag_; }
     void SetTag(int value) { tag_ = value; }
     TfrAlign Align() const { return frWidgetAlign(this); }
-    void SetAlign(TfrAlign value) { frSetWidgetAlign(this, value); }
+    void SetAlign(TfrAlign value);
 
     TfrButtonState State() const { return state_; }
     bool MouseInControl() const { return mouseInControl_; }
@@ -196,6 +197,10 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;  // the parent's resizing
+
+private:
+    QPointer<QWidget> alignedIn_;  // the parent whose layout the button takes part in
 };
 
 // A toolbar gap with an etched line across its middle.
@@ -212,10 +217,19 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;  // the parent's resizing
 
 private:
     bool drawBevel_ = true;
+    QPointer<QWidget> alignedIn_;  // the parent whose layout the separator takes part in
 };
+
+// Lays a parent's aligned children out as aligned controls are: top ones down from the top across the
+// whole width, bottom ones up from the bottom, then left and right ones inwards over the height left
+// between them, each kind in child order, and client ones over what remains. Hidden children take no
+// room; children without an alignment keep their place. The toolbar controls call it whenever they or
+// their parent change.
+void frAlignControls(QWidget* parent);
 
 // The alignment a toolbar control takes in a parent: top in a column (the parent's own parent aligned
 // left or right), otherwise left.

@@ -236,6 +236,7 @@ void TfrEMFPages::Draw(int index, TCanvas& canvas, const TRect& rect)
 
 void TfrEMFPages::SaveToStream(TStream& stream)
 {
+    frTemplateVersion = kPageStreamVersion;
     const bool compressed = frGlobalCompressor && frGlobalCompressor->Enabled;
     stream.WriteByte(compressed ? 1 : 0);
     frWriteString(stream, frPrinterObject().SelectedPrinterName());

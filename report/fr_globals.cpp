@@ -49,6 +49,7 @@ QImage* frBandBrush = nullptr;
 TfrProgressForm* frProgressForm = nullptr;
 QStringList frBandTypeNames;
 QStringList frBoolFormats;
+QStringList frStartUpTexts;
 QStringList frDateFormats;
 QStringList frTimeFormats;
 
@@ -91,6 +92,7 @@ void frInitEngine()
         frGetProgressForm();
     frDefaultCharset = static_cast<uint8_t>(frLoadStr(frRes_DefaultCharset).toInt());
     frBandTypeNames = LoadNames(frRes_FirstBandTypeName, frRes_FirstBandTypeName + 21);
+    frStartUpTexts = LoadNames(frRes_FirstUnusedName, frRes_FirstUnusedName + 8);
     frBoolFormats = LoadNames(frRes_FirstBoolFormat, frRes_FirstBoolFormat + 3);
     frDateFormats = LoadNames(frRes_FirstDateFormat, frRes_FirstDateFormat + 3);
     frTimeFormats = LoadNames(frRes_FirstTimeFormat, frRes_FirstTimeFormat + 3);
@@ -133,6 +135,7 @@ void frDoneEngine()
     frGlobalCompressor = nullptr;
     frListeningViews.clear();
     frBandTypeNames.clear();
+    frStartUpTexts.clear();
     frBoolFormats.clear();
     frDateFormats.clear();
     frTimeFormats.clear();

@@ -66,6 +66,7 @@ extern QStringList frBandTypeNames;  // by band type 0..21
 extern QStringList frBoolFormats;    // "False;True" texts, format indexes 0..3
 extern QStringList frDateFormats;
 extern QStringList frTimeFormats;
+extern QStringList frStartUpTexts;   // the nine texts of resources 55110..55118 (empty); nothing reads them
 
 // Start-up in the engine's order; does nothing when the engine already runs. Shut-down is
 // registered to run when the application object goes away, and may be called earlier.

@@ -558,14 +558,16 @@ void TfrMemoView::ExportData()
 void TfrMemoView::LoadFromStream(TStream& stream)
 {
     TfrView::LoadFromStream(stream);
-    Font.Name = RecordForm == 0 ? frReadStringVersioned(stream) : frReadString(stream);
+    // The font name and character set follow the stream's version in both forms; a prepared page
+    // written before version 23 holds the name terminated and no character set worth reading.
+    Font.Name = frReadStringVersioned(stream);
     // beyond the largest size a font can be set to the line heights overflow
     Font.Size = frCheckedGeometry(stream.ReadInteger(), 0, kMaxFontSize);
     Font.Style = stream.ReadWord() & 7;
     Font.Color = stream.ReadInteger();
     Alignment = stream.ReadInteger();
     uint16_t charset = stream.ReadWord();
-    Font.Charset = frTemplateVersion < 23 && RecordForm == 0 ? frDefaultCharset : charset;
+    Font.Charset = frTemplateVersion < 23 ? frDefaultCharset : charset;
     if (RecordForm == 0) {
         Highlight.FontStyle = stream.ReadWord();
         Highlight.FontColor = stream.ReadInteger();

@@ -6,6 +6,8 @@
 #include "base/strings.h"
 #include "report/fr_utils.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr QChar kQuote = '\'';
@@ -91,6 +93,16 @@ bool StartsNumber(const QString& token)
         return false;
     const char16_t c = token[0].unicode();
     return (c >= '0' && c <= '9') || c == ',' || c == '.';
+}
+
+// The nearest whole number, halves to the even neighbour, for any amount a value holds: within 64 bits
+// an integer, beyond them the whole floating number (a 32-bit result would wrap large amounts).
+Variant RoundedValue(long double value)
+{
+    const long double whole = std::nearbyint(value);
+    if (whole >= -9223372036854775808.0L && whole < 9223372036854775808.0L)
+        return Variant(static_cast<int64_t>(whole));
+    return Variant(whole);
 }
 
 struct OperatorWord {
@@ -504,7 +516,7 @@ Variant TfrParser::EvaluatePostfix(const QString& postfix)
             break;
         case frOp::Round:
             needs(1);
-            stack[sp - 1] = Variant(static_cast<int>(Round(stack[sp - 1].AsFloat())));
+            stack[sp - 1] = RoundedValue(stack[sp - 1].AsFloat());
             break;
         case frOp::Str:
             needs(1);

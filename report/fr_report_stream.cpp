@@ -94,9 +94,10 @@ void TfrReport::SelectStoredPrinter(const QString& printerName)
 {
     if (KeepDefaultPrinter != 0)
         return;
+    // Only an installed printer is taken: the virtual printer's entry, whose name is empty, is not one.
     TfrPrinter& printer = frPrinterObject();
     for (int i = 0; i < printer.Printers.size(); ++i) {
-        if (frSameName(printer.Printers.at(i), printerName)) {
+        if (i != printer.VirtualPrinterIndex && frSameName(printer.Printers.at(i), printerName)) {
             printer.SetPrinterIndex(i);
             return;
         }
@@ -118,7 +119,8 @@ TfrView* TfrReport::FindObject(const QString& name) const
 namespace {
 bool isCategory(const QString& line)
 {
-    return !line.isEmpty() && line.at(0) != QLatin1Char(' ');
+    // An empty line does not begin with a blank either: it names a category without a name.
+    return !line.startsWith(QLatin1Char(' '));
 }
 }  // namespace
 
@@ -140,7 +142,7 @@ void TfrReport::GetVarList(int categoryNo, TStringList& list) const
         if (isCategory(line)) {
             if (++category > categoryNo)
                 return;
-        } else if (category == categoryNo && !line.isEmpty()) {
+        } else if (category == categoryNo) {
             list.Add(line.mid(1));
         }
     }

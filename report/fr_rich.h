@@ -1,19 +1,19 @@
 #pragma once
 
+#include "report/fr_obj_editor_form.h"
 #include "report/fr_rich_format.h"
 #include "report/fr_view.h"
 
 #include <QObject>
 #include <QPointer>
-#include <QWidget>
 
 #include <memory>
 
 class QTextDocument;
 class TRichEdit;
 
-// The hidden window that parents every rich edit of the engine; never shown.
-class TfrRichForm : public QWidget {
+// The rich-text editor window: here only the hidden parent of every rich edit of the engine; never shown.
+class TfrRichForm : public TfrObjEditorForm {
 public:
     TfrRichForm();
 };

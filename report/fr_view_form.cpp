@@ -400,15 +400,6 @@ void TfrPreviewForm::ArrangeControls()
     PgUp->move(0, PgDown->y() - 16);
     VScrollBar->setGeometry(0, 0, 16, std::max(0, PgUp->y() - 1));
     HScrollBar->setGeometry(80, 1, std::max(0, BPanel->width() - 80 - (RPanel->isHidden() ? 0 : 16)), 16);
-    // the small buttons, aligned left in their panel in creation order
-    int x = 0;
-    for (QObject* o : Panel1->children()) {
-        auto* c = qobject_cast<QWidget*>(o);
-        if (c == nullptr || c->isHidden())
-            continue;
-        c->move(x, 0);
-        x += c->width();
-    }
 }
 
 void TfrPreviewForm::resizeEvent(QResizeEvent* event)

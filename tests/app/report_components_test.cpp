@@ -1,4 +1,5 @@
 #include "report/fr_band_view.h"
+#include "report/fr_composite_report.h"
 #include "report/fr_memo_view.h"
 #include "report/fr_report.h"
 #include "report/fr_rich.h"
@@ -40,6 +41,27 @@ TEST_F(ReportComponents, LoadTheirTemplatesAtStartUpWithTheViewsTheCalculatorsFi
         EXPECT_EQ(title->Font.Style, 2);
     }
     EXPECT_EQ(form_->frReport2->FindObject("Memo6"), nullptr);
+}
+
+TEST_F(ReportComponents, TheWindowOwnsFiveReportsAndTheCompositeReportByName)
+{
+    EXPECT_TRUE(TestDialogs().shown.empty());
+    const std::pair<const char*, TfrReport*> reports[] = {
+        {"frReport1", form_->frReport1}, {"frReport2", form_->frReport2}, {"frReport3", form_->frReport3},
+        {"frReport4", form_->frReport4}, {"frReport5", form_->frReport5}, {"frCompositeReport1", form_->frCompositeReport1}};
+    for (const auto& [name, field] : reports) {
+        auto* report = form_->findChild<TfrReport*>(name);
+        ASSERT_NE(report, nullptr) << name;
+        EXPECT_EQ(report, field) << name;
+        EXPECT_TRUE(report->StoreInDFM) << name;
+        EXPECT_EQ(report->ReportType, rtMultiple) << name;
+        EXPECT_EQ(report->PreviewButtons, frAllPreviewButtons) << name;
+        EXPECT_EQ(report->Title, report == form_->frCompositeReport1 ? "" : "Dorvan Rapor Önizleme ") << name;
+        // only the calculators' two reports hold a template; the others read an empty one
+        const bool calculators = report == form_->frReport2 || report == form_->frReport3;
+        EXPECT_EQ(report->Pages.Count(), calculators ? 1 : 0) << name;
+    }
+    EXPECT_NE(qobject_cast<TfrCompositeReport*>(form_->findChild<TfrReport*>("frCompositeReport1")), nullptr);
 }
 
 // The payroll template's page, views (x y width height) and bands (type y height), as laid out.

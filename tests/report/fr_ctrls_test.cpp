@@ -258,6 +258,7 @@ TEST(SpeedButton, FlatButtonIsGrayUntilTheMouseEnters)
 {
     QWidget parent;
     parent.setAttribute(Qt::WA_DontShowOnScreen);
+    parent.resize(100, 22);  // a toolbar button takes its row's height
     auto* b = new TfrTBButton(&parent);
     QImage img(16, 16, QImage::Format_RGB32);
     img.fill(qRgb(255, 0, 0));
@@ -336,15 +337,68 @@ TEST(ToolbarSeparator, EtchedLineAcrossTheMiddle)
               (QList<TfrAlign>{TfrAlign::alTop, TfrAlign::alLeft, TfrAlign::alTop}));
     EXPECT_TRUE(button->Flat());
     inRow->setPalette(ButtonPalette());
+    row->resize(8, 20);  // aligned, the separator takes the row's height
     inRow->resize(8, 20);
     QStringList art = Art("in a row:", inRow->grab().toImage());
     inRow->SetAlign(TfrAlign::alTop);
+    row->resize(20, 8);
     inRow->resize(20, 8);
     art << Art("in a column:", inRow->grab().toImage());
     inRow->SetDrawBevel(false);
     art << Art("without bevel:", inRow->grab().toImage());
     ExpectGolden("report/toolbar_separator.txt", art);
     delete row;
+}
+
+namespace {
+QList<QRect> Geometries(const QList<QWidget*>& widgets)
+{
+    QList<QRect> rects;
+    for (const QWidget* w : widgets)
+        rects << w->geometry();
+    return rects;
+}
+}  // namespace
+
+TEST(ToolbarAlign, ButtonsAndSeparatorsStandInTheirPanelByTheirAlignment)
+{
+    QWidget window;
+    window.resize(400, 300);
+    auto* row = new QWidget(&window);
+    row->setGeometry(4, 6, 300, 24);
+    auto* first = new TfrTBButton(row);
+    auto* gap = new TfrTBSeparator(row);
+    auto* wide = new TfrTBButton(row);
+    wide->resize(53, 24);
+    auto* last = new TfrTBButton(row);
+    const QList<QWidget*> inRow{first, gap, wide, last};
+    EXPECT_EQ(Geometries(inRow), (QList<QRect>{{0, 0, 22, 24}, {22, 0, 8, 24}, {30, 0, 53, 24}, {83, 0, 22, 24}}));
+    first->hide();
+    EXPECT_EQ(Geometries({gap, wide, last}), (QList<QRect>{{0, 0, 8, 24}, {8, 0, 53, 24}, {61, 0, 22, 24}}));
+    first->show();
+    window.show();
+    row->resize(300, 30);
+    EXPECT_EQ(Geometries(inRow), (QList<QRect>{{0, 0, 22, 30}, {22, 0, 8, 30}, {30, 0, 53, 30}, {83, 0, 22, 30}}));
+    wide->resize(40, 30);
+    EXPECT_EQ(last->geometry(), QRect(70, 0, 22, 30));
+    last->SetAlign(TfrAlign::alRight);
+    EXPECT_EQ(last->geometry(), QRect(278, 0, 22, 30));
+
+    // in a column (a panel of a left-aligned panel) they stand top to bottom across its width
+    auto* side = new QWidget(&window);
+    frSetWidgetAlign(side, TfrAlign::alLeft);
+    auto* column = new QWidget(side);
+    column->setGeometry(0, 0, 26, 200);
+    auto* top = new TfrTBButton(column);
+    auto* between = new TfrTBSeparator(column);
+    auto* below = new TfrTBButton(column);
+    EXPECT_EQ(Geometries({top, between, below}), (QList<QRect>{{0, 0, 26, 22}, {0, 22, 26, 8}, {0, 30, 26, 22}}));
+    // a button moved to another panel leaves no gap behind and joins the row at its end
+    top->setParent(row);
+    top->show();
+    EXPECT_EQ(Geometries({between, below}), (QList<QRect>{{0, 0, 26, 8}, {0, 8, 26, 22}}));
+    EXPECT_EQ(top->Align(), TfrAlign::alLeft);
+    EXPECT_EQ(top->geometry(), QRect(70, 0, 26, 30));
 }
 
 TEST(ButtonGlyphs, EveryPictureShowsThroughAtItsCorner)

@@ -30,4 +30,10 @@ TEST(StringTable, EngineStartUpLoadsTheNameLists)
     EXPECT_EQ(frTimeFormats, (QStringList{"hh:nn:ss", "h:nn:ss", "hh:nn", "h:nn"}));
 }
 
+TEST(StringTable, EngineStartUpLoadsNineTextsTheTableLeavesEmpty)
+{
+    frInitEngine();
+    EXPECT_EQ(frStartUpTexts, QStringList(9, QString()));
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include "report/fr_pages.h"
 #include "report/fr_picture_view.h"
 #include "report/fr_report.h"
+#include "report/fr_utils.h"
 #include "golden.h"
 #include "template_test_support.h"
 
@@ -241,4 +242,59 @@ TEST_F(PreparedPages, SavedReportsReadBackThroughTheirFile)
     EXPECT_EQ(SaveFile(copy), SaveFile(report));
     EXPECT_THROW(copy.LoadPreparedReport(Path("yok.frp")), Exception);
     EXPECT_EQ(copy.EMFPages.Count(), 2);
+}
+
+namespace {
+// A file of one A4 page whose stream has the given version: a memo and a rich view as that version's
+// writer put them, the font name and the rich view's class name in the string form of the version.
+QByteArray FileOfVersion(int version, int charset)
+{
+    auto string = [version](Bytes& b, const char* s) -> Bytes& { return version < 23 ? b.oldStr(s) : b.str(s); };
+    auto viewRecord = [](Bytes& b, int y) -> Bytes& {
+        return b.i32(40).i32(y).i32(300).i32(18).u16(3).u16(0).i32(1).i32(0).u16(0).i32(0x1FFFFFFF);
+    };
+    Bytes stream;
+    stream.u8({version, gtMemo});
+    viewRecord(stream, 20).u16(1).u16(4).text("abcd").u8({0});
+    string(stream, "Arial").i32(10).u16(2).i32(0).i32(1).u16(charset);
+    string(stream.u8({gtAddIn}), "TfrRichView");
+    viewRecord(stream, 50).u16(0).u8({0, 0});
+    stream.u8({0}).i32(stream.size() + 4);
+    Bytes file;
+    file.u8({0}).str("").i32(1);
+    file.i32(file.size() + 16 + stream.size()).u16(frA4Paper).i32(2100).i32(2970).u8({0, 1}).bytes(stream.data());
+    return file.data();
+}
+}  // namespace
+
+TEST_F(PreparedPages, PageStreamsBeforeVersion23ReadTheirOldFontNameAndNoCharacterSet)
+{
+    struct Case {
+        int version;
+        int charset;
+    };
+    for (const Case c : {Case{21, frDefaultCharset}, Case{22, frDefaultCharset}, Case{23, 162}}) {
+        TfrReport report;
+        ASSERT_EQ(LoadFile(report, FileOfVersion(c.version, 162)), QString()) << c.version;
+        report.EMFPages.ObjectsToPage(0);
+        const auto& objects = report.EMFPages.Pages(0).Page->Objects;
+        ASSERT_EQ(objects.size(), 2u) << c.version;
+        const auto& memo = dynamic_cast<const TfrMemoView&>(*objects[0]);
+        EXPECT_EQ(memo.Memo.ToQStringList(), QStringList({"abcd"})) << c.version;
+        EXPECT_EQ(memo.Font.Name, "Arial") << c.version;
+        EXPECT_EQ(memo.Font.Size, 10) << c.version;
+        EXPECT_EQ(memo.Alignment, 1) << c.version;
+        EXPECT_EQ(memo.Font.Charset, c.charset) << c.version;
+        EXPECT_EQ(objects[1]->ClassName(), "TfrRichView") << c.version;
+        EXPECT_EQ(objects[1]->y, 50) << c.version;
+    }
+}
+
+TEST_F(PreparedPages, WritingAFileSetsTheCurrentVersion)
+{
+    TfrReport report;
+    ASSERT_EQ(LoadFile(report, FileOfVersion(22, 0)), QString());
+    ASSERT_EQ(frTemplateVersion, 22);
+    SaveFile(report);
+    EXPECT_EQ(frTemplateVersion, 23);
 }

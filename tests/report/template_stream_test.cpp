@@ -330,6 +330,36 @@ TEST_F(TemplateStream, AStoredPrinterIsSelectedUnlessTheReportKeepsTheDefault)
     EXPECT_EQ(printer.PrinterIndex, 1);
 }
 
+TEST_F(TemplateStream, OnlyAnInstalledStoredPrinterIsSelected)
+{
+    TfrPrinter& printer = frPrinterObject();
+    printer.Printers = QStringList({"Ofis", "Depo", QString()});
+    printer.VirtualPrinterIndex = 2;
+    const std::pair<const char*, int> cases[] = {{"", 0}, {"Microsoft XPS Document Writer", 0}, {"depo", 1}};
+    for (const auto& [stored, selected] : cases) {
+        printer.PrinterIndex = 0;
+        TfrReport report;
+        Load(report, Bytes().u8({23}).u16(0).u16(0).str(stored).u8({254}).i32(0).u16(0).u8({0}).data());
+        EXPECT_EQ(printer.PrinterIndex, selected) << stored;
+    }
+}
+
+TEST_F(TemplateStream, AnEmptyLineOfTheVariablesNamesACategory)
+{
+    TfrReport report;
+    report.Pages.Add();
+    report.Variables.SetText("Firma\r\n Unvan\r\n\r\n Ay\r\n \r\n");
+    TfrReport copy;
+    Load(copy, Save(report));
+    TStringList list;
+    copy.GetCategoryList(list);
+    EXPECT_EQ(list.ToQStringList(), QStringList({"Firma", ""}));
+    copy.GetVarList(0, list);
+    EXPECT_EQ(list.ToQStringList(), QStringList({"Unvan"}));
+    copy.GetVarList(1, list);
+    EXPECT_EQ(list.ToQStringList(), QStringList({"Ay", ""}));
+}
+
 TEST_F(TemplateStream, ARemovedDatasetIsForgotten)
 {
     TfrReport report;

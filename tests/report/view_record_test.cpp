@@ -4,6 +4,7 @@
 #include "report/fr_globals.h"
 #include "report/fr_line_view.h"
 #include "report/fr_memo_view.h"
+#include "report/fr_obj_editor_form.h"
 #include "report/fr_picture_view.h"
 #include "report/fr_rich.h"
 #include "report/fr_subreport_view.h"
@@ -14,6 +15,8 @@
 #include "template_test_support.h"
 
 #include <QPainter>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -251,6 +254,16 @@ TEST_F(ViewRecordTest, FactoryMakesEachClassAndNumbersThem)
     } catch (const EClassNotFound& e) {
         EXPECT_EQ(e.Message(), "Bulunamadıtfrrichview");
     }
+}
+
+TEST_F(ViewRecordTest, TheRichViewIsRegisteredWithAnObjectEditorWindow)
+{
+    frCreateObject(10, "TfrRichView");  // registered by then
+    const auto* entry = std::find_if(frAddIns, frAddIns + frViewClassCount,
+                                     [](const TfrAddInObjectInfo& e) { return e.ClassName == "TfrRichView"; });
+    ASSERT_NE(entry, frAddIns + frViewClassCount);
+    EXPECT_NE(qobject_cast<TfrObjEditorForm*>(entry->EditWindow), nullptr);
+    EXPECT_EQ(entry->EditWindow, frRichForm());
 }
 
 TEST_F(ViewRecordTest, PictureRecordKeepsItsEndPosition)
