@@ -39,6 +39,7 @@ public:
     {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor); line && grid_) {
+            untouched_ = line;
             // Typing writes through to the cell, so the grid's cells always hold what is shown.
             QPersistentModelIndex cell(index);
             TStringGrid* grid = grid_;
@@ -53,10 +54,14 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override
     {
         // The editor already shows the text it wrote through; setting it again would move the cursor.
-        if (auto* line = qobject_cast<QLineEdit*>(editor))
-            if (line->text() == index.data(Qt::EditRole).toString())
-                return;
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        if (line && line->text() == index.data(Qt::EditRole).toString())
+            return;
         QStyledItemDelegate::setEditorData(editor, index);
+        // A cell entered shows its whole text selected, also when entering it rewrote it (a click
+        // that computes the row), so that typing replaces it.
+        if (line && line == untouched_)
+            line->selectAll();
     }
 
     void destroyEditor(QWidget* editor, const QModelIndex& index) const override
@@ -69,6 +74,10 @@ public:
 protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
+        const QEvent::Type type = event->type();
+        if (object == untouched_ && (type == QEvent::KeyPress || type == QEvent::MouseButtonPress ||
+                                     type == QEvent::MouseButtonDblClick || type == QEvent::InputMethod))
+            untouched_ = nullptr;
         if (grid_ && grid_->EditorEvent(object, event))
             return true;
         // A message box or a pop-up menu taking the keyboard leaves the editor open with its text, as
@@ -83,6 +92,7 @@ protected:
 
 private:
     TStringGrid* grid_;
+    mutable QPointer<QLineEdit> untouched_;  // the editor opened last, until a key or click reaches it
 };
 
 QAction* shortcutAction(const QWidget* widget, const QKeyEvent* event)
@@ -246,12 +256,12 @@ int TStringGrid::Col() const
 
 void TStringGrid::SetRow(int row)
 {
-    setCurrentCell(row, qMax(currentColumn(), fixedCols_));
+    setCurrentCell(qMax(row, fixedRows_), qMax(currentColumn(), fixedCols_));
 }
 
 void TStringGrid::SetCol(int col)
 {
-    setCurrentCell(qMax(currentRow(), fixedRows_), col);
+    setCurrentCell(qMax(currentRow(), fixedRows_), qMax(col, fixedCols_));
 }
 
 void TStringGrid::SetColWidth(int col, int width)
@@ -278,6 +288,21 @@ void TStringGrid::SetEditing(bool editing)
 {
     editing_ = editing;
     refreshFixed();
+}
+
+void TStringGrid::SetAlwaysShowEditor(bool on)
+{
+    alwaysShowEditor_ = on;
+    // A click on the current cell opens the editor at once, not after the double-click interval.
+    setEditTriggers(on ? CurrentChanged | DoubleClicked | EditKeyPressed | AnyKeyPressed
+                       : DoubleClicked | SelectedClicked | EditKeyPressed | AnyKeyPressed);
+}
+
+void TStringGrid::showEditor()
+{
+    const QModelIndex current = currentIndex();
+    if (alwaysShowEditor_ && hasFocus() && state() != EditingState && current.isValid() && !isFixed(current))
+        edit(current, AllEditTriggers, nullptr);
 }
 
 void TStringGrid::SetSizing(bool rows, bool cols)
@@ -391,9 +416,11 @@ void TStringGrid::mousePressEvent(QMouseEvent* event)
             drag_ = Drag::RowMove;
             dragRow_ = index.row();
         }
-        return;
+    } else {
+        QTableWidget::mousePressEvent(event);
     }
-    QTableWidget::mousePressEvent(event);
+    // Whatever was clicked, the keys typed next go to the current cell.
+    showEditor();
 }
 
 void TStringGrid::mouseMoveEvent(QMouseEvent* event)
@@ -453,6 +480,23 @@ void TStringGrid::refreshFixed()
             it->setFlags(flags);
             it->setBackground(fixed ? palette().button() : palette().base());
         }
+}
+
+void TStringGrid::focusInEvent(QFocusEvent* event)
+{
+    QTableWidget::focusInEvent(event);
+    // Also a click on the headings or a scroll bar brings the editor; the view itself takes the focus
+    // back from an editor it closes.
+    if (event->reason() != Qt::OtherFocusReason)
+        showEditor();
+}
+
+void TStringGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    QTableWidget::closeEditor(editor, hint);
+    // Tab from the last cell moves nowhere; the editor stays shown there.
+    if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem)
+        showEditor();
 }
 
 void TStringGrid::focusOutEvent(QFocusEvent* event)
@@ -552,10 +596,15 @@ bool TStringGrid::editorEventTaken(QObject* editor, QEvent* event)
             return true;
         }
         return false;
-    case QEvent::KeyPress:
+    case QEvent::KeyPress: {
         if (forwardingKey_)
             return false;
-        return keyDown(static_cast<QKeyEvent*>(event), qobject_cast<QWidget*>(editor));
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool taken = keyDown(key, qobject_cast<QWidget*>(editor));
+        // The always-shown editor stays open with its text on Enter and Esc.
+        const bool closing = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape;
+        return taken || (alwaysShowEditor_ && closing);
+    }
     case QEvent::KeyRelease:
         keyUp(static_cast<QKeyEvent*>(event));
         return false;

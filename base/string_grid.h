@@ -36,6 +36,11 @@ public:
     int FixedRows() const { return fixedRows_; }
     int FixedCols() const { return fixedCols_; }
     void SetEditing(bool editing);  // goEditing
+    // goAlwaysShowEditor: while the grid has the focus its current cell is being edited. A click or a
+    // key reaches the cell at once, and Enter and Esc leave the editor open.
+    void SetAlwaysShowEditor(bool on);
+    // The class library's grid has no keyboard search: a typed key never moves the current cell.
+    void keyboardSearch(const QString&) override {}
     // goRowSizing, goColSizing: the borders of the fixed cells can be dragged. goRowMoving: a row is
     // dragged by its fixed cell to another place.
     void SetSizing(bool rows, bool cols);
@@ -83,6 +88,8 @@ protected:
     // Fixed cells are never current: the cursor keys and the mouse stop at the first movable cell.
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -98,6 +105,7 @@ private:
     bool isFixed(const QModelIndex& index) const;
     void paintFixedCell(QPainter& painter, int col, int row, const QRect& cell);
     int rowBorderAt(const QPoint& pos) const;  // row whose lower border in the fixed column is at pos
+    void showEditor();  // the always-shown editor, on the current cell of the focused grid
 
     class FixedRowsHeader;
     FixedRowsHeader* header_ = nullptr;  // draws the fixed rows above the scrolled cells
@@ -111,6 +119,7 @@ private:
     int fixedRows_ = 1;
     int fixedCols_ = 1;
     bool editing_ = true;
+    bool alwaysShowEditor_ = false;
     DrawCellHandler onDrawCell_;
     KeyHandler onKeyDown_;
     KeyPressHandler onKeyPress_;

@@ -134,6 +134,10 @@ Qt::Key keyOf(QChar ch)
         return Qt::Key_Minus;
     if (c == u'/')
         return Qt::Key_Slash;
+    if (c == u'\r')
+        return Qt::Key_Return;
+    if (c == u'\x1b')
+        return Qt::Key_Escape;
     return Qt::Key_unknown;  // a letter of a Turkish keyboard: its text is what counts
 }
 }  // namespace
@@ -147,6 +151,18 @@ void MouseClick(QWidget* widget)
     QApplication::processEvents();
 }
 
+void MouseClickAt(QWidget* widget, QPoint at)
+{
+    ASSERT_NE(widget, nullptr);
+    bringForward(widget);
+    ASSERT_TRUE(widget->isVisible()) << widget->objectName().toStdString() << " cannot be seen to be clicked";
+    QWidget* target = widget->childAt(at);
+    if (!target)
+        target = widget;
+    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, target->mapFrom(widget, at));
+    QApplication::processEvents();
+}
+
 void TypeKeys(QWidget* widget, const QString& text)
 {
     MouseClick(widget);
@@ -154,6 +170,12 @@ void TypeKeys(QWidget* widget, const QString& text)
     ASSERT_NE(focus, nullptr) << "no widget took the focus";
     if (auto* line = qobject_cast<QLineEdit*>(focus))
         line->selectAll();  // as a double click on the text does
+    TypeInFocus(text);
+}
+
+void TypeInFocus(const QString& text)
+{
+    ASSERT_NE(QApplication::focusWidget(), nullptr) << "no widget has the focus";
     for (QChar ch : text) {
         QTest::sendKeyEvent(QTest::Press, QApplication::focusWidget(), keyOf(ch), QString(ch), Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, QApplication::focusWidget(), keyOf(ch), QString(ch), Qt::NoModifier);

@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "base/dialogs.h"
 
+#include <QPoint>
 #include <QSize>
 #include <QString>
 #include <QTemporaryDir>
@@ -18,10 +19,17 @@ class QWidget;
 // window is shown and active and the tab pages holding it are brought forward first, and the focus
 // moves as the click gives it.
 void MouseClick(QWidget* widget);
+// The same click at a point of the widget, which the caller takes from the widget shown; it reaches
+// the child widget shown there, if any.
+void MouseClickAt(QWidget* widget, QPoint at);
+
 
 // Clicks into a widget and types the text with a key press and release per character through the
 // widget that has the focus then, replacing the text it held.
 void TypeKeys(QWidget* widget, const QString& text);
+// Types the text at once, key after key, through whichever widget has the focus, with no click first;
+// "\r" is Enter, "\x1b" Esc.
+void TypeInFocus(const QString& text);
 
 // A key pressed and released in the widget that has the focus.
 void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

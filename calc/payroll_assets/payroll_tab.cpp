@@ -164,7 +164,7 @@ void PayrollCalculator::build()
     grid_->SetRowCount(2);
     grid_->setFont(MakeFont("Tahoma", -11));
     grid_->SetDefaultRowHeight(20);
-    grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    grid_->SetAlwaysShowEditor(true);
     grid_->setTabKeyNavigation(true);
     // Rows and columns are sized, rows moved, by their fixed cells. Columns are not moved: every
     // computation finds its figures by column.
@@ -425,6 +425,8 @@ void PayrollCalculator::SpeedButton51Click()
 
 void PayrollCalculator::MenuItem7Click()
 {
+    if (grid_->Row() < 1)
+        return;
     const int added = grid_->RowCount();
     grid_->SetRowCount(added + 1);
     MoveGridRow(*grid_, added, grid_->Row());

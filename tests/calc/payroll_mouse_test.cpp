@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QTest>
 #include <QTimer>
 
@@ -31,8 +32,84 @@ protected:
         QApplication::processEvents();
         TypeKeys(QApplication::focusWidget(), text);
     }
+    // A click where a user clicks a cell: on its rectangle in the grid's viewport.
+    void clickCell(int col, int row)
+    {
+        form_->show();
+        form_->ShowTab(form_->TabSheet13);
+        QApplication::processEvents();
+        MouseClickAt(grid->viewport(), grid->visualRect(grid->model()->index(row, col)).center());
+    }
+    // The texts of a row, or of a column.
+    QStringList texts(int index, bool column = false) const
+    {
+        QStringList texts;
+        for (int i = 0; i < (column ? grid->RowCount() : grid->ColCount()); ++i)
+            texts << (column ? grid->Cells(index, i) : grid->Cells(i, index));
+        return texts;
+    }
     TStringGrid* grid = nullptr;
 };
+
+TEST_F(PayrollMouseTest, KeysTypedAtOnceAfterAClickLandInTheClickedCell)
+{
+    struct Click {
+        int col, row;
+        const char* control = nullptr;  // a control of the tab clicked instead of a cell
+    };
+    const struct {
+        const char* what;
+        QStringList row1, row2;  // name, gross
+        std::vector<Click> clicks;
+        const char* typed;
+        const char* shown;  // in the cell clicked last
+    } cases[] = {
+        {"the current cell, the grid not yet entered", {}, {}, {{1, 1}}, "Mehmet", "Mehmet"},
+        {"Enter and Esc keep the editor", {}, {}, {{1, 1}}, "Al\r\x1bi", "Ali"},
+        {"the current cell again after a rate edit", {"Ali", "3.000,00"}, {"", ""},
+         {{2, 2}, {0, 0, "Edit379"}, {2, 2}}, "3500", "3.500"},
+        {"another row's net, rewritten by the row's computation", {"Ali", "3000"}, {"Veli", "3000"},
+         {{3, 2}}, "9", "9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        {
+            QSignalBlocker quiet(grid);
+            grid->SetRowCount(3);
+            for (int r : {1, 2})
+                for (int col = 1; col < 17; ++col)
+                    grid->SetCells(col, r, (r == 1 ? c.row1 : c.row2).value(col - 1));
+            grid->setCurrentCell(1, 1);
+        }
+        Find<QLineEdit>("Edit387")->setFocus();
+        for (const Click& click : c.clicks)
+            click.control ? MouseClick(Find<QWidget>(click.control)) : clickCell(click.col, click.row);
+        const Click& last = c.clicks.back();
+        const int other = last.row == 1 ? 2 : 1;
+        const QStringList untouched = texts(0) + texts(other);
+        TypeInFocus(c.typed);
+        EXPECT_EQ(grid->Cells(last.col, last.row), QString(c.shown));
+        EXPECT_EQ((QList<int>{grid->Col(), grid->Row()}), (QList<int>{last.col, last.row}));
+        EXPECT_EQ(texts(0) + texts(other), untouched);
+    }
+}
+
+TEST_F(PayrollMouseTest, ARowInsertedAfterANameKeepsTheHeadingsAndTheDocumentOpensAgain)
+{
+    clickCell(1, 1);
+    TypeInFocus("Ali");
+    PressKey(Qt::Key_Insert, Qt::ShiftModifier);
+    EXPECT_EQ(texts(1, true), QStringList({"Adı Soyadı", "", "Ali"}));
+    EXPECT_EQ(grid->Row(), 1);
+
+    TestDialogs().fileNames = {Path("bordro")};
+    Click("BitBtn21");
+    TestDialogs().fileNames = {Path("bordro.tus")};
+    Click("BitBtn22");
+    EXPECT_EQ(TestDialogs().Texts(), QStringList());
+    EXPECT_EQ(texts(1, true), QStringList({"Adı Soyadı", "", "Ali"}));
+    EXPECT_EQ(texts(0, true), QStringList({"", "1", "2"}));
+}
 
 TEST_F(PayrollMouseTest, GrossFromNetReadsTheNetBeingTypedInARowThatHasAGross)
 {
