@@ -129,6 +129,15 @@ protected:
     void PrintFromPreview(const char* button, const std::function<void(TfrPrintForm&)>& choose = {},
                           const std::function<void(QPrintDialog&)>& system = {})
     {
+        EXPECT_TRUE(InPreview(button, [](TfrPreviewForm& preview) { MouseClick(preview.PrintBtnXP); }, choose, system))
+            << "the print dialog did not open";
+    }
+
+    // The same with what is done in the preview given; true when the print dialog was seen.
+    bool InPreview(const char* button, const std::function<void(TfrPreviewForm&)>& inPreview,
+                   const std::function<void(TfrPrintForm&)>& choose = {},
+                   const std::function<void(QPrintDialog&)>& system = {})
+    {
         bool previewSeen = false, formSeen = false, systemSeen = false;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -150,8 +159,8 @@ protected:
                 });
             } else if (auto* preview = qobject_cast<TfrPreviewForm*>(modal); preview && !previewSeen) {
                 previewSeen = true;
-                QTimer::singleShot(0, preview, [preview] {
-                    MouseClick(preview->PrintBtnXP);
+                QTimer::singleShot(0, preview, [preview, &inPreview] {
+                    inPreview(*preview);
                     MouseClick(preview->ExitBtnXP);
                 });
             }
@@ -159,7 +168,18 @@ protected:
         watch.start(20);
         MouseClick(Find<QAbstractButton>(button));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(previewSeen && formSeen) << "the preview or its print dialog did not open";
+        EXPECT_TRUE(previewSeen) << "the preview did not open";
+        return formSeen;
+    }
+
+    // One payroll line, which prints on landscape A4.
+    void FillPayroll()
+    {
+        auto* grid = Find<TStringGrid>("StringGrid5");
+        grid->SetCells(1, 1, marker);
+        grid->SetCells(2, 1, "3000");
+        grid->SetRowCount(3);
+        grid->SetCells(0, 2, "2");
     }
 
     QString marker;
@@ -211,17 +231,40 @@ TEST_F(RealPrinterTest, PortraitAndLandscapeReportsReachTheQueueOnA4WithEachLine
 
     // The payroll prints landscape.
     lastJob = LastJobId();
-    auto* grid = Find<TStringGrid>("StringGrid5");
-    grid->SetCells(1, 1, marker);
-    grid->SetCells(2, 1, "3000");
-    grid->SetRowCount(3);
-    grid->SetCells(0, 2, "2");
+    FillPayroll();
     PrintFromPreview("SpeedButton9");
     jobs = JobsSince(lastJob, marker);
     ASSERT_EQ(jobs.size(), 1u);
     EXPECT_EQ(jobs[0].pages, std::vector<QSize>{QSize(842, 595)});
     EXPECT_EQ(jobs[0].pageTexts.join('\f').count(marker), 1);
     EXPECT_TRUE(jobs[0].pageTexts.join('\f').contains("2.144,73"));
+}
+
+TEST_F(RealPrinterTest, AStoredReportOpenedOnAnotherPrinterKeepsItsLandscapePaper)
+{
+    // Saved from the payroll's preview on the A4 queue, opened in a payroll preview on the Letter queue:
+    // the file names the A4 queue, which starts upright on its own paper.
+    FillPayroll();
+    const QString file = Path("bordro.frp");
+    InPreview("SpeedButton9", [&file](TfrPreviewForm& preview) {
+        TestDialogs().fileNames = QStringList{file};
+        MouseClick(preview.SaveBtnXP);
+    });
+    ASSERT_TRUE(QFile::exists(file));
+    Select(kLetterQueue);
+    TfrPrinterInfo opened;
+    InPreview("SpeedButton9", [&](TfrPreviewForm& preview) {
+        TestDialogs().fileNames = QStringList{file};
+        MouseClick(preview.LoadBtnXP);
+        opened = preview.EMFPages->PageInfo(0);
+        MouseClick(preview.PrintBtnXP);
+    });
+    EXPECT_EQ(QSize(opened.PageWidth, opened.PageHeight), QSize(1064, 757));
+    const std::vector<SentJob> jobs = JobsSince(lastJob, marker);
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].queue, kQueue);
+    EXPECT_EQ(jobs[0].pages, std::vector<QSize>{QSize(842, 595)});
+    EXPECT_TRUE(jobs[0].pageTexts.join('\f').contains("2.144,73")) << "the sheet keeps its right side";
 }
 
 TEST_F(RealPrinterTest, CopiesAndPageLists)
