@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QUuid>
@@ -82,6 +84,17 @@ std::vector<SentJob> JobsSince(int lastId, const QString& marker)
         sent.push_back({queue, PdfPageSizes(file), pages});
     }
     return sent;
+}
+
+// The page footers of a job ("Sayfa 2"), page by page.
+QStringList Footers(const SentJob& job)
+{
+    QStringList footers;
+    for (const QString& page : job.pageTexts) {
+        static const QRegularExpression footer(R"(Sayfa \d+)");
+        footers << footer.match(page).captured(0);
+    }
+    return footers;
 }
 
 class RealPrinterTest : public MainWindowTest {
@@ -290,12 +303,7 @@ TEST_F(RealPrinterTest, CopiesAndPageLists)
         });
         const std::vector<SentJob> jobs = JobsSince(lastJob, marker);
         ASSERT_EQ(jobs.size(), 1u);
-        QStringList footers;
-        for (const QString& page : jobs[0].pageTexts) {
-            static const QRegularExpression footer(R"(Sayfa \d+)");
-            footers << footer.match(page).captured(0);
-        }
-        EXPECT_EQ(footers, c.footers);
+        EXPECT_EQ(Footers(jobs[0]), c.footers);
     }
 }
 
@@ -326,6 +334,108 @@ TEST_F(RealPrinterTest, AnotherPrinterPickedInTheListOrInItsPropertiesRebuildsTh
         EXPECT_EQ(jobs[0].queue, kLetterQueue);
         // The report keeps its own paper on the other printer.
         EXPECT_EQ(jobs[0].pages, std::vector<QSize>{QSize(595, 842)});
+    }
+}
+
+TEST_F(RealPrinterTest, CopiesAndPagesChosenInPropertiesAreCarriedAndWhatIsNotCarriedIsNotOffered)
+{
+    FillLateInterestPane(260);  // four pages; the preview shows the first
+    const auto spin = [](QPrintDialog& dialog, const char* name, int ups) {
+        MouseClick(dialog.findChild<QSpinBox*>(name));
+        for (int i = 0; i < ups; ++i)
+            PressKey(Qt::Key_Up);
+    };
+    const auto value = [](QPrintDialog& dialog, const char* name) { return dialog.findChild<QSpinBox*>(name)->value(); };
+    struct Case {
+        const char* name;
+        std::function<void(TfrPrintForm&)> before;  // typed into the print dialog first
+        std::function<void(QPrintDialog&)> there;
+        const char* copies;
+        int option;  // 1 all, 2 current page, 3 numbers
+        const char* pages;
+        const char* footers;
+    };
+    const Case cases[] = {
+        {"copies and a range", {},
+         [&](QPrintDialog& d) {
+             spin(d, "copies", 2);
+             MouseClick(d.findChild<QRadioButton*>("printRange"));
+             spin(d, "from", 1);
+             spin(d, "to", 1);
+         },
+         "3", 3, "2-2", "Sayfa 2, Sayfa 2, Sayfa 2"},
+        {"the current page", {},
+         [&](QPrintDialog& d) {
+             // its label is shorter than the button: the option below the range is taken by the key
+             MouseClick(d.findChild<QRadioButton*>("printRange"));
+             PressKey(Qt::Key_Down);
+             EXPECT_TRUE(d.findChild<QRadioButton*>("printCurrentPage")->isChecked());
+             spin(d, "copies", 1);
+         },
+         "2", 2, "", "Sayfa 1, Sayfa 1"},
+        {"opens on the choice made here",
+         [](TfrPrintForm& f) {
+             TypeKeys(f.E1, "2");
+             TypeKeys(f.E2, "3-4");
+         },
+         [&](QPrintDialog& d) {
+             EXPECT_EQ(value(d, "copies"), 2);
+             EXPECT_TRUE(d.findChild<QRadioButton*>("printRange")->isChecked());
+             EXPECT_EQ(value(d, "from") * 10 + value(d, "to"), 34);
+         },
+         "2", 3, "3-4", "Sayfa 3, Sayfa 3, Sayfa 4, Sayfa 4"},
+        {"a list it cannot show stays", [](TfrPrintForm& f) { TypeKeys(f.E2, "1,3"); }, {}, "1", 3, "1,3",
+         "Sayfa 1, Sayfa 3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        lastJob = LastJobId();
+        QString copies, pages;
+        int option = 0;
+        PrintFromPreview(
+            "SpeedButton4",
+            [&](TfrPrintForm& form) {
+                if (c.before)
+                    c.before(form);
+                MouseClick(form.PropButton);
+                copies = form.E1->text();
+                option = form.RB1->isChecked() ? 1 : form.RB2->isChecked() ? 2 : form.RB3->isChecked() ? 3 : 0;
+                pages = form.E2->text();
+            },
+            [&](QPrintDialog& dialog) {
+                for (auto* button : dialog.findChildren<QPushButton*>())
+                    if (button->text().contains(">>"))
+                        MouseClick(button);  // the options
+                // The engine prints each page's copies in a row, in page order, on the report's own paper;
+                // on either printer.
+                auto* printers = dialog.findChild<QComboBox*>("printers");
+                for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) {
+                    for (const char* name : {"collate", "reverse", "pageSetCombo", "properties", "colorMode",
+                                             "pagesRadioButton"}) {
+                        auto* widget = dialog.findChild<QWidget*>(name);
+                        EXPECT_TRUE(widget == nullptr || !widget->isVisible()) << name << " is offered";
+                    }
+                    // two-sided printing only where the printer takes it; these queues do not
+                    for (const char* name : {"duplexLong", "duplexShort"}) {
+                        auto* widget = dialog.findChild<QWidget*>(name);
+                        EXPECT_TRUE(widget == nullptr || !widget->isVisible() || !widget->isEnabled()) << name;
+                    }
+                    MouseClick(printers);
+                    PressKey(key);
+                }
+                ASSERT_EQ(printers->currentText(), kQueue);
+                if (c.there)
+                    c.there(dialog);
+                auto* buttons = dialog.findChild<QDialogButtonBox*>();
+                ASSERT_NE(buttons, nullptr);
+                MouseClick(buttons->button(QDialogButtonBox::Ok));
+            });
+        EXPECT_EQ(copies.toStdString(), c.copies);
+        EXPECT_EQ(option, c.option);
+        EXPECT_EQ(pages.toStdString(), c.pages);
+        const std::vector<SentJob> jobs = JobsSince(lastJob, marker);
+        ASSERT_EQ(jobs.size(), 1u);
+        EXPECT_EQ(Footers(jobs[0]).join(", ").toStdString(), c.footers);
     }
 }
 
