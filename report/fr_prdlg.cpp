@@ -170,7 +170,8 @@ struct TfrPrintForm::CopiesAndPages {
 namespace {
 // The system dialog also offers what this engine does not print by: the order of copies and pages,
 // odd or even pages, colour, and in its properties the paper, which is the report's own. Those are
-// taken out of it; the printer picked there may bring some of them back.
+// taken out of it; the printer picked there may bring some of them back. Two-sided printing is shown
+// only for a printer that takes it.
 void OfferOnlyWhatIsCarried(QPrintDialog& dialog)
 {
     for (const char* name : {"reverse", "pageSetLabel", "pageSetCombo", "colorMode", "properties",
@@ -178,6 +179,10 @@ void OfferOnlyWhatIsCarried(QPrintDialog& dialog)
         if (auto* widget = dialog.findChild<QWidget*>(name))
             widget->hide();
     }
+    auto* longSide = dialog.findChild<QWidget*>("duplexLong");
+    auto* shortSide = dialog.findChild<QWidget*>("duplexShort");
+    if (auto* duplex = dialog.findChild<QWidget*>("duplex"); duplex && longSide && shortSide)
+        duplex->setVisible(longSide->isEnabled() || shortSide->isEnabled());
 }
 }  // namespace
 
@@ -248,7 +253,6 @@ void TfrPrintForm::PropButtonClick()
         CB1->setCurrentIndex(index);
         CB1Click();
     }
-    // Two-sided printing is offered there only for a printer that takes it.
     PrintDuplex = probe.duplex();
 }
 

@@ -277,7 +277,7 @@ TEST_F(RealPrinterTest, AStoredReportOpenedOnAnotherPrinterKeepsItsLandscapePape
     ASSERT_EQ(jobs.size(), 1u);
     EXPECT_EQ(jobs[0].queue, kQueue);
     EXPECT_EQ(jobs[0].pages, std::vector<QSize>{QSize(842, 595)});
-    EXPECT_TRUE(jobs[0].pageTexts.join('\f').contains("2.144,73")) << "the sheet keeps its right side";
+    EXPECT_EQ(jobs[0].pageTexts.join('\f').count(marker), 1);
 }
 
 TEST_F(RealPrinterTest, CopiesAndPageLists)
@@ -410,15 +410,11 @@ TEST_F(RealPrinterTest, CopiesAndPagesChosenInPropertiesAreCarriedAndWhatIsNotCa
                 // on either printer.
                 auto* printers = dialog.findChild<QComboBox*>("printers");
                 for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) {
+                    // two-sided printing only where the printer takes it; these queues do not
                     for (const char* name : {"collate", "reverse", "pageSetCombo", "properties", "colorMode",
-                                             "pagesRadioButton"}) {
+                                             "pagesRadioButton", "duplexLong", "duplexShort"}) {
                         auto* widget = dialog.findChild<QWidget*>(name);
                         EXPECT_TRUE(widget == nullptr || !widget->isVisible()) << name << " is offered";
-                    }
-                    // two-sided printing only where the printer takes it; these queues do not
-                    for (const char* name : {"duplexLong", "duplexShort"}) {
-                        auto* widget = dialog.findChild<QWidget*>(name);
-                        EXPECT_TRUE(widget == nullptr || !widget->isVisible() || !widget->isEnabled()) << name;
                     }
                     MouseClick(printers);
                     PressKey(key);
