@@ -37,10 +37,13 @@ void TPrinter::SetPrinterIndex(int index)
     printer_->setOutputFormat(QPrinter::NativeFormat);
     printer_->setPrinterName(printers_.at(index));
     if (another) {
-        // A printer picked starts on its own default paper, upright, not on the paper of the one before.
-        const QPageSize paper = QPrinterInfo::printerInfo(printers_.at(index)).defaultPageSize();
+        // A printer picked starts on its own default paper, upright, not on the paper of the one before,
+        // and prints on one or both sides as it does by default.
+        const QPrinterInfo info = QPrinterInfo::printerInfo(printers_.at(index));
+        const QPageSize paper = info.defaultPageSize();
         if (paper.isValid())
             SetPageSize(paper, QPageLayout::Portrait);
+        printer_->setDuplex(info.defaultDuplexMode());
     }
     // A file name left on the device would send every job of this printer into that file.
     printer_->setOutputFileName(QString());

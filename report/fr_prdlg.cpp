@@ -1,6 +1,8 @@
 #include "report/fr_prdlg.h"
 
 #include "base/dialogs.h"
+#include "base/error_texts.h"
+#include "base/exceptions.h"
 #include "base/numbers.h"
 #include "base/printer.h"
 #include "report/fr_ctrls.h"
@@ -18,7 +20,9 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -149,7 +153,60 @@ void TfrPrintForm::CB1Click()
         return;
     printerTouched_ = true;
     PrintFileName.clear();
+    PrintDuplex.reset();
     printer_.SetPrinterIndex(CB1->currentIndex());
+}
+
+// Copies and pages as the system's printer dialog holds them.
+struct TfrPrintForm::CopiesAndPages {
+    int copies = 1;
+    QPrinter::PrintRange range = QPrinter::AllPages;
+    int from = 0;
+    int to = 0;
+
+    bool operator==(const CopiesAndPages&) const = default;
+};
+
+namespace {
+// The system dialog also offers what this engine does not print by: the order of copies and pages,
+// odd or even pages, colour, and in its properties the paper, which is the report's own. Those are
+// taken out of it; the printer picked there may bring some of them back. Two-sided printing is shown
+// only for a printer that takes it.
+void OfferOnlyWhatIsCarried(QPrintDialog& dialog)
+{
+    for (const char* name : {"reverse", "pageSetLabel", "pageSetCombo", "colorMode", "properties",
+                             "pagesRadioButton", "pagesLineEdit"}) {
+        if (auto* widget = dialog.findChild<QWidget*>(name))
+            widget->hide();
+    }
+    auto* longSide = dialog.findChild<QWidget*>("duplexLong");
+    auto* shortSide = dialog.findChild<QWidget*>("duplexShort");
+    if (auto* duplex = dialog.findChild<QWidget*>("duplex"); duplex && longSide && shortSide)
+        duplex->setVisible(longSide->isEnabled() || shortSide->isEnabled());
+}
+}  // namespace
+
+TfrPrintForm::CopiesAndPages TfrPrintForm::ChosenCopiesAndPages() const
+{
+    CopiesAndPages chosen;
+    int copies = 0;
+    if (TryStrToInt(E1->text(), copies) && copies >= 1)
+        chosen.copies = copies;
+    if (RB2->isChecked()) {
+        chosen.range = QPrinter::CurrentPage;
+    } else if (RB3->isChecked()) {
+        // one page or one range is what the system dialog can show; a longer list stays here
+        static const QRegularExpression oneRange(R"(^\s*(\d+)\s*(?:-\s*(\d+))?\s*$)");
+        const QRegularExpressionMatch m = oneRange.match(E2->text());
+        int from = 0, to = 0;
+        if (m.hasMatch() && TryStrToInt(m.captured(1), from) && from >= 1 &&
+            TryStrToInt(m.hasCaptured(2) ? m.captured(2) : m.captured(1), to) && to >= from) {
+            chosen.range = QPrinter::PageRange;
+            chosen.from = from;
+            chosen.to = to;
+        }
+    }
+    return chosen;
 }
 
 void TfrPrintForm::PropButtonClick()
@@ -161,9 +218,29 @@ void TfrPrintForm::PropButtonClick()
     // setting of its pages) must not stay on the device every later print of the program goes through.
     QPrinter probe(QPrinter::HighResolution);
     probe.setPrinterName(system->Printers().value(system->PrinterIndex()));
+    // It opens on the copies and pages chosen here; what the user changes there comes back here.
+    const CopiesAndPages before = ChosenCopiesAndPages();
+    probe.setCopyCount(before.copies);
+    probe.setPrintRange(before.range);
+    if (before.range == QPrinter::PageRange)
+        probe.setFromTo(before.from, before.to);
+    if (PrintDuplex)
+        probe.setDuplex(*PrintDuplex);
     QPrintDialog dialog(&probe, this);
+    // the engine prints each page's copies in a row
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, true);
+    // the dialog sets its widgets up for the printer as it is shown, and again for each printer picked
+    QTimer::singleShot(0, &dialog, [&dialog] { OfferOnlyWhatIsCarried(dialog); });
+    if (auto* printers = dialog.findChild<QComboBox*>("printers"))
+        connect(printers, &QComboBox::currentIndexChanged, &dialog, [&dialog] { OfferOnlyWhatIsCarried(dialog); });
     if (dialog.exec() != QDialog::Accepted)
         return;
+    const CopiesAndPages after{probe.copyCount(), probe.printRange(),
+                               probe.printRange() == QPrinter::PageRange ? probe.fromPage() : 0,
+                               probe.printRange() == QPrinter::PageRange ? probe.toPage() : 0};
+    if (after != before)
+        TakeCopiesAndPages(after);
     if (probe.outputFormat() == QPrinter::PdfFormat && !probe.outputFileName().isEmpty()) {
         // Printing to a file holds for the print this dialog starts, not for the next ones.
         PrintFileName = probe.outputFileName();
@@ -176,6 +253,33 @@ void TfrPrintForm::PropButtonClick()
         CB1->setCurrentIndex(index);
         CB1Click();
     }
+    PrintDuplex = probe.duplex();
+}
+
+void TfrPrintForm::TakeCopiesAndPages(const CopiesAndPages& chosen)
+{
+    E1->setText(IntToStr(chosen.copies));
+    switch (chosen.range) {
+    case QPrinter::CurrentPage:
+        RB2->setChecked(true);
+        break;
+    case QPrinter::PageRange:
+        RB3->setChecked(true);
+        E2->setText(IntToStr(chosen.from) + "-" + IntToStr(chosen.to));
+        break;
+    default:
+        RB1->setChecked(true);
+        break;
+    }
+}
+
+int TfrPrintForm::Copies() const
+{
+    // Fewer than one copy is refused as a text that is no number is.
+    const int copies = StrToInt(E1->text());
+    if (copies < 1)
+        throw EConvertError(ErrorTexts::InvalidInteger(E1->text()));
+    return copies;
 }
 
 void TfrPrintForm::frSpeedButton1Click()

@@ -2,7 +2,10 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QPrinter>
 #include <QString>
+
+#include <optional>
 
 class QComboBox;
 class QGroupBox;
@@ -43,6 +46,9 @@ public:
     // A file chosen to print to in the system's printer dialog, for this print only; empty for the
     // printer. Picking a printer in the list takes it back.
     QString PrintFileName;
+    // Two-sided printing chosen in the system's printer dialog, for this print only; none when it was
+    // not opened, or a printer was picked in the list after it.
+    std::optional<QPrinter::DuplexMode> PrintDuplex;
 
     // The system printer's index now (the one chosen, after OK).
     int SystemPrinterIndex() const;
@@ -51,6 +57,8 @@ public:
     void PropButtonClick();
     void frSpeedButton1Click();
     void frSpeedButton2Click();
+    // The copies of E1; a text that is no whole number of at least one raises the conversion error.
+    int Copies() const;
 
     void done(int result) override;
 
@@ -58,7 +66,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct CopiesAndPages;
     void FormCreate();
+    CopiesAndPages ChosenCopiesAndPages() const;
+    void TakeCopiesAndPages(const CopiesAndPages& chosen);
 
     TfrPrinter& printer_;
     int oldObjectIndex_ = 0;  // the printer object's own choice (it may be the virtual printer)

@@ -78,6 +78,7 @@ void TfrPrinter::AttachPrinter(TPrinter* printer)
     Printers.clear();
     PrinterIndex = 0;
     printer_ = printer;
+    paperApplied_ = false;
     if (printer_)
         printer_->Refresh();
     if (hasInstalledPrinters()) {
@@ -95,6 +96,7 @@ void TfrPrinter::AttachPrinter(TPrinter* printer)
 void TfrPrinter::SetPrinterIndex(int index)
 {
     PrinterIndex = index;
+    paperApplied_ = false;
     if (index == VirtualPrinterIndex) {
         ApplyPrinterState();
         return;
@@ -114,6 +116,8 @@ QString TfrPrinter::SelectedPrinterName() const
 
 bool TfrPrinter::IsEqualPaper(int paperSize, int width, int height, int orientation) const
 {
+    if (!paperApplied_)
+        return false;
     if (paperSize == frCustomPaper)
         return paperSize == PaperSize && width == PaperWidth && height == PaperHeight &&
                orientation == Orientation;
@@ -129,6 +133,7 @@ void TfrPrinter::SetPaper(int paperSize, int width, int height, int orientation)
     PaperHeight = height;
     Orientation = static_cast<uint8_t>(orientation);
     ApplyPrinterState();
+    paperApplied_ = true;
 }
 
 void TfrPrinter::ApplyPrinterState()

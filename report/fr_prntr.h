@@ -69,6 +69,9 @@ public:
 private:
     bool hasInstalledPrinters() const;
     TPrinter* printer_ = nullptr;
+    // False from a change of printer to the next paper applied: a printer picked starts on its own
+    // paper, upright, whatever the fields above still say.
+    bool paperApplied_ = false;
 };
 
 // A size that a printer reports in whole points (A4 as 595 x 842: 2099 x 2970) is the paper of the table

@@ -33,6 +33,7 @@
 #include <QWhatsThis>
 
 #include <algorithm>
+#include <optional>
 
 double frRememberedScale = 1.0;
 int frRememberedZoom = 0;
@@ -670,24 +671,31 @@ void TfrPreviewForm::SaveToFile(const QString& fileName)
 }
 
 namespace {
-// The printer prints into the file chosen for one print, and to itself again afterwards.
-class PrintFileFor {
+// The printer prints into the file chosen for one print, and two-sided as chosen for it, and as it did
+// before again afterwards.
+class PrintSettingsFor {
 public:
-    explicit PrintFileFor(const QString& fileName) : used_(!fileName.isEmpty())
+    PrintSettingsFor(const QString& fileName, std::optional<QPrinter::DuplexMode> duplex)
+        : used_(!fileName.isEmpty()), oldDuplex_(duplex ? std::optional(Printer().Device().duplex()) : std::nullopt)
     {
         if (used_)
             Printer().SetOutputFileName(fileName);
+        if (duplex)
+            Printer().Device().setDuplex(*duplex);
     }
-    ~PrintFileFor()
+    ~PrintSettingsFor()
     {
         if (used_)
             Printer().SetOutputFileName(QString());
+        if (oldDuplex_)
+            Printer().Device().setDuplex(*oldDuplex_);
     }
-    PrintFileFor(const PrintFileFor&) = delete;
-    PrintFileFor& operator=(const PrintFileFor&) = delete;
+    PrintSettingsFor(const PrintSettingsFor&) = delete;
+    PrintSettingsFor& operator=(const PrintSettingsFor&) = delete;
 
 private:
     bool used_;
+    std::optional<QPrinter::DuplexMode> oldDuplex_;
 };
 }  // namespace
 
@@ -712,12 +720,12 @@ void TfrPreviewForm::PrintBtnClick()
         pages = QString::number(ShownPage);
     else if (!dialog.RB1->isChecked())
         pages = dialog.E2->text();
-    const int copies = StrToInt(dialog.E1->text());
+    const int copies = dialog.Copies();
     TfrPageList::Parse(pages);  // a list that is no list is reported before anything is sent
     ReturnPages();
     {
         PagesBack back{this};
-        PrintFileFor file(dialog.PrintFileName);
+        PrintSettingsFor settings(dialog.PrintFileName, dialog.PrintDuplex);
         ShownReport->PrintPreparedReport(pages, copies);
     }
     InitView();

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QUuid>
@@ -84,6 +86,17 @@ std::vector<SentJob> JobsSince(int lastId, const QString& marker)
     return sent;
 }
 
+// The page footers of a job ("Sayfa 2"), page by page.
+QStringList Footers(const SentJob& job)
+{
+    QStringList footers;
+    for (const QString& page : job.pageTexts) {
+        static const QRegularExpression footer(R"(Sayfa \d+)");
+        footers << footer.match(page).captured(0);
+    }
+    return footers;
+}
+
 class RealPrinterTest : public MainWindowTest {
 protected:
     void SetUp() override
@@ -129,6 +142,15 @@ protected:
     void PrintFromPreview(const char* button, const std::function<void(TfrPrintForm&)>& choose = {},
                           const std::function<void(QPrintDialog&)>& system = {})
     {
+        EXPECT_TRUE(InPreview(button, [](TfrPreviewForm& preview) { MouseClick(preview.PrintBtnXP); }, choose, system))
+            << "the print dialog did not open";
+    }
+
+    // The same with what is done in the preview given; true when the print dialog was seen.
+    bool InPreview(const char* button, const std::function<void(TfrPreviewForm&)>& inPreview,
+                   const std::function<void(TfrPrintForm&)>& choose = {},
+                   const std::function<void(QPrintDialog&)>& system = {})
+    {
         bool previewSeen = false, formSeen = false, systemSeen = false;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -150,8 +172,8 @@ protected:
                 });
             } else if (auto* preview = qobject_cast<TfrPreviewForm*>(modal); preview && !previewSeen) {
                 previewSeen = true;
-                QTimer::singleShot(0, preview, [preview] {
-                    MouseClick(preview->PrintBtnXP);
+                QTimer::singleShot(0, preview, [preview, &inPreview] {
+                    inPreview(*preview);
                     MouseClick(preview->ExitBtnXP);
                 });
             }
@@ -159,7 +181,18 @@ protected:
         watch.start(20);
         MouseClick(Find<QAbstractButton>(button));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        EXPECT_TRUE(previewSeen && formSeen) << "the preview or its print dialog did not open";
+        EXPECT_TRUE(previewSeen) << "the preview did not open";
+        return formSeen;
+    }
+
+    // One payroll line, which prints on landscape A4.
+    void FillPayroll()
+    {
+        auto* grid = Find<TStringGrid>("StringGrid5");
+        grid->SetCells(1, 1, marker);
+        grid->SetCells(2, 1, "3000");
+        grid->SetRowCount(3);
+        grid->SetCells(0, 2, "2");
     }
 
     QString marker;
@@ -211,17 +244,40 @@ TEST_F(RealPrinterTest, PortraitAndLandscapeReportsReachTheQueueOnA4WithEachLine
 
     // The payroll prints landscape.
     lastJob = LastJobId();
-    auto* grid = Find<TStringGrid>("StringGrid5");
-    grid->SetCells(1, 1, marker);
-    grid->SetCells(2, 1, "3000");
-    grid->SetRowCount(3);
-    grid->SetCells(0, 2, "2");
+    FillPayroll();
     PrintFromPreview("SpeedButton9");
     jobs = JobsSince(lastJob, marker);
     ASSERT_EQ(jobs.size(), 1u);
     EXPECT_EQ(jobs[0].pages, std::vector<QSize>{QSize(842, 595)});
     EXPECT_EQ(jobs[0].pageTexts.join('\f').count(marker), 1);
     EXPECT_TRUE(jobs[0].pageTexts.join('\f').contains("2.144,73"));
+}
+
+TEST_F(RealPrinterTest, AStoredReportOpenedOnAnotherPrinterKeepsItsLandscapePaper)
+{
+    // Saved from the payroll's preview on the A4 queue, opened in a payroll preview on the Letter queue:
+    // the file names the A4 queue, which starts upright on its own paper.
+    FillPayroll();
+    const QString file = Path("bordro.frp");
+    InPreview("SpeedButton9", [&file](TfrPreviewForm& preview) {
+        TestDialogs().fileNames = QStringList{file};
+        MouseClick(preview.SaveBtnXP);
+    });
+    ASSERT_TRUE(QFile::exists(file));
+    Select(kLetterQueue);
+    TfrPrinterInfo opened;
+    InPreview("SpeedButton9", [&](TfrPreviewForm& preview) {
+        TestDialogs().fileNames = QStringList{file};
+        MouseClick(preview.LoadBtnXP);
+        opened = preview.EMFPages->PageInfo(0);
+        MouseClick(preview.PrintBtnXP);
+    });
+    EXPECT_EQ(QSize(opened.PageWidth, opened.PageHeight), QSize(1064, 757));
+    const std::vector<SentJob> jobs = JobsSince(lastJob, marker);
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].queue, kQueue);
+    EXPECT_EQ(jobs[0].pages, std::vector<QSize>{QSize(842, 595)});
+    EXPECT_EQ(jobs[0].pageTexts.join('\f').count(marker), 1);
 }
 
 TEST_F(RealPrinterTest, CopiesAndPageLists)
@@ -247,12 +303,7 @@ TEST_F(RealPrinterTest, CopiesAndPageLists)
         });
         const std::vector<SentJob> jobs = JobsSince(lastJob, marker);
         ASSERT_EQ(jobs.size(), 1u);
-        QStringList footers;
-        for (const QString& page : jobs[0].pageTexts) {
-            static const QRegularExpression footer(R"(Sayfa \d+)");
-            footers << footer.match(page).captured(0);
-        }
-        EXPECT_EQ(footers, c.footers);
+        EXPECT_EQ(Footers(jobs[0]), c.footers);
     }
 }
 
@@ -283,6 +334,104 @@ TEST_F(RealPrinterTest, AnotherPrinterPickedInTheListOrInItsPropertiesRebuildsTh
         EXPECT_EQ(jobs[0].queue, kLetterQueue);
         // The report keeps its own paper on the other printer.
         EXPECT_EQ(jobs[0].pages, std::vector<QSize>{QSize(595, 842)});
+    }
+}
+
+TEST_F(RealPrinterTest, CopiesAndPagesChosenInPropertiesAreCarriedAndWhatIsNotCarriedIsNotOffered)
+{
+    FillLateInterestPane(260);  // four pages; the preview shows the first
+    const auto spin = [](QPrintDialog& dialog, const char* name, int ups) {
+        MouseClick(dialog.findChild<QSpinBox*>(name));
+        for (int i = 0; i < ups; ++i)
+            PressKey(Qt::Key_Up);
+    };
+    const auto value = [](QPrintDialog& dialog, const char* name) { return dialog.findChild<QSpinBox*>(name)->value(); };
+    struct Case {
+        const char* name;
+        std::function<void(TfrPrintForm&)> before;  // typed into the print dialog first
+        std::function<void(QPrintDialog&)> there;
+        const char* copies;
+        int option;  // 1 all, 2 current page, 3 numbers
+        const char* pages;
+        const char* footers;
+    };
+    const Case cases[] = {
+        {"copies and a range", {},
+         [&](QPrintDialog& d) {
+             spin(d, "copies", 2);
+             MouseClick(d.findChild<QRadioButton*>("printRange"));
+             spin(d, "from", 1);
+             spin(d, "to", 1);
+         },
+         "3", 3, "2-2", "Sayfa 2, Sayfa 2, Sayfa 2"},
+        {"the current page", {},
+         [&](QPrintDialog& d) {
+             // its label is shorter than the button: the option below the range is taken by the key
+             MouseClick(d.findChild<QRadioButton*>("printRange"));
+             PressKey(Qt::Key_Down);
+             EXPECT_TRUE(d.findChild<QRadioButton*>("printCurrentPage")->isChecked());
+             spin(d, "copies", 1);
+         },
+         "2", 2, "", "Sayfa 1, Sayfa 1"},
+        {"opens on the choice made here",
+         [](TfrPrintForm& f) {
+             TypeKeys(f.E1, "2");
+             TypeKeys(f.E2, "3-4");
+         },
+         [&](QPrintDialog& d) {
+             EXPECT_EQ(value(d, "copies"), 2);
+             EXPECT_TRUE(d.findChild<QRadioButton*>("printRange")->isChecked());
+             EXPECT_EQ(value(d, "from") * 10 + value(d, "to"), 34);
+         },
+         "2", 3, "3-4", "Sayfa 3, Sayfa 3, Sayfa 4, Sayfa 4"},
+        {"a list it cannot show stays", [](TfrPrintForm& f) { TypeKeys(f.E2, "1,3"); }, {}, "1", 3, "1,3",
+         "Sayfa 1, Sayfa 3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        lastJob = LastJobId();
+        QString copies, pages;
+        int option = 0;
+        PrintFromPreview(
+            "SpeedButton4",
+            [&](TfrPrintForm& form) {
+                if (c.before)
+                    c.before(form);
+                MouseClick(form.PropButton);
+                copies = form.E1->text();
+                option = form.RB1->isChecked() ? 1 : form.RB2->isChecked() ? 2 : form.RB3->isChecked() ? 3 : 0;
+                pages = form.E2->text();
+            },
+            [&](QPrintDialog& dialog) {
+                for (auto* button : dialog.findChildren<QPushButton*>())
+                    if (button->text().contains(">>"))
+                        MouseClick(button);  // the options
+                // The engine prints each page's copies in a row, in page order, on the report's own paper;
+                // on either printer.
+                auto* printers = dialog.findChild<QComboBox*>("printers");
+                for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) {
+                    // two-sided printing only where the printer takes it; these queues do not
+                    for (const char* name : {"collate", "reverse", "pageSetCombo", "properties", "colorMode",
+                                             "pagesRadioButton", "duplexLong", "duplexShort"}) {
+                        auto* widget = dialog.findChild<QWidget*>(name);
+                        EXPECT_TRUE(widget == nullptr || !widget->isVisible()) << name << " is offered";
+                    }
+                    MouseClick(printers);
+                    PressKey(key);
+                }
+                ASSERT_EQ(printers->currentText(), kQueue);
+                if (c.there)
+                    c.there(dialog);
+                auto* buttons = dialog.findChild<QDialogButtonBox*>();
+                ASSERT_NE(buttons, nullptr);
+                MouseClick(buttons->button(QDialogButtonBox::Ok));
+            });
+        EXPECT_EQ(copies.toStdString(), c.copies);
+        EXPECT_EQ(option, c.option);
+        EXPECT_EQ(pages.toStdString(), c.pages);
+        const std::vector<SentJob> jobs = JobsSince(lastJob, marker);
+        ASSERT_EQ(jobs.size(), 1u);
+        EXPECT_EQ(Footers(jobs[0]).join(", ").toStdString(), c.footers);
     }
 }
 

@@ -448,6 +448,8 @@ TEST_F(PreviewFormTest, PrintSendsThePagesChosenInTheDialog)
              d->Button1->click();
          },
          {}},
+        {"no copies", [](TfrPrintForm* d) { TypeKeys(d->E1, "0"); MouseClick(d->Button1); }, {}},
+        {"fewer than no copies", [](TfrPrintForm* d) { TypeKeys(d->E1, "-2"); MouseClick(d->Button1); }, {}},
         {"a page list that is no list",
          [](TfrPrintForm* d) {
              d->RB3->setChecked(true);
@@ -474,7 +476,9 @@ TEST_F(PreviewFormTest, PrintSendsThePagesChosenInTheDialog)
         ASSERT_NE(form->EMFPages, nullptr);
         EXPECT_EQ(report.pages, nullptr);
     }
-    EXPECT_EQ(TestDialogs().shown.size(), 2U);  // the two conversion errors
+    // the conversion errors, a count of copies below one refused as one that is no number
+    EXPECT_EQ(TestDialogs().Texts(), QStringList({"'iki' geçerli bir tamsayı değil", "'0' geçerli bir tamsayı değil",
+                                                  "'-2' geçerli bir tamsayı değil", "'' geçerli bir tamsayı değil"}));
 }
 
 TEST_F(PreviewFormTest, NoPrinterNoPrinting)

@@ -103,3 +103,21 @@ TEST(RealPrinter, OriginAndPrintableAreaStayAtThePrintersMarginsWhilePrinting)
     EXPECT_EQ(window.size(), before.size());
     EXPECT_GT(before.left(), 0);
 }
+
+TEST(VirtualPrinter, AChangeOfPrinterForgetsThePaper)
+{
+    // A printer picked, or attached afresh, starts on its own paper: the next paper is applied whatever
+    // the fields still say.
+    for (const bool reattach : {false, true}) {
+        TfrPrinter p = VirtualOnly();
+        p.SetPaper(9, 0, 0, 1);
+        ASSERT_TRUE(p.IsEqualPaper(9, 0, 0, 1));
+        if (reattach)
+            p.AttachPrinter(nullptr);
+        else
+            p.SetPrinterIndex(p.VirtualPrinterIndex);
+        EXPECT_FALSE(p.IsEqualPaper(9, 0, 0, 1)) << reattach;
+        p.SetPaper(9, 0, 0, 1);
+        EXPECT_TRUE(p.IsEqualPaper(9, 0, 0, 1)) << reattach;
+    }
+}
