@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -237,6 +238,7 @@ TfrPreviewForm::TfrPreviewForm(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     setFont(frWindowFont());
+    setWindowIcon(QIcon(frGlyphPixmap(frGlyphImage(TfrGlyph::Preview))));
     resize(661, 383);
 
     TopPanel = new QWidget(this);
@@ -747,12 +749,17 @@ void TfrPreviewForm::FindBtnClick()
     TfrPreviewSearchForm dialog(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    FindCaseSensitive = dialog.CB1->isChecked();
-    FindText = frSearchText(dialog.Edit1->text(), FindCaseSensitive);
+    const bool caseSensitive = dialog.CB1->isChecked();
+    const QString text = frSearchText(dialog.Edit1->text(), caseSensitive);
+    // Another text searches the current page from its first line; only the same text goes on after
+    // its last hit there, as F3 does.
+    const bool sameSearch = text == FindText && caseSensitive == FindCaseSensitive;
+    FindCaseSensitive = caseSensitive;
+    FindText = text;
     if (dialog.RB1->isChecked()) {
         FindPage = 0;
         FindRecord = 0;
-    } else if (FindPage != ShownPage - 1) {
+    } else if (FindPage != ShownPage - 1 || !sameSearch) {
         FindPage = ShownPage - 1;
         FindRecord = 0;
     }
@@ -786,13 +793,15 @@ void TfrPreviewForm::FindNext()
         ++FindPage;
     }
     if (Found && FindPage < static_cast<int>(R.size())) {
-        ShownPage = FindPage + 1;
-        UpdatePageLabel();
         const TRect& page = R.at(static_cast<size_t>(FindPage));
         VScrollBar->setValue(static_cast<int>(Round(FoundRect.Top * static_cast<long double>(Scale))) +
                              page.Top - 10);
         HScrollBar->setValue(static_cast<int>(Round(FoundRect.Left * static_cast<long double>(Scale))) +
                              page.Left - 10);
+        // The page of the hit is the shown one, and F3 goes on from it: the scroll alone would name the
+        // first page of the hit's row, or an earlier one where the scroll stops short of the hit.
+        ShownPage = FindPage + 1;
+        UpdatePageLabel();
         FindRecord = next;
     }
     PaintReady = true;
