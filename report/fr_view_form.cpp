@@ -540,9 +540,14 @@ void TfrPreviewForm::ScrollToShownPage()
 {
     if (ShownPage < 1 || ShownPage > static_cast<int>(R.size()))
         return;
-    const int top = R[static_cast<size_t>(ShownPage - 1)].Top - 10;
+    const int shown = ShownPage;
+    const int top = R[static_cast<size_t>(shown - 1)].Top - 10;
     if (VScrollBar->value() != top)
         VScrollBar->setValue(top);
+    // The page scrolled to stays the shown one: the position alone names the first page of its row, or
+    // an earlier page where the scroll stops short of this one's top.
+    ShownPage = shown;
+    UpdatePageLabel();
 }
 
 void TfrPreviewForm::UpdatePageLabel()
@@ -918,9 +923,6 @@ bool TfrPreviewForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
     case Qt::Key_End:
         ShownPage = EMFPages->Count();
         ScrollToShownPage();
-        // the last page is the shown one even where the scroll stops short of it
-        ShownPage = EMFPages->Count();
-        UpdatePageLabel();
         break;
     case Qt::Key_O:
         LoadBtnClick();

@@ -376,36 +376,44 @@ std::unique_ptr<FakePages> SixPagesOfLines()
     }
     return std::make_unique<FakePages>(pages);
 }
-}  // namespace
 
-// In every zoom, rows of several pages too, the find and F3 walk the hits in page order, name the page
-// of the hit and bring the hit into view; "Current page" with another text searches that page from its
-// first line.
-TEST_F(PreviewFormTest, FindAndF3WalkTheHitsInPageOrderInEveryZoom)
-{
-    struct Case {
-        const char* zoom;
-        int tag;
-    };
-    const Case cases[] = {{"Two pages", 3}, {"50%", 50}, {"25%", 25}, {"Page width", 1}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.zoom);
+// The zoom items the page tracking is tried in: rows of two and of five pages, and one page a row.
+const std::pair<const char*, int> kZoomItems[] = {{"Two pages", 3}, {"50%", 50}, {"25%", 25}, {"Page width", 1}};
+
+class PreviewPagesTest : public PreviewFormTest {
+protected:
+    // The six pages of lines in a page box of 1000 x 400, in the zoom of the item with `tag`, chosen
+    // from the zoom button's menu.
+    void ShowLinesIn(int tag)
+    {
         report.pages = SixPagesOfLines();
         Show({1000, 400});
         MouseClick(form->ZoomBtnXP);
         QAction* item = nullptr;
         for (QAction* a : form->ProcMenu->actions())
-            if (a->data().toInt() == c.tag)
+            if (a->data().toInt() == tag)
                 item = a;
         ASSERT_NE(item, nullptr);
         QTest::mouseClick(form->ProcMenu, Qt::LeftButton, {}, form->ProcMenu->actionGeometry(item).center());
-        ASSERT_EQ(form->ZoomMode, c.tag <= 3 ? c.tag : 0);
-        // no control of the window takes the focus: its keys go to the window itself
-        auto press = [&](Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
-            ASSERT_EQ(QApplication::focusWidget(), nullptr);
-            QTest::keyClick(form.data(), key, mods);
-        };
+        ASSERT_EQ(form->ZoomMode, tag <= 3 ? tag : 0);
+    }
+    // A key through the focused control; until a control takes the focus the keys go to the window.
+    void Press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus != nullptr ? focus : form.data(), key, mods);
+    }
+};
+}  // namespace
 
+// In every zoom, rows of several pages too, the find and F3 walk the hits in page order, name the page
+// of the hit and bring the hit into view; "Current page" with another text searches that page from its
+// first line.
+TEST_F(PreviewPagesTest, FindAndF3WalkTheHitsInPageOrderInEveryZoom)
+{
+    for (const auto& [zoom, tag] : kZoomItems) {
+        SCOPED_TRACE(zoom);
+        ShowLinesIn(tag);
         auto find = [&](const QString& text, bool currentPage) {
             WhenModal([=](QWidget* w) {
                 auto* dlg = qobject_cast<TfrPreviewSearchForm*>(w);
@@ -414,7 +422,7 @@ TEST_F(PreviewFormTest, FindAndF3WalkTheHitsInPageOrderInEveryZoom)
                 MouseClick(currentPage ? dlg->RB2 : dlg->RB1);
                 MouseClick(dlg->Button1);
             });
-            press(Qt::Key_F, Qt::ControlModifier);
+            Press(Qt::Key_F, Qt::ControlModifier);
         };
         // the page label and the line of the hit, which must lie in the page box
         auto seen = [&] {
@@ -431,14 +439,32 @@ TEST_F(PreviewFormTest, FindAndF3WalkTheHitsInPageOrderInEveryZoom)
         find("kira", false);
         got << seen();
         for (int i = 0; i < 4; ++i) {
-            press(Qt::Key_F3);
+            Press(Qt::Key_F3);
             got << seen();
         }
         EXPECT_EQ(got, QStringList({"Page 2/6 85", "Page 2/6 120", "Page 5/6 290", "Page 5/6 -", "Page 5/6 290"}));
         find("kira", false);
-        press(Qt::Key_F3);
+        Press(Qt::Key_F3);
         find("avans", true);  // above the last hit, on the same page
         EXPECT_EQ(seen(), QString("Page 2/6 100"));
+    }
+}
+
+// Ctrl+Page Down and Ctrl+Page Up step through every page, also where a row holds several pages or the
+// scroll stops short of a page's top.
+TEST_F(PreviewPagesTest, PageKeysStepThroughEveryPageInEveryZoom)
+{
+    for (const auto& [zoom, tag] : kZoomItems) {
+        SCOPED_TRACE(zoom);
+        ShowLinesIn(tag);
+        QStringList got;
+        for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageUp}) {
+            for (int i = 0; i < 5; ++i) {
+                Press(key, Qt::ControlModifier);
+                got << form->Label1->text().mid(5, 1);
+            }
+        }
+        EXPECT_EQ(got.join(""), QString("2345654321"));
     }
 }
 
