@@ -101,6 +101,15 @@ QImage frGlyphImage(TfrGlyph glyph)
     case TfrGlyph::Find:
         Magnifier(p, 1, 1);
         break;
+    case TfrGlyph::Preview:
+        p.setPen(kBlack);
+        p.setBrush(kWhite);
+        p.drawRect(1, 0, 10, 13);
+        p.setPen(kGray);
+        for (int y = 2; y <= 10; y += 2)
+            p.drawLine(3, y, 9, y);
+        Magnifier(p, 4, 4);
+        break;
     case TfrGlyph::Help: {
         p.setPen(kNavy);
         QFont f("Arial");
@@ -127,4 +136,14 @@ QImage frGlyphImage(TfrGlyph glyph)
     // the bottom-left pixel is the colour that shows through
     img.setPixel(0, img.height() - 1, kOlive.rgb());
     return img;
+}
+
+QPixmap frGlyphPixmap(const QImage& glyph)
+{
+    QImage img = glyph.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if ((img.pixel(x, y) & 0xFFFFFF) == (kOlive.rgb() & 0xFFFFFF))
+                img.setPixel(x, y, 0);
+    return QPixmap::fromImage(img);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 
 // The pictures of the engine's buttons, drawn on olive (128, 128, 0), the colour that shows through.
 enum class TfrGlyph {
@@ -16,6 +17,9 @@ enum class TfrGlyph {
     SpinUp,     // the print dialog's copies arrows, 17 x 8
     SpinDown,
     PrinterItem,  // 18 x 16, beside every printer name
+    Preview,      // the preview window's icon: a printed sheet under a magnifier
 };
 
 QImage frGlyphImage(TfrGlyph glyph);
+// The glyph with its olive ground see-through, for places that show a picture rather than a button.
+QPixmap frGlyphPixmap(const QImage& glyph);

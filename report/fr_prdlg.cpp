@@ -27,17 +27,6 @@
 #include <algorithm>
 
 namespace {
-QPixmap PrinterPicture(const QImage& image)
-{
-    // olive shows through
-    QImage img = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if ((img.pixel(x, y) & 0xFFFFFF) == 0x808000)
-                img.setPixel(x, y, 0);
-    return QPixmap::fromImage(img);
-}
-
 // Each printer name is drawn with the printer picture before it.
 class PrinterItemDelegate : public QStyledItemDelegate {
 public:
@@ -102,7 +91,7 @@ TfrPrintForm::TfrPrintForm(TfrPrinter& printer, QWidget* parent) : QDialog(paren
     Button2 = frPlace(new QPushButton(this), "Button2", 276, 136, 75, 25);
 
     Image1 = frGlyphImage(TfrGlyph::PrinterItem);
-    CB1->setItemDelegate(new PrinterItemDelegate(PrinterPicture(Image1), CB1));
+    CB1->setItemDelegate(new PrinterItemDelegate(frGlyphPixmap(Image1), CB1));
 
     ConnectGuarded(CB1, &QComboBox::activated, this, [this] { CB1Click(); });
     ConnectGuarded(PropButton, &QPushButton::clicked, this, [this] { PropButtonClick(); });
@@ -120,7 +109,7 @@ void TfrPrintForm::FormCreate()
 {
     // the virtual printer, the list's last entry, is not offered
     const QStringList names = printer_.Printers.mid(0, printer_.VirtualPrinterIndex);
-    const QPixmap picture = PrinterPicture(Image1);
+    const QPixmap picture = frGlyphPixmap(Image1);
     for (const QString& name : names)
         CB1->addItem(QIcon(picture), name);
     OldIndex = SystemPrinterIndex();

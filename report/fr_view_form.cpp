@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -238,6 +239,7 @@ TfrPreviewForm::TfrPreviewForm(QWidget* parent) : QDialog(parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     setFont(frWindowFont());
+    setWindowIcon(QIcon(frGlyphPixmap(frGlyphImage(TfrGlyph::Preview))));
     resize(661, 383);
 
     TopPanel = new QWidget(this);
@@ -530,9 +532,14 @@ void TfrPreviewForm::ScrollToShownPage()
 {
     if (ShownPage < 1 || ShownPage > static_cast<int>(R.size()))
         return;
-    const int top = R[static_cast<size_t>(ShownPage - 1)].Top - 10;
+    const int shown = ShownPage;
+    const int top = R[static_cast<size_t>(shown - 1)].Top - 10;
     if (VScrollBar->value() != top)
         VScrollBar->setValue(top);
+    // The page scrolled to stays the shown one: the position alone names the first page of its row, or
+    // an earlier page where the scroll stops short of this one's top.
+    ShownPage = shown;
+    UpdatePageLabel();
 }
 
 void TfrPreviewForm::UpdatePageLabel()
@@ -746,12 +753,17 @@ void TfrPreviewForm::FindBtnClick()
     TfrPreviewSearchForm dialog(this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    FindCaseSensitive = dialog.CB1->isChecked();
-    FindText = frSearchText(dialog.Edit1->text(), FindCaseSensitive);
+    const bool caseSensitive = dialog.CB1->isChecked();
+    const QString text = frSearchText(dialog.Edit1->text(), caseSensitive);
+    // Another text searches the current page from its first line; only the same text goes on after
+    // its last hit there, as F3 does.
+    const bool sameSearch = text == FindText && caseSensitive == FindCaseSensitive;
+    FindCaseSensitive = caseSensitive;
+    FindText = text;
     if (dialog.RB1->isChecked()) {
         FindPage = 0;
         FindRecord = 0;
-    } else if (FindPage != ShownPage - 1) {
+    } else if (FindPage != ShownPage - 1 || !sameSearch) {
         FindPage = ShownPage - 1;
         FindRecord = 0;
     }
@@ -785,13 +797,15 @@ void TfrPreviewForm::FindNext()
         ++FindPage;
     }
     if (Found && FindPage < static_cast<int>(R.size())) {
-        ShownPage = FindPage + 1;
-        UpdatePageLabel();
         const TRect& page = R.at(static_cast<size_t>(FindPage));
         VScrollBar->setValue(static_cast<int>(Round(FoundRect.Top * static_cast<long double>(Scale))) +
                              page.Top - 10);
         HScrollBar->setValue(static_cast<int>(Round(FoundRect.Left * static_cast<long double>(Scale))) +
                              page.Left - 10);
+        // The page of the hit is the shown one, and F3 goes on from it: the scroll alone would name the
+        // first page of the hit's row, or an earlier one where the scroll stops short of the hit.
+        ShownPage = FindPage + 1;
+        UpdatePageLabel();
         FindRecord = next;
     }
     PaintReady = true;
@@ -908,9 +922,6 @@ bool TfrPreviewForm::FormKeyDown(int key, Qt::KeyboardModifiers modifiers)
     case Qt::Key_End:
         ShownPage = EMFPages->Count();
         ScrollToShownPage();
-        // the last page is the shown one even where the scroll stops short of it
-        ShownPage = EMFPages->Count();
-        UpdatePageLabel();
         break;
     case Qt::Key_O:
         LoadBtnClick();

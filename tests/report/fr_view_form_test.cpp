@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -151,8 +152,9 @@ protected:
         delete form;
         VirtualPrinterTest::TearDown();
     }
-    // A shown window whose page box is 1000 x 600, in place of the one before, with three pages.
-    TfrPreviewForm* Show()
+    // A shown window whose page box is 1000 x 600 (or `box`), in place of the one before, with three
+    // pages unless the report was given others.
+    TfrPreviewForm* Show(QSize box = {1000, 600})
     {
         delete form;
         if (!report.pages)
@@ -160,8 +162,8 @@ protected:
         form = new TfrPreviewForm;
         form->ShowReport(&report);
         form->setWindowState(Qt::WindowNoState);
-        form->resize(1016, 667);
-        EXPECT_EQ(form->PageBox->size(), QSize(1000, 600));
+        form->resize(box.width() + 16, box.height() + 67);
+        EXPECT_EQ(form->PageBox->size(), box);
         return form;
     }
     FakeReport report;
@@ -356,6 +358,124 @@ TEST_F(PreviewFormTest, FindGoesOnWithF3AcrossPages)
     form->PgDownClick();  // page 2
     find("toplam", false, false);
     EXPECT_EQ(form->ShownPage, 3);
+}
+
+namespace {
+// Six pages of seventy numbered lines, as a long text report prints them: "Kira" on lines 85 and 120
+// (page 2) and 290 (page 5), "Avans" on line 100, between the two hits of page 2.
+std::unique_ptr<FakePages> SixPagesOfLines()
+{
+    std::vector<std::vector<FakeText>> pages(6);
+    for (int line = 1; line <= 420; ++line) {
+        QString text = QString("Satır %1").arg(line);
+        if (line == 85 || line == 120 || line == 290)
+            text += " Kira";
+        else if (line == 100)
+            text += " Avans";
+        pages[size_t((line - 1) / 70)].push_back({40, 40 + (line - 1) % 70 * 14, text});
+    }
+    return std::make_unique<FakePages>(pages);
+}
+
+// The zoom items the page tracking is tried in: rows of two and of five pages, and one page a row.
+const std::pair<const char*, int> kZoomItems[] = {{"Two pages", 3}, {"50%", 50}, {"25%", 25}, {"Page width", 1}};
+
+class PreviewPagesTest : public PreviewFormTest {
+protected:
+    // The six pages of lines in a page box of 1000 x 400, in the zoom of the item with `tag`, chosen
+    // from the zoom button's menu.
+    void ShowLinesIn(int tag)
+    {
+        report.pages = SixPagesOfLines();
+        Show({1000, 400});
+        MouseClick(form->ZoomBtnXP);
+        QAction* item = nullptr;
+        for (QAction* a : form->ProcMenu->actions())
+            if (a->data().toInt() == tag)
+                item = a;
+        ASSERT_NE(item, nullptr);
+        QTest::mouseClick(form->ProcMenu, Qt::LeftButton, {}, form->ProcMenu->actionGeometry(item).center());
+        ASSERT_EQ(form->ZoomMode, tag <= 3 ? tag : 0);
+    }
+    // A key through the focused control; until a control takes the focus the keys go to the window.
+    void Press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus != nullptr ? focus : form.data(), key, mods);
+    }
+};
+}  // namespace
+
+// In every zoom, rows of several pages too, the find and F3 walk the hits in page order, name the page
+// of the hit and bring the hit into view; "Current page" with another text searches that page from its
+// first line.
+TEST_F(PreviewPagesTest, FindAndF3WalkTheHitsInPageOrderInEveryZoom)
+{
+    for (const auto& [zoom, tag] : kZoomItems) {
+        SCOPED_TRACE(zoom);
+        ShowLinesIn(tag);
+        auto find = [&](const QString& text, bool currentPage) {
+            WhenModal([=](QWidget* w) {
+                auto* dlg = qobject_cast<TfrPreviewSearchForm*>(w);
+                ASSERT_NE(dlg, nullptr);
+                TypeKeys(dlg->Edit1, text);
+                MouseClick(currentPage ? dlg->RB2 : dlg->RB1);
+                MouseClick(dlg->Button1);
+            });
+            Press(Qt::Key_F, Qt::ControlModifier);
+        };
+        // the page label and the line of the hit, which must lie in the page box
+        auto seen = [&] {
+            if (!form->Found)
+                return form->Label1->text() + " -";
+            const TRect& page = form->R.at(size_t(form->FindPage));
+            const QPoint at(page.Left + qRound(form->FoundRect.Left * form->Scale) - form->HScrollBar->value(),
+                            page.Top + qRound(form->FoundRect.Top * form->Scale) - form->VScrollBar->value());
+            EXPECT_TRUE(form->PageBox->rect().contains(at)) << at.x() << "," << at.y();
+            const int line = form->FindPage * 70 + (form->FoundRect.Top - 40 + 7) / 14 + 1;
+            return form->Label1->text() + " " + QString::number(line);
+        };
+        QStringList got;
+        find("kira", false);
+        got << seen();
+        for (int i = 0; i < 4; ++i) {
+            Press(Qt::Key_F3);
+            got << seen();
+        }
+        EXPECT_EQ(got, QStringList({"Page 2/6 85", "Page 2/6 120", "Page 5/6 290", "Page 5/6 -", "Page 5/6 290"}));
+        find("kira", false);
+        Press(Qt::Key_F3);
+        find("avans", true);  // above the last hit, on the same page
+        EXPECT_EQ(seen(), QString("Page 2/6 100"));
+    }
+}
+
+// Ctrl+Page Down and Ctrl+Page Up step through every page, also where a row holds several pages or the
+// scroll stops short of a page's top.
+TEST_F(PreviewPagesTest, PageKeysStepThroughEveryPageInEveryZoom)
+{
+    for (const auto& [zoom, tag] : kZoomItems) {
+        SCOPED_TRACE(zoom);
+        ShowLinesIn(tag);
+        QStringList got;
+        for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageUp}) {
+            for (int i = 0; i < 5; ++i) {
+                Press(key, Qt::ControlModifier);
+                got << form->Label1->text().mid(5, 1);
+            }
+        }
+        EXPECT_EQ(got.join(""), QString("2345654321"));
+    }
+}
+
+TEST_F(PreviewFormTest, TheWindowShowsItsIcon)
+{
+    Show();
+    const QImage icon = form->windowIcon().pixmap(16, 16).toImage();
+    ASSERT_FALSE(icon.isNull());
+    // the ground shows through, the sheet is white and framed
+    EXPECT_EQ((QList<QRgb>{icon.pixel(0, 15), icon.pixel(3, 1), icon.pixel(1, 0)}),
+              (QList<QRgb>{qRgba(0, 0, 0, 0), qRgb(255, 255, 255), qRgb(0, 0, 0)}));
 }
 
 TEST_F(PreviewFormTest, SaveGivesThePagesToTheReportForTheWrite)
