@@ -119,7 +119,8 @@ TEST_F(KeyFilterWindowTest, ARefusedChangeLeavesTheTextAsItStood)
                 QTest::keyClicks(QApplication::focusWidget(), step);
             }
         }
-        EXPECT_EQ(Find<QLineEdit>(c.edit)->text(), c.text) << c.edit << " " << c.steps.join('|').toStdString();
+        const QString what = c.edit + QString(": ") + c.steps.join('|');
+        EXPECT_EQ(Find<QLineEdit>(c.edit)->text(), c.text) << what.toStdString();
     }
 }
 }  // namespace
