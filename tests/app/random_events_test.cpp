@@ -186,8 +186,11 @@ bool SameTypedCell(int col, const QString& before, const QString& after)
         return true;
     if (col != 2)
         return false;
-    long double a = 0, b = 0;
-    return Guarded([&] { a = StrToAmount(before), b = StrToAmount(after); }) && a == b;
+    try {
+        return StrToAmount(before) == StrToAmount(after);
+    } catch (const std::exception&) {  // two decimal separators: no figure to compare
+        return false;
+    }
 }
 
 class RandomEvents : public MainWindowTest {
@@ -507,7 +510,7 @@ TEST_F(RandomEvents, DISABLED_GridSessions)
                 const int roll = Int(random, 1, 100);
                 if (roll <= 40) {
                     Event click = Click(random, "StringGrid5", roll <= 10 ? 100 : 0);
-                    click.col = Int(random, 0, 16);
+                    click.col = Pick(random, std::vector<int>{0, 1, 1, 1, 2, 2, 2, 3, 4, 4, 5, 9, 14, 15, 16});
                     click.row = Pick(random, std::vector<int>{0, 1, 1, 2, 2, 3, 4});
                     events.push_back(click);
                     if (Int(random, 1, 3) == 1)
