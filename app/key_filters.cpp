@@ -8,13 +8,15 @@
 #include <QLineEdit>
 
 namespace {
-// Groups the integer part of an amount text with the thousands separator; the decimal part stays.
+// Groups the integer part of an amount text with the thousands separator; the decimal part keeps no
+// separator, so that a decimal separator typed before grouped digits gives what it reads (",4205" is
+// 0,4205, not ",4.205").
 QString regroupAmount(const QString& text)
 {
     const QChar decimal = FormatSettings().DecimalSeparator;
     const qsizetype cut = text.indexOf(decimal);
     const QString head = cut < 0 ? text : text.left(cut);
-    const QString tail = cut < 0 ? QString() : text.mid(cut);
+    const QString tail = cut < 0 ? QString() : text.mid(cut).remove(FormatSettings().ThousandSeparator);
     QString digits;
     for (QChar c : head)
         if (c.isDigit())
@@ -50,13 +52,13 @@ class KeyFilterObject : public QObject {
 public:
     KeyFilterObject(QLineEdit* edit, KeyFilter filter) : QObject(edit), edit_(edit), filter_(filter)
     {
-        // Dropping from a paste the characters the keys would refuse could change its figure ("1E19"
-        // would become 119).
-        TakeBackRefusedEdits(edit, [this](const QString& before, const QString& after) {
-            return refusedCount(after) <= refusedCount(before) && decimalsFit(after);
-        });
+        TakeBackRefusedEdits(edit, [this](const UserEdit& e) { return admits(e); });
         if (filter_ == KeyFilter::Edit425KeyPress)
-            connect(edit, &QLineEdit::textEdited, this, [this] { regroup(); });
+            ShapeUserEdits(edit, [](const QString& text, int& cursor) {
+                const QString grouped = regroupAmount(text);
+                cursor = positionAfterSignificant(grouped, significantBefore(text, cursor));
+                return grouped;
+            });
     }
 
 protected:
@@ -80,23 +82,27 @@ protected:
     }
 
 private:
-    // Characters the keys refuse; an amount edit's thousands separators are its own grouping. Text
-    // the program wrote may hold some, which an edit may keep but not add.
-    int refusedCount(const QString& text) const
+    // A change (a paste or a drop too) passes whole when it brings only characters the keys pass, or
+    // an amount edit's own thousands separators standing where its grouping puts them, and leaves an
+    // amount the edit reads as it shows it. Dropping the others could change its figure ("1E19" would
+    // become 119); a text the program wrote may keep characters the keys refuse.
+    bool admits(const UserEdit& e) const
     {
+        const bool amount = filter_ == KeyFilter::Edit425KeyPress;
         const QChar decimal = FormatSettings().DecimalSeparator;
         const QChar thousands = FormatSettings().ThousandSeparator;
-        int refused = 0;
-        for (QChar c : text)
-            if (!(c >= '0' && c <= '9') && c != decimal && (filter_ != KeyFilter::Edit425KeyPress || c != thousands))
-                ++refused;
-        return refused;
+        const QString inserted = e.Inserted();
+        for (QChar c : inserted)
+            if (!(c >= '0' && c <= '9') && c != decimal && !(amount && c == thousands))
+                return false;
+        if (!amount)
+            return true;
+        if (inserted.contains(thousands) && regroupAmount(e.typed) != e.typed)
+            return false;
+        return !oneDecimal(e.before) || oneDecimal(e.shown);
     }
 
-    bool decimalsFit(const QString& text) const
-    {
-        return filter_ != KeyFilter::Edit425KeyPress || text.count(FormatSettings().DecimalSeparator) <= 1;
-    }
+    static bool oneDecimal(const QString& text) { return text.count(FormatSettings().DecimalSeparator) <= 1; }
 
     bool accepts(QChar c) const
     {
@@ -122,17 +128,6 @@ private:
         const int at = edit_->cursorPosition();
         if (at > 1 && edit_->text()[at - 1] == FormatSettings().ThousandSeparator)
             edit_->setCursorPosition(at - 1);
-    }
-
-    void regroup()
-    {
-        const QString old = edit_->text();
-        const QString grouped = regroupAmount(old);
-        if (grouped == old)
-            return;
-        const int keep = significantBefore(old, edit_->cursorPosition());
-        edit_->setText(grouped);
-        edit_->setCursorPosition(positionAfterSignificant(grouped, keep));
     }
 
     QLineEdit* edit_;

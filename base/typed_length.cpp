@@ -5,15 +5,24 @@
 #include <QLineEdit>
 
 #include <utility>
+#include <vector>
 
 namespace {
+qsizetype commonPrefix(const QString& a, const QString& b)
+{
+    qsizetype n = 0;
+    while (n < a.size() && n < b.size() && a[n] == b[n])
+        ++n;
+    return n;
+}
+
 class TypedLengthFilter : public QObject {
 public:
     TypedLengthFilter(QLineEdit* edit, int maxLength) : QObject(edit), edit_(edit), maxLength_(maxLength)
     {
         // a text the program wrote longer may still be shortened
-        TakeBackRefusedEdits(edit, [this](const QString& before, const QString& after) {
-            return after.size() <= maxLength_ || after.size() <= before.size();
+        TakeBackRefusedEdits(edit, [this](const UserEdit& e) {
+            return e.shown.size() <= maxLength_ || e.shown.size() <= e.before.size();
         });
     }
 
@@ -34,39 +43,86 @@ private:
     int maxLength_;
 };
 
-class EditTakeBack : public QObject {
+// The one judge of an edit's user changes. It keeps the text the edit shows itself: QLineEdit sends
+// textEdited before textChanged, so when a change is taken back inside textEdited, the textChanged of
+// the refused text still follows and must not be taken for what the edit holds.
+class EditGuard : public QObject {
 public:
-    EditTakeBack(QLineEdit* edit, EditCheck accepts)
-        : QObject(edit), edit_(edit), accepts_(std::move(accepts)), current_(edit->text())
+    explicit EditGuard(QLineEdit* edit) : QObject(edit), edit_(edit), current_(edit->text())
     {
-        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
-            previous_ = current_;
-            current_ = text;
-        });
-        connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) {
-            // whichever of the two signals came first, the text before the edit is the other one
-            const QString before = current_ == text ? previous_ : current_;
-            if (!accepts_(before, text))
-                edit_->setText(before);
-        });
+        setObjectName(QStringLiteral("EditGuard"));
+        connect(edit, &QLineEdit::textChanged, this, [this] { follow(); });
+        connect(edit, &QLineEdit::textEdited, this, [this](const QString& text) { judge(text); });
     }
 
+    static EditGuard* Of(QLineEdit* edit)
+    {
+        auto* guard = dynamic_cast<EditGuard*>(
+            edit->findChild<QObject*>(QStringLiteral("EditGuard"), Qt::FindDirectChildrenOnly));
+        return guard ? guard : new EditGuard(edit);
+    }
+
+    std::vector<EditCheck> checks;
+    EditShape shape;
+
 private:
+    void follow()
+    {
+        if (edit_->text() == current_)
+            return;
+        previous_ = current_;
+        current_ = edit_->text();
+    }
+
+    void judge(const QString& typed)
+    {
+        // textChanged of this change normally comes after; if it came first, `previous_` stood before
+        UserEdit e{current_ == typed ? previous_ : current_, typed, typed};
+        int cursor = edit_->cursorPosition();
+        if (shape)
+            e.shown = shape(typed, cursor);
+        bool accepted = true;
+        for (const EditCheck& check : checks)
+            accepted = accepted && check(e);
+        if (!accepted) {
+            const auto at = int(std::min(commonPrefix(e.before, typed), e.before.size()));
+            edit_->setText(e.before);
+            edit_->setCursorPosition(at);
+        } else if (e.shown != typed) {
+            edit_->setText(e.shown);
+            edit_->setCursorPosition(cursor);
+        }
+        previous_ = e.before;
+        current_ = edit_->text();
+    }
+
     QLineEdit* edit_;
-    EditCheck accepts_;
     QString previous_;
     QString current_;
 };
-
 }  // namespace
+
+QString UserEdit::Inserted() const
+{
+    const qsizetype prefix = commonPrefix(before, typed);
+    qsizetype suffix = 0;
+    while (suffix < before.size() - prefix && suffix < typed.size() - prefix &&
+           before[before.size() - 1 - suffix] == typed[typed.size() - 1 - suffix])
+        ++suffix;
+    return typed.mid(prefix, typed.size() - prefix - suffix);
+}
 
 void TakeBackRefusedEdits(QLineEdit* edit, EditCheck accepts)
 {
-    new EditTakeBack(edit, std::move(accepts));
+    EditGuard::Of(edit)->checks.push_back(std::move(accepts));
+}
+
+void ShapeUserEdits(QLineEdit* edit, EditShape shape)
+{
+    EditGuard::Of(edit)->shape = std::move(shape);
 }
 
 void SetTypedMaxLength(QLineEdit* edit, int maxLength)
 {
     edit->installEventFilter(new TypedLengthFilter(edit, maxLength));
 }
-

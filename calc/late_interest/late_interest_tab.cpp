@@ -176,6 +176,7 @@ void LatePaymentInterestCalculator::BuildWidgets(TForm1& form)
     help->setIconSize(QSize(20, 20));
     help->setToolTip("Yardım");
     for (QPushButton* b : {print, reset, help}) {
+        KeepFocusIfSpeedButton(b);
         b->setFixedHeight(23);
         commands->addWidget(b);
     }

@@ -1,5 +1,6 @@
 #include "calc/payroll_assets/turnover_ratios.h"
 
+#include "base/error_texts.h"
 #include "base/exceptions.h"
 #include "base/numbers.h"
 
@@ -11,7 +12,7 @@ long double TurnoverDays(const TurnoverGroup& group, long double periodDays)
         return 0;
     const long double average = (group.opening + group.closing) / 2;
     if (average == 0)
-        throw EZeroDivide("Floating point division by zero");
+        throw EZeroDivide(ErrorTexts::DivByZero());
     const long double ratio = group.flow / average;
     // The default rounding mode takes halves to the even neighbour; adding 0 turns -0 into 0.
     return std::nearbyint(periodDays / ratio) + 0.0L;

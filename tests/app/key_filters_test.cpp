@@ -5,7 +5,10 @@
 #include "input_support.h"
 #include "test_support.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QTest>
 
 namespace {
 
@@ -53,6 +56,10 @@ TEST_F(KeyFilterTest, APasteGoesThroughTheSameFilterWhole)
         {KeyFilter::Edit11KeyPress, 0, "", "18,5", "18,5"},
         {KeyFilter::Edit11KeyPress, 0, "3", "-18", "3"},
         {KeyFilter::Edit379KeyPress, 0, "", "0.759", ""},
+        // thousands separators a paste brings must stand where the grouping puts them
+        {KeyFilter::Edit425KeyPress, 0, "", "12.34", ""},
+        {KeyFilter::Edit425KeyPress, 0, "", "1,2.3", ""},
+        {KeyFilter::Edit425KeyPress, 6, "", "123456", ""},  // 123.456 is longer than typing allows
     };
     for (const auto& c : cases) {
         QLineEdit edit;
@@ -78,5 +85,42 @@ TEST_F(KeyFilterTest, TextTheProgramWroteStaysEditable)
     EXPECT_EQ(edit.text(), "1.234,56");
     edit.insert("x");
     EXPECT_EQ(edit.text(), "1.234,56");
+}
+}  // namespace
+
+namespace {
+class KeyFilterWindowTest : public MainWindowTest {};
+
+// Pastes (Ctrl+V) and keys into the window's edits: a refused change leaves the edit as it stood,
+// never an older refused text nor one longer than typing allows.
+TEST_F(KeyFilterWindowTest, ARefusedChangeLeavesTheTextAsItStood)
+{
+    const struct {
+        const char* edit;
+        QStringList steps;  // "^V" and the text pasted, "<Home>", or keys typed
+        const char* text;
+    } cases[] = {
+        {"Edit381", {"20,50", "^V1.2.3", "^V1 234"}, "20,50"},
+        {"Edit428", {"", "^V7.809,90", "^V 7"}, ""},
+        {"Edit427", {"7", "^V123456", "^V1.23"}, "7"},
+        {"Edit373", {"4205", "<Home>", ","}, ",4205"},  // not ",4.205", which reads 0,4205 too
+        {"Edit373", {"4205", "<Home>", "<Right>", ","}, "4,205"},
+    };
+    MouseClick(Find<QWidget>("SpeedButton70"));  // shows the revaluation rates
+    for (const auto& c : cases) {
+        TypeKeys(Find<QLineEdit>(c.edit), c.steps[0]);
+        for (const QString& step : c.steps.mid(1)) {
+            if (step.startsWith("^V")) {
+                QGuiApplication::clipboard()->setText(step.mid(2));
+                PressKey(Qt::Key_V, Qt::ControlModifier);
+            } else if (step == "<Home>" || step == "<Right>") {
+                PressKey(step == "<Home>" ? Qt::Key_Home : Qt::Key_Right);
+            } else {
+                QTest::keyClicks(QApplication::focusWidget(), step);
+            }
+        }
+        const QString what = c.edit + QString(": ") + c.steps.join('|');
+        EXPECT_EQ(Find<QLineEdit>(c.edit)->text(), c.text) << what.toStdString();
+    }
 }
 }  // namespace

@@ -67,7 +67,7 @@ TEST_F(TurnoverTab, DivisionByZeroOrABadAmountLeavesNoNewReport)
     SetAmounts({"100", "300", "1000", "", "", "250"});
     Click("SpeedButton56");
     EXPECT_EQ(Report(), QStringList());
-    EXPECT_EQ(TestDialogs().Texts(), QStringList({"Floating point division by zero"}));
+    EXPECT_EQ(TestDialogs().Texts(), QStringList({"Sıfıra bölme hatası"}));
     EXPECT_EQ(Amounts()[5], "250,00");
 
     SetAmounts({"100", "300", "1000", "", "", ""});
