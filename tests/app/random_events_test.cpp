@@ -499,7 +499,7 @@ TEST_F(RandomEvents, DISABLED_PickerSessions)
 // The payroll grid: keys typed after a click land in the clicked cell as its keys and grouping make
 // them; no other row's typed cells change; the heading row never changes and is never current; the
 // open editor shows its cell's text.
-TEST_F(RandomEvents, DISABLED_GridSessions)
+TEST_F(RandomEvents, GridSessions)
 {
     const Tab& payroll = Tabs()[1];
     RunSessions(
