@@ -100,9 +100,10 @@ TDateTimePicker::TDateTimePicker(QWidget* parent) : QDateTimeEdit(parent)
     setCalendarPopup(true);  // drawn with a drop-down button; the calendar itself is our own
     ApplyShortDateFormat();
     setDate(ToQDate(::Date()));
+    // a turn of the wheel over it neither steps it nor takes the focus
+    setFocusPolicy(Qt::StrongFocus);
     // Nothing but the keys handled here may edit the text: a paste, a drop or the editing menu would
     // leave a text that is no date beside the date held.
-    setFocusPolicy(Qt::StrongFocus);
     setContextMenuPolicy(Qt::NoContextMenu);
     lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
     lineEdit()->setAcceptDrops(false);
@@ -200,7 +201,7 @@ void TDateTimePicker::inputMethodEvent(QInputMethodEvent* event)
 
 bool TDateTimePicker::typeCharacter(QChar c)
 {
-    if (!IsDateSection(currentSection()))
+    if (isReadOnly() || !IsDateSection(currentSection()))
         return false;
     if (c.isDigit()) {
         typeDigit(c.digitValue());
@@ -244,7 +245,7 @@ bool TDateTimePicker::eventFilter(QObject* watched, QEvent* event)
 void TDateTimePicker::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    if (event->button() == Qt::LeftButton && DropDownButton(this).contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && !isReadOnly() && DropDownButton(this).contains(event->position().toPoint()))
         showCalendar();
 }
 
