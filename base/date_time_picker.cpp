@@ -2,11 +2,15 @@
 
 #include "base/format_settings.h"
 
+#include <QCalendarWidget>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMap>
 #include <QMouseEvent>
-#include <QSignalBlocker>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QVBoxLayout>
 
 #include <cmath>
 
@@ -31,50 +35,6 @@ QString QtDateFormat(const TFormatSettings& settings)
     return out;
 }
 
-QDateTimeEdit::Section SectionOf(QChar letter)
-{
-    switch (letter.unicode()) {
-    case 'd': return QDateTimeEdit::DaySection;
-    case 'M': return QDateTimeEdit::MonthSection;
-    case 'y': return QDateTimeEdit::YearSection;
-    default: return QDateTimeEdit::NoSection;
-    }
-}
-
-// The date in the picker's display format, with one section shown as the given text, and where in
-// the result each section stands.
-struct Rendered {
-    QString text;
-    QMap<QDateTimeEdit::Section, std::pair<int, int>> spans;  // start, length
-};
-
-Rendered Render(const QString& format, QDate date, const QMap<QDateTimeEdit::Section, QString>& replaced)
-{
-    Rendered out;
-    for (int i = 0; i < format.size();) {
-        const QChar c = format[i];
-        if (c == '\'') {
-            const int close = format.indexOf('\'', i + 1);
-            const int stop = close < 0 ? format.size() : close;
-            out.text += format.mid(i + 1, stop - i - 1);
-            i = stop + 1;
-            continue;
-        }
-        const QDateTimeEdit::Section section = SectionOf(c);
-        int run = 1;
-        while (i + run < format.size() && format[i + run] == c)
-            ++run;
-        const QString field = section == QDateTimeEdit::NoSection ? format.mid(i, run)
-                              : replaced.contains(section)        ? replaced.value(section)
-                                                                  : date.toString(format.mid(i, run));
-        if (section != QDateTimeEdit::NoSection)
-            out.spans[section] = {static_cast<int>(out.text.size()), static_cast<int>(field.size())};
-        out.text += field;
-        i += run;
-    }
-    return out;
-}
-
 struct SectionRule {
     int width;  // digits that complete it
     int max;
@@ -95,23 +55,63 @@ bool IsDateSection(QDateTimeEdit::Section section)
            section == QDateTimeEdit::YearSection;
 }
 
+// The year the digits typed so far stand for: one or two of this century, three the first year of
+// that decade ("199" 1990), four as they are.
+int YearOf(const QString& digits)
+{
+    const int value = digits.toInt();
+    if (digits.size() <= 2)
+        return QDate::currentDate().year() / 100 * 100 + value;
+    return digits.size() == 3 ? value * 10 : value;
+}
+
+// Where the picker draws its drop-down button.
+QRect DropDownButton(const QWidget* picker)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(picker);
+    option.editable = true;
+    option.subControls = QStyle::SC_All;
+    return picker->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, picker);
+}
+
+// The drop-down calendar. It holds the mouse while open; a click on the drop-down button that shuts it
+// must not reach the button afterwards and open it again.
+class CalendarPopup : public QWidget {
+public:
+    explicit CalendarPopup(QWidget* picker) : QWidget(picker, Qt::Popup) {}
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        const QPoint at = parentWidget()->mapFromGlobal(event->globalPosition().toPoint());
+        if (DropDownButton(parentWidget()).contains(at))
+            setAttribute(Qt::WA_NoMouseReplay);
+        QWidget::mousePressEvent(event);
+    }
+};
+
 } // namespace
 
 TDateTimePicker::TDateTimePicker(QWidget* parent) : QDateTimeEdit(parent)
 {
     // Dates before 1900 would need the negative day numbers of TDateTime with their odd fractions.
     setDateRange(QDate(1900, 1, 1), QDate(9999, 12, 31));
-    setCalendarPopup(true);
+    setCalendarPopup(true);  // drawn with a drop-down button; the calendar itself is our own
     ApplyShortDateFormat();
     setDate(ToQDate(::Date()));
+    // a turn of the wheel over it neither steps it nor takes the focus
+    setFocusPolicy(Qt::StrongFocus);
+    // Nothing but the keys handled here may edit the text: a paste, a drop or the editing menu would
+    // leave a text that is no date beside the date held.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    lineEdit()->setContextMenuPolicy(Qt::NoContextMenu);
+    lineEdit()->setAcceptDrops(false);
     lineEdit()->installEventFilter(this);
     // A date set from elsewhere (the calendar, the arrow keys, the program) ends what was typed.
     connect(this, &QDateTimeEdit::dateChanged, this, [this] {
-        if (applying_)
-            return;
-        typed_.clear();
-        typedSection_ = NoSection;
-        wantedDay_ = 0;
+        if (!applying_)
+            endTyping();
     });
 }
 
@@ -148,60 +148,91 @@ void TDateTimePicker::SetTime(TDateTime time)
 
 void TDateTimePicker::keyPressEvent(QKeyEvent* event)
 {
-    const QString text = event->text();
-    if (text.size() == 1 && text[0].isDigit() && IsDateSection(currentSection()) &&
-        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        typeDigit(text[0].digitValue());
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && event->text().size() == 1 && typeCharacter(event->text()[0])) {
         event->accept();
         return;
     }
-    // A separator ends a day or month typed short ("3.7."); after a full one, which has moved on by
-    // itself ("31.07"), it is passed over.
-    if (text.size() == 1 && QStringLiteral("./-,").contains(text[0]) && IsDateSection(currentSection())) {
-        if (!typed_.isEmpty() && typedSection_ == currentSection()) {
-            finishSection();
-            if (currentSectionIndex() + 1 < sectionCount())
-                selectSection(sectionAt(currentSectionIndex() + 1));
-            showTyped();
-        }
-        event->accept();
-        return;
-    }
+    // Any other key ends the digits of a section; moving to another section keeps a day waiting for its
+    // month, a step of the arrow keys ends the typing.
+    endSection();
     switch (event->key()) {
-    case Qt::Key_Shift:
-    case Qt::Key_Control:
-    case Qt::Key_Alt:
-    case Qt::Key_Meta:
-        break;
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Home:
-    case Qt::Key_End:
-        // moving to another section keeps a day waiting for its month
-        finishSection();
-        break;
-    default:
-        finishTyping();
-        break;
+    case Qt::Key_End: {
+        // from section to section, each selected whole, as typing replaces it
+        const int last = sectionCount() - 1;
+        const int index = currentSectionIndex();
+        const int to = event->key() == Qt::Key_Home  ? 0
+                       : event->key() == Qt::Key_End ? last
+                       : event->key() == Qt::Key_Left ? qMax(0, index - 1)
+                                                      : qMin(last, index + 1);
+        selectSection(sectionAt(to));
+        event->accept();
+        return;
     }
-    QDateTimeEdit::keyPressEvent(event);
-    typedSection_ = NoSection;
-    if (wantedDay_ > 0)
-        showTyped();
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        QDateTimeEdit::keyPressEvent(event);
+        return;
+    default:
+        if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll)) {
+            QDateTimeEdit::keyPressEvent(event);
+            return;
+        }
+        // Backspace and Delete only let the section be typed anew; other keys are not the picker's.
+        event->setAccepted(event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete);
+    }
+}
+
+void TDateTimePicker::inputMethodEvent(QInputMethodEvent* event)
+{
+    for (QChar c : event->commitString())
+        typeCharacter(c);
+    event->accept();
+}
+
+bool TDateTimePicker::typeCharacter(QChar c)
+{
+    if (isReadOnly() || !IsDateSection(currentSection()))
+        return false;
+    if (c.isDigit()) {
+        typeDigit(c.digitValue());
+        return true;
+    }
+    if (!QStringLiteral("./-,").contains(c))
+        return false;
+    // A separator ends a day or month typed short ("3.7."); after a full one, which has moved on by
+    // itself ("31.07"), it is passed over.
+    if (!typed_.isEmpty() && typedSection_ == currentSection()) {
+        endSection();
+        if (currentSectionIndex() + 1 < sectionCount())
+            selectSection(sectionAt(currentSectionIndex() + 1));
+    }
+    return true;
 }
 
 bool TDateTimePicker::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress) {
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (watched == lineEdit() && (press || event->type() == QEvent::MouseButtonRelease)) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton) {
-            finishSection();
+        // a middle click would paste
+        if (mouse->button() != Qt::LeftButton)
+            return true;
+        if (press) {
+            endSection();
             // A click into a section selects it whole, so that typing replaces it.
             lineEdit()->setCursorPosition(lineEdit()->cursorPositionAt(mouse->position().toPoint()));
             if (IsDateSection(currentSection())) {
                 selectSection(currentSection());
-                typedSection_ = NoSection;
-                showTyped();
                 return true;
             }
         }
@@ -209,11 +240,18 @@ bool TDateTimePicker::eventFilter(QObject* watched, QEvent* event)
     return QDateTimeEdit::eventFilter(watched, event);
 }
 
+// Only the drop-down button answers a click; the spin box beneath would step a section on a click on
+// the frame.
 void TDateTimePicker::mousePressEvent(QMouseEvent* event)
 {
-    // the calendar button: what it picks replaces the date
-    finishTyping();
-    QDateTimeEdit::mousePressEvent(event);
+    event->accept();
+    if (event->button() == Qt::LeftButton && !isReadOnly() && DropDownButton(this).contains(event->position().toPoint()))
+        showCalendar();
+}
+
+void TDateTimePicker::wheelEvent(QWheelEvent* event)
+{
+    event->ignore();
 }
 
 void TDateTimePicker::focusInEvent(QFocusEvent* event)
@@ -227,8 +265,14 @@ void TDateTimePicker::focusInEvent(QFocusEvent* event)
 
 void TDateTimePicker::focusOutEvent(QFocusEvent* event)
 {
-    finishTyping();
+    endTyping();
     QDateTimeEdit::focusOutEvent(event);
+}
+
+bool TDateTimePicker::focusNextPrevChild(bool next)
+{
+    endSection();
+    return QDateTimeEdit::focusNextPrevChild(next);
 }
 
 void TDateTimePicker::typeDigit(int digit)
@@ -243,38 +287,27 @@ void TDateTimePicker::typeDigit(int digit)
     // A digit that cannot follow the ones before it starts the section anew.
     if (typed_.size() > 1 && typed_.toInt() > rule.max)
         typed_ = QString::number(digit);
-    const int value = typed_.toInt();
-    if (typed_.size() < rule.width && value * 10 <= rule.max) {
-        showTyped();
+    take(section, typed_);
+    if (typed_.size() < rule.width && typed_.toInt() * 10 <= rule.max) {
+        selectSection(section);
         return;
     }
-    finishSection();
-    if (currentSectionIndex() + 1 < sectionCount())
-        selectSection(sectionAt(currentSectionIndex() + 1));
-    showTyped();
+    endSection();
+    const int next = currentSectionIndex() + 1;
+    selectSection(next < sectionCount() ? sectionAt(next) : section);
 }
 
-void TDateTimePicker::finishSection()
+// The digits typed so far are the section's value at once, completed to a date that exists.
+void TDateTimePicker::take(Section section, const QString& digits)
 {
-    if (typedSection_ == NoSection || typed_.isEmpty())
-        return;
-    const Section section = typedSection_;
-    int value = typed_.toInt();
-    typed_.clear();
     const QDate shown = date();
     int day = wantedDay_ > 0 ? wantedDay_ : shown.day();
     int month = shown.month();
     int year = shown.year();
     switch (section) {
-    case DaySection: day = wantedDay_ = qMax(1, value); break;
-    case MonthSection: month = qMax(1, value); break;
-    default:
-        // two digits or fewer are a year of this century; a year before the range is not taken
-        if (value < 100)
-            value += QDate::currentDate().year() / 100 * 100;
-        if (value >= minimumDate().year())
-            year = value;
-        break;
+    case DaySection: day = wantedDay_ = qMax(1, digits.toInt()); break;
+    case MonthSection: month = qMax(1, digits.toInt()); break;
+    default: year = qBound(minimumDate().year(), YearOf(digits), maximumDate().year()); break;
     }
     apply(year, month, day);
 }
@@ -287,36 +320,16 @@ void TDateTimePicker::apply(int year, int month, int day)
     applying_ = false;
 }
 
-void TDateTimePicker::finishTyping()
+void TDateTimePicker::endSection()
 {
-    const bool pending = wantedDay_ > 0 || !typed_.isEmpty();
-    finishSection();
+    typed_.clear();
     typedSection_ = NoSection;
-    wantedDay_ = 0;
-    if (pending)
-        showTyped();
 }
 
-// What the user has typed stands on screen until the picker is left, even where the date it would
-// make does not exist yet.
-void TDateTimePicker::showTyped()
+void TDateTimePicker::endTyping()
 {
-    const QDate shown = date();
-    QMap<Section, QString> replaced;
-    if (wantedDay_ > shown.day())
-        replaced[DaySection] = QString::number(wantedDay_);
-    if (!typed_.isEmpty())
-        replaced[typedSection_] = typed_.rightJustified(RuleOf(typedSection_).width, '0');
-    const Rendered rendered = Render(displayFormat(), shown, replaced);
-    // The spin box would read the text back as a date and put the month's last day in.
-    // Its validator would put that day right at once.
-    const QSignalBlocker block(lineEdit());
-    const QValidator* validator = lineEdit()->validator();
-    lineEdit()->setValidator(nullptr);
-    lineEdit()->setText(rendered.text);
-    lineEdit()->setValidator(validator);
-    const auto span = rendered.spans.value(currentSection(), {0, 0});
-    lineEdit()->setSelection(span.first, span.second);
+    endSection();
+    wantedDay_ = 0;
 }
 
 void TDateTimePicker::selectSection(Section section)
@@ -325,4 +338,40 @@ void TDateTimePicker::selectSection(Section section)
         return;
     setCurrentSection(section);
     setSelectedSection(section);
+}
+
+// The calendar opens on the picker's date and hands back only a day the user picks: a click on it, or
+// Enter on the day reached with the keys. Moving about in it, Esc or a click elsewhere change nothing.
+void TDateTimePicker::showCalendar()
+{
+    endTyping();
+    if (calendarPopup_ == nullptr) {
+        calendarPopup_ = new CalendarPopup(this);
+        calendar_ = new QCalendarWidget(calendarPopup_);
+        // digits typed into the calendar would pick a day of their own after a pause
+        calendar_->setDateEditEnabled(false);
+        auto* layout = new QVBoxLayout(calendarPopup_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(calendar_);
+        const auto pick = [this](QDate day) {
+            calendarPopup_->close();
+            setDate(day);
+            emit editingFinished();
+        };
+        connect(calendar_, &QCalendarWidget::clicked, this, pick);
+        connect(calendar_, &QCalendarWidget::activated, this, pick);
+    }
+    calendar_->setDateRange(minimumDate(), maximumDate());
+    calendar_->setSelectedDate(date());
+    calendar_->setCurrentPage(date().year(), date().month());
+    calendarPopup_->adjustSize();
+    // below the picker, or above it where the screen ends
+    const QRect screen = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    QPoint at = mapToGlobal(QPoint(0, height()));
+    if (at.y() + calendarPopup_->height() > screen.bottom())
+        at.setY(mapToGlobal(QPoint(0, 0)).y() - calendarPopup_->height());
+    at.setX(qBound(screen.left(), at.x(), qMax(screen.left(), screen.right() - calendarPopup_->width())));
+    calendarPopup_->move(at);
+    calendarPopup_->show();
+    calendar_->setFocus(Qt::PopupFocusReason);
 }

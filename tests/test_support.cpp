@@ -5,10 +5,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QKeySequence>
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabWidget>
 #include <QTest>
 
@@ -163,6 +166,25 @@ void MouseClickAt(QWidget* widget, QPoint at)
     QApplication::processEvents();
 }
 
+void ClickDateCharacter(QWidget* picker, int character)
+{
+    bringForward(picker);  // laid out before a place in it is reckoned
+    auto* edit = picker->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_NE(edit, nullptr);
+    const int x = edit->contentsRect().left() + 4 + edit->fontMetrics().horizontalAdvance(edit->text().left(character));
+    MouseClickAt(edit, QPoint(x, edit->height() / 2));
+}
+
+void ClickDropDownButton(QWidget* picker)
+{
+    bringForward(picker);
+    QStyleOptionComboBox option;
+    option.initFrom(picker);
+    option.editable = true;
+    option.subControls = QStyle::SC_All;
+    MouseClickAt(picker, picker->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, picker).center());
+}
+
 void TypeKeys(QWidget* widget, const QString& text)
 {
     MouseClick(widget);
@@ -189,6 +211,26 @@ void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
     ASSERT_NE(focus, nullptr) << "no widget has the focus";
     QTest::keyClick(focus, key, modifiers);
     QApplication::processEvents();
+}
+
+void PressKeys(const QString& keys)
+{
+    for (const QString& word : keys.split(' ', Qt::SkipEmptyParts)) {
+        QWidget* popup = QApplication::activePopupWidget();
+        QWidget* focus = popup ? (popup->focusWidget() ? popup->focusWidget() : popup) : QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr) << "no widget has the focus";
+        if (word[0].isUpper()) {
+            const QKeySequence named(word);
+            ASSERT_EQ(named.count(), 1) << "no key named " << word.toStdString();
+            QTest::keyClick(focus, named[0].key(), named[0].keyboardModifiers());
+        } else {
+            for (QChar ch : word) {
+                QTest::sendKeyEvent(QTest::Press, focus, keyOf(ch), QString(ch), Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Release, focus, keyOf(ch), QString(ch), Qt::NoModifier);
+            }
+        }
+        QApplication::processEvents();
+    }
 }
 
 DiskFullAfter::DiskFullAfter(long bytes)

@@ -19,10 +19,14 @@ class QWidget;
 // window is shown and active and the tab pages holding it are brought forward first, and the focus
 // moves as the click gives it.
 void MouseClick(QWidget* widget);
-// The same click at a point of the widget, which the caller takes from the widget shown; it reaches
-// the child widget shown there, if any.
+// The same at a point of the widget (its own coordinates): the child widget under the point gets it,
+// as the window system delivers a click; a point on no child goes to the widget itself.
 void MouseClickAt(QWidget* widget, QPoint at);
 
+// A click on a character of a date picker's text (the day, month or year under it), and one on the
+// picker's drop-down button.
+void ClickDateCharacter(QWidget* picker, int character);
+void ClickDropDownButton(QWidget* picker);
 
 // Clicks into a widget and types the text with a key press and release per character through the
 // widget that has the focus then, replacing the text it held.
@@ -33,6 +37,11 @@ void TypeInFocus(const QString& text);
 
 // A key pressed and released in the widget that has the focus.
 void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// Keys pressed and released one after another in the widget that has the focus (the focused widget
+// of an open pop-up while there is one). Words are separated by blanks; a word starting with a
+// capital is a key name ("Right", "Esc", "Enter", "Shift+Tab"), any other is typed character by character.
+void PressKeys(const QString& keys);
 
 // The page sizes of a PDF file in points, in page order; none when it cannot be read.
 std::vector<QSize> PdfPageSizes(const QString& fileName);

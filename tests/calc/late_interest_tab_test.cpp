@@ -49,6 +49,27 @@ TEST_F(LateInterestTab, RunsOfBothSidesCollectUnderTheirHeadingsWithOneCumulativ
     ExpectGolden("late_interest/after_reset.txt", Report());
 }
 
+// A run takes the dates as the pickers show them, also while one is still being typed into (the run
+// buttons take no focus, so it keeps the focus) and after its calendar was opened and left.
+TEST_F(LateInterestTab, ARunTakesTheDatesTheirPickersShow)
+{
+    for (const CaseLine& c : ReadCases("late_interest/shown_dates.txt", 5)) {
+        SCOPED_TRACE(c.where.toStdString());
+        Type("Edit373", "1000");
+        Dates({2019, 1, 15}, {2026, 12, 7});
+        auto* picker = Find<TDateTimePicker>("DateTimePicker" + c[0]);
+        if (c[1] == "DropDown")
+            ClickDropDownButton(picker);
+        else
+            ClickDateCharacter(picker, c[1].toInt());
+        PressKeys(c[2]);
+        EXPECT_EQ(picker->text().toStdString(), c[3].toStdString());
+        Click("SpeedButton44");
+        EXPECT_EQ(Text("Edit375").toStdString(), c[4].toStdString());
+        Click("SpeedButton45");
+    }
+}
+
 TEST_F(LateInterestTab, RetypedAmountOnAnOpenReport)
 {
     Type("Edit373", "1000");
