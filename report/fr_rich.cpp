@@ -274,48 +274,102 @@ void TfrRichView::LoadFromBlob(TField* field)
     RichEdit->LoadRtf(field ? field->AsBytes() : QByteArray());
 }
 
-void TfrRichView::ExpandRichLines()
+void TfrRichView::ExpandRichLines(QTextDocument& document, QTextBlock block, int count)
 {
-    QTextDocument* doc = frSharedRichEdit()->document();
-    const int lineCount = frSharedRichEdit()->LineCount();
-    QTextBlock block = doc->begin();
-    for (int n = 0; n < lineCount && block.isValid(); ++n) {
+    for (int n = 0; n < count && block.isValid(); ++n) {
         // a value with line breaks splits this paragraph; the next one of the text stays where it was
         QTextBlock next = block.next();
         const int offset = block.position();
         ExpandLineVariables(block.text(), [&](int at, int length, QString& value) {
             value.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-            QTextCursor after(doc);
+            QTextCursor after(&document);
             after.setPosition(offset + at + 1);  // just after the "[": its format goes on
             QTextCharFormat format = after.charFormat();
-            QTextCursor cursor(doc);
+            QTextCursor cursor(&document);
             cursor.setPosition(offset + at);
             cursor.setPosition(offset + at + length, QTextCursor::KeepAnchor);
             cursor.insertText(value, format);
+            const int valueLength = static_cast<int>(value.size());
+            expansions_.push_back({offset + at, valueLength, windowStart_ + offset + at - grown_, length});
+            grown_ += valueLength - length;
         });
         block = next;
     }
 }
 
-void TfrRichView::PrepareSharedRichEdit(bool sameSplit)
+bool TfrRichView::HoldsExpressions()
 {
     // A text with nothing to expand is its own expansion: it is measured and cut where it is, without
     // copying a long text for every page.
-    if (!HoldsBrackets(*RichEdit->document())) {
-        prepared_ = RichEdit->document();
-        return;
+    if (HoldsBrackets(*RichEdit->document()))
+        return true;
+    prepared_ = RichEdit->document();
+    return false;
+}
+
+int TfrRichView::ExpandFrom(TTextPlace from, int count)
+{
+    // The text as its stream form gives it (a copy of that copy is the same), whole paragraphs, so
+    // that each expression is read from its start as in the whole text.
+    const QTextDocument& source = *CopiedText()->document();
+    windowEnd_ = source.findBlock(from.source);
+    windowStart_ = windowEnd_.position();
+    windowParagraphs_ = 0;
+    expansions_.clear();
+    grown_ = 0;
+    QTextDocument& expanded = *frSharedRichEdit()->document();
+    expanded.clear();
+    prepared_ = &expanded;
+    ExpandMore(count);
+    return ExpandedPosition(from);
+}
+
+void TfrRichView::ExpandMore(int count)
+{
+    QTextDocument& expanded = *frSharedRichEdit()->document();
+    QTextCursor out(&expanded);
+    out.movePosition(QTextCursor::End);
+    const int first = windowParagraphs_ == 0 ? 0 : expanded.blockCount();
+    int n = 0;
+    for (; n < count && windowEnd_.isValid(); ++n, windowEnd_ = windowEnd_.next()) {
+        if (windowParagraphs_ + n == 0) {
+            out.setBlockFormat(windowEnd_.blockFormat());
+            out.setBlockCharFormat(windowEnd_.charFormat());
+        } else {
+            out.insertBlock(windowEnd_.blockFormat(), windowEnd_.charFormat());
+        }
+        for (auto it = windowEnd_.begin(); !it.atEnd(); ++it)
+            out.insertText(it.fragment().text(), it.fragment().charFormat());
     }
-    // The parts of one split are cut from one expansion: expanding again for every page would cost
-    // the whole text each time, and could move the characters a part starts from.
-    TRichEdit* shared = frSharedRichEdit();
-    if (sameSplit && prepared_ == shared->document() && expandedSource_ == DocumentGeneration(*RichEdit->document()) &&
-        expandedResult_ == DocumentGeneration(*shared->document()))
-        return;
-    CopyRichText(*shared, *RichEdit);
-    ExpandRichLines();
-    prepared_ = shared->document();
-    expandedSource_ = DocumentGeneration(*RichEdit->document());
-    expandedResult_ = DocumentGeneration(*shared->document());
+    windowParagraphs_ += n;
+    ExpandRichLines(expanded, expanded.findBlockByNumber(first), expanded.blockCount() - first);
+}
+
+TfrRichView::TTextPlace TfrRichView::PlaceOf(int expanded) const
+{
+    int grown = 0;
+    for (const TExpansion& e : expansions_) {
+        if (expanded < e.at)
+            break;
+        // the start of a value is its expression's, which the next page evaluates again
+        if (expanded == e.at || expanded < e.at + e.length)
+            return {e.source, expanded - e.at};
+        grown += e.length - e.sourceLength;
+    }
+    return {windowStart_ + expanded - grown, 0};
+}
+
+int TfrRichView::ExpandedPosition(TTextPlace place) const
+{
+    int grown = 0;
+    for (const TExpansion& e : expansions_) {
+        if (e.source == place.source)
+            return e.at + qMin(place.inValue, e.length);
+        if (e.source > place.source)
+            break;
+        grown += e.length - e.sourceLength;
+    }
+    return place.source - windowStart_ + grown;
 }
 
 const QTextDocument& TfrRichView::PreparedText() const
@@ -388,28 +442,49 @@ int TfrRichView::ContentHeight()
     PartStart = 0;
     // a split starts at the text's beginning, whatever an earlier record left
     FitEnd = 0;
+    splitAt_ = {};
     RunScript();
     if (!Visible)
         return 0;
     EnterRect();
-    PrepareSharedRichEdit(false);
     FormatFrom = 0;
+    if (HoldsExpressions())
+        FormatFrom = ExpandFrom({}, INT_MAX);
+    splitDone_ = TRichPageFormatter::TextLength(PreparedText()) == 0;
     return SearchHeight();
 }
 
 int TfrRichView::UnprintedHeight()
 {
     EnterRect();
-    PrepareSharedRichEdit(true);
-    FormatFrom = FitEnd;
+    FormatFrom = HoldsExpressions() ? ExpandFrom(splitAt_, INT_MAX) : FitEnd;
     return SearchHeight();
 }
 
 bool TfrRichView::AllPrinted()
 {
     EnterRect();
-    PrepareSharedRichEdit(true);
+    if (HoldsExpressions())
+        return splitDone_;
     return FitEnd >= TRichPageFormatter::TextLength(PreparedText());
+}
+
+void TfrRichView::PrintExpandedPart()
+{
+    // As many paragraphs as the last page took and a few more; more while they all fit.
+    FormatFrom = ExpandFrom(splitAt_, pageParagraphs_ + 4);
+    for (;;) {
+        FormatRange(false);
+        if (!windowEnd_.isValid() || FitEnd < TRichPageFormatter::TextLength(PreparedText()))
+            break;
+        ExpandMore(qMax(16, windowParagraphs_ / 2));
+    }
+    pageParagraphs_ = PreparedText().findBlock(FitEnd).blockNumber() + 1;
+    recordFrom_ = FormatFrom;
+    recordTo_ = qMax(FormatFrom, FitEnd);
+    splitDone_ = !windowEnd_.isValid() && FitEnd >= TRichPageFormatter::TextLength(PreparedText());
+    splitAt_ = PlaceOf(FitEnd);
+    PartStart = splitDone_ ? TRichPageFormatter::TextLength(*CopiedText()->document()) : splitAt_.source;
 }
 
 void TfrRichView::Print(TStream& stream)
@@ -419,15 +494,19 @@ void TfrRichView::Print(TStream& stream)
     RunScript();
     if (!Visible)
         return;
-    PrepareSharedRichEdit(PartMode == 3);
     recordFrom_ = 0;
     recordTo_ = -1;
-    if (PartMode == 3) {
+    const bool expressions = HoldsExpressions();
+    if (PartMode == 3 && expressions) {
+        PrintExpandedPart();
+    } else if (PartMode == 3) {
         FormatFrom = FitEnd;
         FormatRange(false);
         recordFrom_ = PartStart;
         recordTo_ = qMax(PartStart, FitEnd);
         PartStart = FitEnd;
+    } else if (expressions) {
+        ExpandFrom({}, INT_MAX);
     }
     WriteRecord(stream);
     recordTo_ = -1;

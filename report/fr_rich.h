@@ -5,9 +5,11 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTextBlock>
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 class QTextDocument;
 class TRichEdit;
@@ -42,9 +44,32 @@ public:
     QPointer<TRichEdit> RichEdit;
 
 private:
-    // Expands the text into frSharedRichEdit when it holds expressions; within a split the expansion
-    // made for its first part serves while neither text changed.
-    void PrepareSharedRichEdit(bool sameSplit);
+    // A place in the view's text that stays put when the text is expanded again: a character of the
+    // text, or the character `inValue` of the value of the expression that starts there.
+    struct TTextPlace {
+        int source = 0;
+        int inValue = 0;
+    };
+    // An expression of the text and the value that replaced it in the expanded text.
+    struct TExpansion {
+        int at;  // where the value starts in the expanded text
+        int length;
+        int source;  // where the expression starts in the view's text
+        int sourceLength;
+    };
+
+    // Whether the text holds expressions; when it does not, the view's own text is its expansion.
+    bool HoldsExpressions();
+    // Expands `count` paragraphs of the text (INT_MAX: all) from the one holding `from` into
+    // frSharedRichEdit and returns where `from` is in it.
+    int ExpandFrom(TTextPlace from, int count);
+    // Expands the next `count` paragraphs of the text after those already expanded.
+    void ExpandMore(int count);
+    TTextPlace PlaceOf(int expanded) const;
+    int ExpandedPosition(TTextPlace place) const;
+    // Cuts the part of a text holding expressions that fits the view's height on this page, from
+    // this page's expansion of the text.
+    void PrintExpandedPart();
     // The expanded text: frSharedRichEdit's, or the view's own when there was nothing to expand.
     const QTextDocument& PreparedText() const;
     // The view's text copied through the rich text stream form, made again only when the text changes;
@@ -54,17 +79,26 @@ private:
     void OwnRichEdit();
     // Lets the prepared page being written keep the record's text in memory as well.
     void HoldText(TStream& stream, int from, int to);
-    void ExpandRichLines();
+    void ExpandRichLines(QTextDocument& document, QTextBlock block, int count);
     void FormatRange(bool drawIt);
     int SearchHeight();
 
-    // The characters of frSharedRichEdit the prepared-page record holds: all, or the part a split
-    // print cut out (kept as a range, so that the expanded text serves every part of one split).
+    // The characters of the prepared text the prepared-page record holds: all, or the part a split
+    // print cut out (kept as a range, so that a text without expressions serves every part of a split).
     QPointer<const QTextDocument> prepared_;
     int recordFrom_ = 0;
     int recordTo_ = -1;
-    uint64_t expandedSource_ = 0;  // generations of the view's text and of its expansion
-    uint64_t expandedResult_ = 0;
+
+    // A split of a text holding expressions: each page expands the text again for its own values,
+    // from the place where the part before it ended, as many paragraphs as a page needs.
+    TTextPlace splitAt_;
+    bool splitDone_ = false;
+    int windowStart_ = 0;       // where the expanded paragraphs start in the view's text
+    QTextBlock windowEnd_;      // the text's first paragraph after them
+    int windowParagraphs_ = 0;  // how many of the text's paragraphs are expanded
+    int pageParagraphs_ = 64;   // how many the last page took
+    std::vector<TExpansion> expansions_;
+    int grown_ = 0;  // what the values added to the text
 
     std::shared_ptr<TRichEdit> sharedText_;  // set when RichEdit is another view's copied text
     mutable std::shared_ptr<TRichEdit> copied_;  // what CopiedText made, for the text as it was then
