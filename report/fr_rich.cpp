@@ -524,20 +524,18 @@ void TfrRichView::Draw(TCanvas& canvas)
     RestoreCoord();
 }
 
-void TfrRichView::HoldText(TStream& stream, int from, int to)
+bool TfrRichView::HoldText(TStream& stream, int from, int to)
 {
     // Only a text that stays as it is can be held: the copied text shared by the report's copies of
     // the view. An expansion is made again for the next view in the shared rich edit.
-    if (!sharedText_ || prepared_ != RichEdit->document() || !frMasterReport || frCurrentPageNo < 0 ||
-        frCurrentPageNo >= frMasterReport->EMFPages.Count())
-        return;
-    TfrEMFPage& page = frMasterReport->EMFPages.Pages(frCurrentPageNo);
-    if (&stream != page.Stream.get())
-        return;
+    TfrEMFPage* page = frPageOfStream(stream);
+    if (!sharedText_ || prepared_ != RichEdit->document() || !page)
+        return false;
     const int64_t at = stream.Position();
-    if (!page.HeldTexts.empty() && page.HeldTexts.back().At >= at)
-        return;
-    page.HeldTexts.push_back({at, sharedText_, from, to});
+    if (!page->HeldTexts.empty() && page->HeldTexts.back().At >= at)
+        return false;
+    page->HeldTexts.push_back({at, sharedText_, from, to});
+    return true;
 }
 
 void TfrRichView::LoadFromStream(TStream& stream)
@@ -560,6 +558,7 @@ void TfrRichView::SaveToStream(TStream& stream)
 {
     TfrView::SaveToStream(stream);
     QByteArray rtf;
+    bool held = false;
     if (RecordForm == 0) {
         if (RichEdit->LineCount() > 0)
             rtf = RichEdit->SaveRtf();
@@ -567,16 +566,20 @@ void TfrRichView::SaveToStream(TStream& stream)
         const QTextDocument& doc = PreparedText();
         int to = recordTo_ < 0 ? TRichPageFormatter::TextLength(doc) : recordTo_;
         if (!doc.isEmpty() && to > recordFrom_) {
-            rtf = RtfOfRange(doc, recordFrom_, to);
-            HoldText(stream, recordFrom_, to);
+            // a text the page holds is written in its stored form only when the page is saved
+            held = HoldText(stream, recordFrom_, to);
+            if (!held)
+                rtf = RtfOfRange(doc, recordFrom_, to);
         }
     }
-    stream.WriteByte(rtf.isEmpty() ? 0 : 1);
+    stream.WriteByte(rtf.isEmpty() && !held ? 0 : 1);
     int64_t at = stream.Position();
     stream.WriteInteger(0);
     stream.WriteBytes(rtf);
-    int64_t end = stream.Position();
-    stream.SetPosition(at);
-    stream.WriteInteger(static_cast<int32_t>(end));
-    stream.SetPosition(end);
+    frWriteEndField(stream, at);
+}
+
+QByteArray frHeldTextRtf(const TfrHeldText& held)
+{
+    return RtfOfRange(*held.Text->document(), held.From, held.To);
 }

@@ -13,6 +13,7 @@
 
 class QTextDocument;
 class TRichEdit;
+struct TfrHeldText;
 
 // The hidden window that parents every rich edit of the engine; never shown.
 class TfrRichForm : public QWidget {
@@ -77,8 +78,9 @@ private:
     std::shared_ptr<TRichEdit> CopiedText() const;
     // Gives the view a rich edit of its own before its text is replaced.
     void OwnRichEdit();
-    // Lets the prepared page being written keep the record's text in memory as well.
-    void HoldText(TStream& stream, int from, int to);
+    // Lets the prepared page being written keep the record's text in memory instead of in the record;
+    // false when the text may change or the stream is no page.
+    bool HoldText(TStream& stream, int from, int to);
     void ExpandRichLines(QTextDocument& document, QTextBlock block, int count);
     void FormatRange(bool drawIt);
     int SearchHeight();
@@ -118,6 +120,9 @@ TfrRichForm* frRichForm();
 TRichEdit* frSharedRichEdit();
 // Registers the rich view as an add-in (once).
 void frRegisterRichView();
+
+// The stored form of a text a prepared page holds in memory, as its record would have written it.
+QByteArray frHeldTextRtf(const TfrHeldText& held);
 
 // Target's text becomes Source's, formatting kept.
 void CopyRichText(TRichEdit& target, const TRichEdit& source);
