@@ -6,6 +6,9 @@
 #include "report/fr_report.h"
 #include "report/fr_rich.h"
 
+#include <QTextBlock>
+#include <QTextDocument>
+
 #include <cstdlib>
 
 namespace {
@@ -61,11 +64,19 @@ void FillRichView(TfrReport& report, const TRichEdit& pane)
     if (rich.RichEdit.isNull())
         throw missingView("rich1");
     const TFont font = RichEditFont(pane);
-    rich.RichEdit->SetFontSpec(font.Name, -PointsToPixels(font.Size, kScreenPixelsPerInch), font.Style);
-    QStringList lines = pane.Lines();
-    for (QString& line : lines)
-        line = AsPrintedText(line);
-    rich.RichEdit->SetLines(lines);
+    rich.SetText([&](TRichEdit& text) {
+        text.SetFontSpec(font.Name, -PointsToPixels(font.Size, kScreenPixelsPerInch), font.Style);
+        // a long pane in pieces, so that its lines are not held a second time as one list
+        constexpr int piece = 4096;
+        const int count = pane.LineCount();
+        QTextBlock block = pane.document()->begin();
+        for (int first = 0; first < count; first += piece) {
+            QStringList lines;
+            for (int i = first; i < qMin(count, first + piece) && block.isValid(); ++i, block = block.next())
+                lines << AsPrintedText(block.text());
+            text.AddLines(lines);
+        }
+    });
 }
 
 void ShowPaneReport(TfrReport& report, const TRichEdit& pane, const QString& heading, const QString& title)

@@ -268,6 +268,20 @@ void TfrRichView::Assign(const TfrView& source)
     sharedText_ = std::move(text);
 }
 
+void TfrRichView::SetText(const std::function<void(TRichEdit&)>& fill)
+{
+    std::unique_ptr<TRichEdit> plain(NewHiddenRichEdit());
+    fill(*plain);
+    QPointer<TRichEdit> copied = NewHiddenRichEdit();
+    CopyRichText(*copied, *plain);
+    copied->KeepFontSpecOf(*plain);
+    plain.reset();
+    if (!sharedText_)
+        delete RichEdit.data();
+    RichEdit = copied.data();
+    sharedText_ = std::shared_ptr<TRichEdit>(copied.data(), [copied](TRichEdit*) { delete copied.data(); });
+}
+
 void TfrRichView::LoadFromBlob(TField* field)
 {
     OwnRichEdit();

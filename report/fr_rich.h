@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -29,6 +30,10 @@ public:
     QString ClassName() const override { return QStringLiteral("TfrRichView"); }
 
     void Assign(const TfrView& source) override;
+    // The text becomes what `fill` writes into an empty rich edit, copied once into the form its
+    // records take; the copies a report makes of the view share that copy as it is. A long text
+    // is held once beside its source this way rather than twice.
+    void SetText(const std::function<void(TRichEdit&)>& fill);
     void LoadFromBlob(TField* field) override;
     void Draw(TCanvas& canvas) override;
     void Print(TStream& stream) override;
