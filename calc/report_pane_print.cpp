@@ -64,18 +64,11 @@ void FillRichView(TfrReport& report, const TRichEdit& pane)
     if (rich.RichEdit.isNull())
         throw missingView("rich1");
     const TFont font = RichEditFont(pane);
-    rich.SetText([&](TRichEdit& text) {
-        text.SetFontSpec(font.Name, -PointsToPixels(font.Size, kScreenPixelsPerInch), font.Style);
-        // a long pane in pieces, so that its lines are not held a second time as one list
-        constexpr int piece = 4096;
-        const int count = pane.LineCount();
-        QTextBlock block = pane.document()->begin();
-        for (int first = 0; first < count; first += piece) {
-            QStringList lines;
-            for (int i = first; i < qMin(count, first + piece) && block.isValid(); ++i, block = block.next())
-                lines << AsPrintedText(block.text());
-            text.AddLines(lines);
-        }
+    QTextBlock block = pane.document()->begin();
+    rich.SetLines(font.Name, -PointsToPixels(font.Size, kScreenPixelsPerInch), font.Style, pane.LineCount(), [&block] {
+        const QString line = AsPrintedText(block.text());
+        block = block.next();
+        return line;
     });
 }
 

@@ -268,18 +268,56 @@ void TfrRichView::Assign(const TfrView& source)
     sharedText_ = std::move(text);
 }
 
-void TfrRichView::SetText(const std::function<void(TRichEdit&)>& fill)
+void TfrRichView::SetLines(const QString& fontName, int heightPixels, int style, int count,
+                           const std::function<QString()>& nextLine)
 {
-    std::unique_ptr<TRichEdit> plain(NewHiddenRichEdit());
-    fill(*plain);
-    QPointer<TRichEdit> copied = NewHiddenRichEdit();
-    CopyRichText(*copied, *plain);
-    copied->KeepFontSpecOf(*plain);
-    plain.reset();
+    // In pieces: each piece of lines copied as the stream form gives it and its paragraphs appended.
+    // Lines in one font come out of the copy alike whatever piece they are in; only the last piece's
+    // closing paragraph is kept.
+    constexpr int piece = 4096;
+    QPointer<TRichEdit> text = NewHiddenRichEdit();
+    QTextCursor out(text->document());
+    // one edit: a cursor moved outside one gives every paragraph a layout of its own
+    out.beginEditBlock();
+    int appended = 0;
+    QTextCharFormat afterBreak;
+    for (int first = 0; first == 0 || first < count; first += piece) {
+        std::unique_ptr<TRichEdit> plain(NewHiddenRichEdit());
+        plain->SetFontSpec(fontName, heightPixels, style);
+        QStringList lines;
+        for (int i = first; i < qMin(count, first + piece); ++i)
+            lines << nextLine();
+        plain->AddLines(lines);
+        std::unique_ptr<TRichEdit> piecewise(NewHiddenRichEdit());
+        TRichEdit& copied = *piecewise;
+        CopyRichText(copied, *plain);
+        if (appended == 0)
+            text->KeepFontSpecOf(*plain);
+        const bool lastPiece = first + piece >= count;
+        for (QTextBlock block = copied.document()->begin(); block.isValid(); block = block.next()) {
+            if (!lastPiece && block == copied.document()->lastBlock())
+                break;
+            const bool pieceStart = block == copied.document()->begin();
+            if (appended++ == 0) {
+                out.setBlockFormat(block.blockFormat());
+                out.setBlockCharFormat(block.charFormat());
+            } else {
+                // a paragraph after a break takes the format the break ends with (an empty one its
+                // own), which the first paragraph of a piece lacks
+                const bool empty = block.length() <= 1;
+                out.insertBlock(block.blockFormat(), pieceStart && !empty ? afterBreak : block.charFormat());
+            }
+            if (!pieceStart)
+                afterBreak = block.charFormat();
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                out.insertText(it.fragment().text(), it.fragment().charFormat());
+        }
+    }
+    out.endEditBlock();
     if (!sharedText_)
         delete RichEdit.data();
-    RichEdit = copied.data();
-    sharedText_ = std::shared_ptr<TRichEdit>(copied.data(), [copied](TRichEdit*) { delete copied.data(); });
+    RichEdit = text.data();
+    sharedText_ = std::shared_ptr<TRichEdit>(text.data(), [text](TRichEdit*) { delete text.data(); });
 }
 
 void TfrRichView::LoadFromBlob(TField* field)

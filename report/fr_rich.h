@@ -30,10 +30,11 @@ public:
     QString ClassName() const override { return QStringLiteral("TfrRichView"); }
 
     void Assign(const TfrView& source) override;
-    // The text becomes what `fill` writes into an empty rich edit, copied once into the form its
-    // records take; the copies a report makes of the view share that copy as it is. A long text
-    // is held once beside its source this way rather than twice.
-    void SetText(const std::function<void(TRichEdit&)>& fill);
+    // The text becomes `count` lines, each from `nextLine`, in one font (as TRichEdit::SetFontSpec
+    // takes it), made directly in the form its records take: the copies a report makes of the view
+    // share it as it is. A long text is held once beside its source this way, not three times.
+    void SetLines(const QString& fontName, int heightPixels, int style, int count,
+                  const std::function<QString()>& nextLine);
     void LoadFromBlob(TField* field) override;
     void Draw(TCanvas& canvas) override;
     void Print(TStream& stream) override;
