@@ -97,6 +97,7 @@ void CopyRange(QTextDocument& target, const QTextDocument& source, int from, int
 {
     target.clear();
     QTextCursor out(&target);
+    out.beginEditBlock();  // a cursor moved outside one gives every paragraph a layout of its own
     bool first = true;
     QTextBlock block = source.findBlock(from);
     for (; block.isValid() && block.position() < to; block = block.next()) {
@@ -118,6 +119,7 @@ void CopyRange(QTextDocument& target, const QTextDocument& source, int from, int
     // a range that takes its last paragraph's end leaves an empty paragraph after it
     if (!first && block.isValid() && block.position() <= to)
         out.insertBlock(block.previous().blockFormat(), block.previous().charFormat());
+    out.endEditBlock();
 }
 
 QByteArray RtfOfRange(const QTextDocument& document, int from, int to)
@@ -381,6 +383,7 @@ void TfrRichView::ExpandMore(int count)
     QTextDocument& expanded = *frSharedRichEdit()->document();
     QTextCursor out(&expanded);
     out.movePosition(QTextCursor::End);
+    out.beginEditBlock();  // a cursor moved outside one gives every paragraph a layout of its own
     const int first = windowParagraphs_ == 0 ? 0 : expanded.blockCount();
     int n = 0;
     for (; n < count && windowEnd_.isValid(); ++n, windowEnd_ = windowEnd_.next()) {
@@ -393,6 +396,7 @@ void TfrRichView::ExpandMore(int count)
         for (auto it = windowEnd_.begin(); !it.atEnd(); ++it)
             out.insertText(it.fragment().text(), it.fragment().charFormat());
     }
+    out.endEditBlock();
     windowParagraphs_ += n;
     ExpandRichLines(expanded, expanded.findBlockByNumber(first), expanded.blockCount() - first);
 }
