@@ -330,6 +330,8 @@ void TfrRichView::LoadFromBlob(TField* field)
 
 void TfrRichView::ExpandRichLines(QTextDocument& document, QTextBlock block, int count)
 {
+    QTextCursor edit(&document);
+    edit.beginEditBlock();
     for (int n = 0; n < count && block.isValid(); ++n) {
         // a value with line breaks splits this paragraph; the next one of the text stays where it was
         QTextBlock next = block.next();
@@ -349,6 +351,7 @@ void TfrRichView::ExpandRichLines(QTextDocument& document, QTextBlock block, int
         });
         block = next;
     }
+    edit.endEditBlock();
 }
 
 bool TfrRichView::HoldsExpressions()
