@@ -214,6 +214,22 @@ TRichEdit* NewHiddenRichEdit()
     HideLayout(edit);
     return edit;
 }
+
+// Appends a whole paragraph with its formats (its own character format, or `charFormat` when given);
+// the first one goes into the target's empty first paragraph.
+void AppendParagraph(QTextCursor& out, const QTextBlock& block, bool first,
+                     const QTextCharFormat* charFormat = nullptr)
+{
+    const QTextCharFormat format = charFormat ? *charFormat : block.charFormat();
+    if (first) {
+        out.setBlockFormat(block.blockFormat());
+        out.setBlockCharFormat(format);
+    } else {
+        out.insertBlock(block.blockFormat(), format);
+    }
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+        out.insertText(it.fragment().text(), it.fragment().charFormat());
+}
 }  // namespace
 
 TfrRichView::TfrRichView()
@@ -290,29 +306,22 @@ void TfrRichView::SetLines(const QString& fontName, int heightPixels, int style,
         for (int i = first; i < qMin(count, first + piece); ++i)
             lines << nextLine();
         plain->AddLines(lines);
-        std::unique_ptr<TRichEdit> piecewise(NewHiddenRichEdit());
-        TRichEdit& copied = *piecewise;
-        CopyRichText(copied, *plain);
+        std::unique_ptr<TRichEdit> copied(NewHiddenRichEdit());
+        CopyRichText(*copied, *plain);
         if (appended == 0)
             text->KeepFontSpecOf(*plain);
         const bool lastPiece = first + piece >= count;
-        for (QTextBlock block = copied.document()->begin(); block.isValid(); block = block.next()) {
-            if (!lastPiece && block == copied.document()->lastBlock())
+        const QTextDocument& from = *copied->document();
+        for (QTextBlock block = from.begin(); block.isValid(); block = block.next()) {
+            if (!lastPiece && block == from.lastBlock())
                 break;
-            const bool pieceStart = block == copied.document()->begin();
-            if (appended++ == 0) {
-                out.setBlockFormat(block.blockFormat());
-                out.setBlockCharFormat(block.charFormat());
-            } else {
-                // a paragraph after a break takes the format the break ends with (an empty one its
-                // own), which the first paragraph of a piece lacks
-                const bool empty = block.length() <= 1;
-                out.insertBlock(block.blockFormat(), pieceStart && !empty ? afterBreak : block.charFormat());
-            }
+            // a paragraph after a break takes the format the break ends with (an empty one its own),
+            // which the first paragraph of a piece lacks
+            const bool pieceStart = block == from.begin();
+            const bool carried = appended > 0 && pieceStart && block.length() > 1;
+            AppendParagraph(out, block, appended++ == 0, carried ? &afterBreak : nullptr);
             if (!pieceStart)
                 afterBreak = block.charFormat();
-            for (auto it = block.begin(); !it.atEnd(); ++it)
-                out.insertText(it.fragment().text(), it.fragment().charFormat());
         }
     }
     out.endEditBlock();
@@ -389,16 +398,8 @@ void TfrRichView::ExpandMore(int count)
     out.beginEditBlock();  // a cursor moved outside one gives every paragraph a layout of its own
     const int first = windowParagraphs_ == 0 ? 0 : expanded.blockCount();
     int n = 0;
-    for (; n < count && windowEnd_.isValid(); ++n, windowEnd_ = windowEnd_.next()) {
-        if (windowParagraphs_ + n == 0) {
-            out.setBlockFormat(windowEnd_.blockFormat());
-            out.setBlockCharFormat(windowEnd_.charFormat());
-        } else {
-            out.insertBlock(windowEnd_.blockFormat(), windowEnd_.charFormat());
-        }
-        for (auto it = windowEnd_.begin(); !it.atEnd(); ++it)
-            out.insertText(it.fragment().text(), it.fragment().charFormat());
-    }
+    for (; n < count && windowEnd_.isValid(); ++n, windowEnd_ = windowEnd_.next())
+        AppendParagraph(out, windowEnd_, windowParagraphs_ + n == 0);
     out.endEditBlock();
     windowParagraphs_ += n;
     ExpandRichLines(expanded, expanded.findBlockByNumber(first), expanded.blockCount() - first);

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // Lines as a calculator writes them, some long enough to wrap.
@@ -245,7 +247,11 @@ TEST_F(RichViewTest, LinesSetInPiecesAreTheTextCopiedWhole)
         int next = 0;
         pieces.SetLines("Courier New", -11, 2, count, [&] { return lines[next++]; });
         EXPECT_EQ(next, count);
-        EXPECT_EQ(paragraphs(*pieces.RichEdit->document()), paragraphs(*copy.RichEdit->document()));
+        const QStringList got = paragraphs(*pieces.RichEdit->document());
+        const QStringList want = paragraphs(*copy.RichEdit->document());
+        const auto differ = std::mismatch(got.begin(), got.end(), want.begin(), want.end());
+        EXPECT_TRUE(differ.first == got.end() && differ.second == want.end())
+            << "paragraph " << differ.first - got.begin() << " of " << got.size() << " / " << want.size();
         EXPECT_EQ(pieces.RichEdit->FontHeight(), -11);
         TfrRichView shared;
         shared.Assign(pieces);
