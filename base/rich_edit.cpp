@@ -92,6 +92,13 @@ void TRichEdit::AssignLines(const TRichEdit& other)
     SetLines(other.Lines());
 }
 
+void TRichEdit::KeepFontSpecOf(const TRichEdit& other)
+{
+    fontName_ = other.fontName_;
+    fontHeight_ = other.fontHeight_;
+    fontStyle_ = other.fontStyle_;
+}
+
 void TRichEdit::SetFontSpec(const QString& name, int heightPixels, int style)
 {
     fontName_ = name;

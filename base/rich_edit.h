@@ -27,6 +27,9 @@ public:
     // name as the original's ("Courier New"), pixel height (negative: character height), style bits
     // (1 italic, 2 bold, 4 underline); applies to the whole text and to text added later.
     void SetFontSpec(const QString& name, int heightPixels, int style = 0);
+    // Takes the font as last given from another edit whose text was copied here, leaving this text
+    // and its formats as they are.
+    void KeepFontSpecOf(const TRichEdit& other);
     // The font as last given, in the same terms; the class library's default before.
     QString FontName() const { return fontName_; }
     int FontHeight() const { return fontHeight_; }

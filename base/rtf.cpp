@@ -707,7 +707,9 @@ public:
 
     bool Copy()
     {
-        collect();
+        // The tables first, in the order the writer fills them; then paragraph by paragraph, so
+        // that a long text is not held a second time on the way.
+        forEachParagraph(false, [](const Paragraph&) {});
         const QStringList& fonts = writer_.Fonts();
         for (const QString& name : fonts)
             if (!fontNameSurvives(name))
@@ -719,23 +721,22 @@ public:
         cursor_.select(QTextCursor::Document);
         cursor_.removeSelectedText();
         cursor_.setBlockFormat(QTextBlockFormat());
-        qsizetype run = 0;
-        for (const Paragraph& paragraph : paragraphs_) {
-            for (; run < paragraph.runsEnd; ++run) {
-                if (runs_[run].text.isEmpty())
+        forEachParagraph(true, [this](const Paragraph& paragraph) {
+            for (const Run& run : runs_) {
+                if (run.text.isEmpty())
                     continue;
-                if (!pending_.isEmpty() && !(runs_[run].props == pendingProps_))
+                if (!pending_.isEmpty() && !(run.props == pendingProps_))
                     flush();
                 if (pending_.isEmpty())
-                    pendingProps_ = runs_[run].props;
-                pending_ += runs_[run].text;
+                    pendingProps_ = run.props;
+                pending_ += run.text;
             }
             if (paragraph.closed) {
                 flush();
                 applyBlockFormat(paragraph.alignment, paragraph.end);
                 cursor_.insertBlock(QTextBlockFormat(), formatOf(paragraph.end));
             }
-        }
+        });
         flush();
         // the closing brace restores the state the document group began with
         applyBlockFormat(Qt::AlignLeft, kGroupStart);
@@ -750,14 +751,16 @@ private:
     };
     struct Paragraph {
         Qt::Alignment alignment;
-        qsizetype runsEnd;
         RunProps end;  // the state at its end
         bool closed;   // ended by a paragraph mark
     };
 
     static constexpr RunProps kGroupStart{-1, 24, false, false, false, 0};
 
-    void collect()
+    // The paragraphs and runs the writer would write, one paragraph at a time in runs_ (without
+    // their text when only the tables are wanted).
+    template <typename Use>
+    void forEachParagraph(bool withText, const Use& use)
     {
         RunProps state = kGroupStart;
         for (QTextBlock block = source_.begin(); block.isValid(); block = block.next()) {
@@ -766,14 +769,16 @@ private:
                 break;
             if (block.length() <= 1)
                 state = writer_.propsOf(block.charFormat());
+            runs_.clear();
             for (auto it = block.begin(); !it.atEnd(); ++it) {
                 const QTextFragment fragment = it.fragment();
                 if (!fragment.isValid())
                     continue;
                 state = writer_.propsOf(fragment.charFormat());
-                runs_.push_back({state, textThroughRtf(fragment.text())});
+                if (withText)
+                    runs_.push_back({state, textThroughRtf(fragment.text())});
             }
-            paragraphs_.push_back({writtenAlignment(block.blockFormat()), static_cast<qsizetype>(runs_.size()), state, !last});
+            use(Paragraph{writtenAlignment(block.blockFormat()), state, !last});
         }
     }
 
@@ -815,7 +820,6 @@ private:
     RtfWriter writer_;
     QTextCursor cursor_;
     std::vector<Run> runs_;
-    std::vector<Paragraph> paragraphs_;
     QList<QStringList> families_;
     std::vector<std::pair<RunProps, QTextCharFormat>> formats_;
     QString pending_;

@@ -6,6 +6,9 @@
 #include "report/fr_report.h"
 #include "report/fr_rich.h"
 
+#include <QTextBlock>
+#include <QTextDocument>
+
 #include <cstdlib>
 
 namespace {
@@ -61,11 +64,12 @@ void FillRichView(TfrReport& report, const TRichEdit& pane)
     if (rich.RichEdit.isNull())
         throw missingView("rich1");
     const TFont font = RichEditFont(pane);
-    rich.RichEdit->SetFontSpec(font.Name, -PointsToPixels(font.Size, kScreenPixelsPerInch), font.Style);
-    QStringList lines = pane.Lines();
-    for (QString& line : lines)
-        line = AsPrintedText(line);
-    rich.RichEdit->SetLines(lines);
+    QTextBlock block = pane.document()->begin();
+    rich.SetLines(font.Name, -PointsToPixels(font.Size, kScreenPixelsPerInch), font.Style, pane.LineCount(), [&block] {
+        const QString line = AsPrintedText(block.text());
+        block = block.next();
+        return line;
+    });
 }
 
 void ShowPaneReport(TfrReport& report, const TRichEdit& pane, const QString& heading, const QString& title)

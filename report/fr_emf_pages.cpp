@@ -8,6 +8,7 @@
 #include "report/fr_pages.h"
 #include "report/fr_picture_view.h"
 #include "report/fr_report.h"
+#include "report/fr_rich.h"
 #include "report/fr_utils.h"
 #include "report/fr_view.h"
 
@@ -124,6 +125,62 @@ QString frDamagedFileText()
 }
 
 const TfrEMFPage* frPageBeingRead = nullptr;
+
+TfrEMFPage* frPageOfStream(const TStream& stream)
+{
+    if (!frMasterReport || frCurrentPageNo < 0 || frCurrentPageNo >= frMasterReport->EMFPages.Count())
+        return nullptr;
+    TfrEMFPage& page = frMasterReport->EMFPages.Pages(frCurrentPageNo);
+    return &stream == page.Stream.get() ? &page : nullptr;
+}
+
+void frWriteEndField(TStream& stream, int64_t at)
+{
+    const int64_t end = stream.Position();
+    stream.SetPosition(at);
+    stream.WriteInteger(static_cast<int32_t>(end));
+    stream.SetPosition(end);
+    if (TfrEMFPage* page = frPageOfStream(stream))
+        page->EndFields.push_back(at);
+}
+
+QByteArray TfrEMFPage::StoredForm() const
+{
+    const QByteArray& in = Stream->Data();
+    if (HeldTexts.empty())
+        return in;
+    // each held text goes after its record's has-text byte and end field
+    std::vector<std::pair<int64_t, QByteArray>> inserted;
+    inserted.reserve(HeldTexts.size());
+    for (const TfrHeldText& held : HeldTexts)
+        inserted.emplace_back(held.At + 5, frHeldTextRtf(held));
+    auto movedBy = [&inserted](int64_t position, bool atMoves) {
+        int64_t by = 0;
+        for (const auto& [at, bytes] : inserted) {
+            if (at > position || (at == position && !atMoves))
+                break;
+            by += bytes.size();
+        }
+        return by;
+    };
+    QByteArray out;
+    int64_t copied = 0;
+    for (const auto& [at, bytes] : inserted) {
+        out += in.mid(copied, at - copied);
+        out += bytes;
+        copied = at;
+    }
+    out += in.mid(copied);
+    for (int64_t field : EndFields) {
+        const auto* p = reinterpret_cast<const uchar*>(in.constData() + field);
+        const int32_t end = static_cast<int32_t>(p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24);
+        const int32_t moved = static_cast<int32_t>(end + movedBy(end, true));
+        auto* q = reinterpret_cast<uchar*>(out.data() + field + movedBy(field, false));
+        for (int i = 0; i < 4; ++i)
+            q[i] = static_cast<uchar>(static_cast<uint32_t>(moved) >> (8 * i));
+    }
+    return out;
+}
 
 TfrEMFPage::TfrEMFPage() = default;
 TfrEMFPage::~TfrEMFPage() = default;
@@ -249,12 +306,11 @@ void TfrEMFPages::SaveToStream(TStream& stream)
         stream.WriteInteger(page.Height);
         stream.WriteByte(page.Orientation);
         stream.WriteByte(page.ApplyMargins);
-        if (compressed) {
-            page.Stream->SetPosition(0);
-            frGlobalCompressor->Compress(*page.Stream, stream);
-        } else {
-            stream.CopyFrom(*page.Stream, 0);
-        }
+        TMemoryStream stored(page.StoredForm());
+        if (compressed)
+            frGlobalCompressor->Compress(stored, stream);
+        else
+            stream.CopyFrom(stored, 0);
         const int64_t next = stream.Position();
         if (next > std::numeric_limits<int32_t>::max())
             throw EWriteError(ErrorTexts::WriteError());

@@ -3,6 +3,8 @@
 #include "base/canvas.h"
 #include "report/fr_prntr.h"
 
+#include <QByteArray>
+
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -14,8 +16,9 @@ class TMemoryStream;
 class TStream;
 
 // A rich view's text on a prepared page as it is in memory: characters From..To of a text the page
-// shares with the report that printed it. Reading the page back copies them instead of parsing the
-// record's stored form, which holds the same text (and is what a saved file keeps).
+// shares with the report that printed it. The record in the page stream leaves its text out; reading
+// the page back copies the characters, and the stored form of the page (what a saved file keeps)
+// writes them as the record would have.
 struct TfrHeldText {
     int64_t At = 0;  // stream position of the record's text
     std::shared_ptr<TRichEdit> Text;
@@ -42,7 +45,18 @@ struct TfrEMFPage {
     std::unique_ptr<TMemoryStream> Stream;  // version byte, then type byte, class name, record per view
     std::unique_ptr<TfrPage> Page;          // the views read back for drawing, or none
     std::vector<TfrHeldText> HeldTexts;     // by At, as the views were printed
+    // Stream positions of the records' fields that hold a stream position (the end of a record's
+    // data), which move when held texts are written into the stream.
+    std::vector<int64_t> EndFields;
+
+    // The page stream with every held text written where its record leaves it out.
+    QByteArray StoredForm() const;
 };
+
+// The page whose stream a view being printed writes to, when it writes to a prepared page.
+TfrEMFPage* frPageOfStream(const TStream& stream);
+// Writes the record's end position into the field at `at` (the stream's position is the end).
+void frWriteEndField(TStream& stream, int64_t at);
 
 // The page whose views are being read back, while they are; else none.
 extern const TfrEMFPage* frPageBeingRead;

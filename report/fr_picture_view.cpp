@@ -2,6 +2,7 @@
 
 #include "base/data_set.h"
 #include "base/stream.h"
+#include "report/fr_emf_pages.h"
 
 TfrPictureView::TfrPictureView()
 {
@@ -89,8 +90,5 @@ void TfrPictureView::SaveToStream(TStream& stream)
     stream.WriteInteger(0);
     if (!Picture.Empty())
         Picture.SaveGraphic(stream);
-    int64_t end = stream.Position();
-    stream.SetPosition(at);
-    stream.WriteInteger(static_cast<int32_t>(end));
-    stream.SetPosition(end);
+    frWriteEndField(stream, at);
 }

@@ -97,6 +97,7 @@ void CopyRange(QTextDocument& target, const QTextDocument& source, int from, int
 {
     target.clear();
     QTextCursor out(&target);
+    out.beginEditBlock();  // a cursor moved outside one gives every paragraph a layout of its own
     bool first = true;
     QTextBlock block = source.findBlock(from);
     for (; block.isValid() && block.position() < to; block = block.next()) {
@@ -118,6 +119,7 @@ void CopyRange(QTextDocument& target, const QTextDocument& source, int from, int
     // a range that takes its last paragraph's end leaves an empty paragraph after it
     if (!first && block.isValid() && block.position() <= to)
         out.insertBlock(block.previous().blockFormat(), block.previous().charFormat());
+    out.endEditBlock();
 }
 
 QByteArray RtfOfRange(const QTextDocument& document, int from, int to)
@@ -212,6 +214,22 @@ TRichEdit* NewHiddenRichEdit()
     HideLayout(edit);
     return edit;
 }
+
+// Appends a whole paragraph with its formats (its own character format, or `charFormat` when given);
+// the first one goes into the target's empty first paragraph.
+void AppendParagraph(QTextCursor& out, const QTextBlock& block, bool first,
+                     const QTextCharFormat* charFormat = nullptr)
+{
+    const QTextCharFormat format = charFormat ? *charFormat : block.charFormat();
+    if (first) {
+        out.setBlockFormat(block.blockFormat());
+        out.setBlockCharFormat(format);
+    } else {
+        out.insertBlock(block.blockFormat(), format);
+    }
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+        out.insertText(it.fragment().text(), it.fragment().charFormat());
+}
 }  // namespace
 
 TfrRichView::TfrRichView()
@@ -268,54 +286,150 @@ void TfrRichView::Assign(const TfrView& source)
     sharedText_ = std::move(text);
 }
 
+void TfrRichView::SetLines(const QString& fontName, int heightPixels, int style, int count,
+                           const std::function<QString()>& nextLine)
+{
+    // In pieces: each piece of lines copied as the stream form gives it and its paragraphs appended.
+    // Lines in one font come out of the copy alike whatever piece they are in; only the last piece's
+    // closing paragraph is kept.
+    constexpr int piece = 4096;
+    QPointer<TRichEdit> text = NewHiddenRichEdit();
+    QTextCursor out(text->document());
+    // one edit: a cursor moved outside one gives every paragraph a layout of its own
+    out.beginEditBlock();
+    int appended = 0;
+    QTextCharFormat afterBreak;
+    for (int first = 0; first == 0 || first < count; first += piece) {
+        std::unique_ptr<TRichEdit> plain(NewHiddenRichEdit());
+        plain->SetFontSpec(fontName, heightPixels, style);
+        QStringList lines;
+        for (int i = first; i < qMin(count, first + piece); ++i)
+            lines << nextLine();
+        plain->AddLines(lines);
+        std::unique_ptr<TRichEdit> copied(NewHiddenRichEdit());
+        CopyRichText(*copied, *plain);
+        if (appended == 0)
+            text->KeepFontSpecOf(*plain);
+        const bool lastPiece = first + piece >= count;
+        const QTextDocument& from = *copied->document();
+        for (QTextBlock block = from.begin(); block.isValid(); block = block.next()) {
+            if (!lastPiece && block == from.lastBlock())
+                break;
+            // a paragraph after a break takes the format the break ends with (an empty one its own),
+            // which the first paragraph of a piece lacks
+            const bool pieceStart = block == from.begin();
+            const bool carried = appended > 0 && pieceStart && block.length() > 1;
+            AppendParagraph(out, block, appended++ == 0, carried ? &afterBreak : nullptr);
+            if (!pieceStart)
+                afterBreak = block.charFormat();
+        }
+    }
+    out.endEditBlock();
+    if (!sharedText_)
+        delete RichEdit.data();
+    RichEdit = text.data();
+    sharedText_ = std::shared_ptr<TRichEdit>(text.data(), [text](TRichEdit*) { delete text.data(); });
+}
+
 void TfrRichView::LoadFromBlob(TField* field)
 {
     OwnRichEdit();
     RichEdit->LoadRtf(field ? field->AsBytes() : QByteArray());
 }
 
-void TfrRichView::ExpandRichLines()
+void TfrRichView::ExpandRichLines(QTextDocument& document, QTextBlock block, int count)
 {
-    QTextDocument* doc = frSharedRichEdit()->document();
-    const int lineCount = frSharedRichEdit()->LineCount();
-    QTextBlock block = doc->begin();
-    for (int n = 0; n < lineCount && block.isValid(); ++n) {
+    QTextCursor edit(&document);
+    edit.beginEditBlock();
+    for (int n = 0; n < count && block.isValid(); ++n) {
         // a value with line breaks splits this paragraph; the next one of the text stays where it was
         QTextBlock next = block.next();
         const int offset = block.position();
         ExpandLineVariables(block.text(), [&](int at, int length, QString& value) {
             value.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-            QTextCursor after(doc);
+            QTextCursor after(&document);
             after.setPosition(offset + at + 1);  // just after the "[": its format goes on
             QTextCharFormat format = after.charFormat();
-            QTextCursor cursor(doc);
+            QTextCursor cursor(&document);
             cursor.setPosition(offset + at);
             cursor.setPosition(offset + at + length, QTextCursor::KeepAnchor);
             cursor.insertText(value, format);
+            const int valueLength = static_cast<int>(value.size());
+            expansions_.push_back({offset + at, valueLength, windowStart_ + offset + at - grown_, length});
+            grown_ += valueLength - length;
         });
         block = next;
     }
+    edit.endEditBlock();
 }
 
-void TfrRichView::PrepareSharedRichEdit(bool sameSplit)
+bool TfrRichView::HoldsExpressions()
 {
     // A text with nothing to expand is its own expansion: it is measured and cut where it is, without
     // copying a long text for every page.
-    if (!HoldsBrackets(*RichEdit->document())) {
-        prepared_ = RichEdit->document();
-        return;
+    if (HoldsBrackets(*RichEdit->document()))
+        return true;
+    prepared_ = RichEdit->document();
+    return false;
+}
+
+int TfrRichView::ExpandFrom(TTextPlace from, int count)
+{
+    // The text as its stream form gives it (a copy of that copy is the same), whole paragraphs, so
+    // that each expression is read from its start as in the whole text.
+    const QTextDocument& source = *CopiedText()->document();
+    windowEnd_ = source.findBlock(from.source);
+    windowStart_ = windowEnd_.position();
+    windowParagraphs_ = 0;
+    expansions_.clear();
+    grown_ = 0;
+    QTextDocument& expanded = *frSharedRichEdit()->document();
+    expanded.clear();
+    prepared_ = &expanded;
+    ExpandMore(count);
+    return ExpandedPosition(from);
+}
+
+void TfrRichView::ExpandMore(int count)
+{
+    QTextDocument& expanded = *frSharedRichEdit()->document();
+    QTextCursor out(&expanded);
+    out.movePosition(QTextCursor::End);
+    out.beginEditBlock();  // a cursor moved outside one gives every paragraph a layout of its own
+    const int first = windowParagraphs_ == 0 ? 0 : expanded.blockCount();
+    int n = 0;
+    for (; n < count && windowEnd_.isValid(); ++n, windowEnd_ = windowEnd_.next())
+        AppendParagraph(out, windowEnd_, windowParagraphs_ + n == 0);
+    out.endEditBlock();
+    windowParagraphs_ += n;
+    ExpandRichLines(expanded, expanded.findBlockByNumber(first), expanded.blockCount() - first);
+}
+
+TfrRichView::TTextPlace TfrRichView::PlaceOf(int expanded) const
+{
+    int grown = 0;
+    for (const TExpansion& e : expansions_) {
+        if (expanded < e.at)
+            break;
+        // the start of a value is its expression's, which the next page evaluates again
+        if (expanded == e.at || expanded < e.at + e.length)
+            return {e.source, expanded - e.at};
+        grown += e.length - e.sourceLength;
     }
-    // The parts of one split are cut from one expansion: expanding again for every page would cost
-    // the whole text each time, and could move the characters a part starts from.
-    TRichEdit* shared = frSharedRichEdit();
-    if (sameSplit && prepared_ == shared->document() && expandedSource_ == DocumentGeneration(*RichEdit->document()) &&
-        expandedResult_ == DocumentGeneration(*shared->document()))
-        return;
-    CopyRichText(*shared, *RichEdit);
-    ExpandRichLines();
-    prepared_ = shared->document();
-    expandedSource_ = DocumentGeneration(*RichEdit->document());
-    expandedResult_ = DocumentGeneration(*shared->document());
+    return {windowStart_ + expanded - grown, 0};
+}
+
+int TfrRichView::ExpandedPosition(TTextPlace place) const
+{
+    int grown = 0;
+    for (const TExpansion& e : expansions_) {
+        if (e.source == place.source)
+            return e.at + qMin(place.inValue, e.length);
+        if (e.source > place.source)
+            break;
+        grown += e.length - e.sourceLength;
+    }
+    return place.source - windowStart_ + grown;
 }
 
 const QTextDocument& TfrRichView::PreparedText() const
@@ -388,28 +502,49 @@ int TfrRichView::ContentHeight()
     PartStart = 0;
     // a split starts at the text's beginning, whatever an earlier record left
     FitEnd = 0;
+    splitAt_ = {};
     RunScript();
     if (!Visible)
         return 0;
     EnterRect();
-    PrepareSharedRichEdit(false);
     FormatFrom = 0;
+    if (HoldsExpressions())
+        FormatFrom = ExpandFrom({}, INT_MAX);
+    splitDone_ = TRichPageFormatter::TextLength(PreparedText()) == 0;
     return SearchHeight();
 }
 
 int TfrRichView::UnprintedHeight()
 {
     EnterRect();
-    PrepareSharedRichEdit(true);
-    FormatFrom = FitEnd;
+    FormatFrom = HoldsExpressions() ? ExpandFrom(splitAt_, INT_MAX) : FitEnd;
     return SearchHeight();
 }
 
 bool TfrRichView::AllPrinted()
 {
     EnterRect();
-    PrepareSharedRichEdit(true);
+    if (HoldsExpressions())
+        return splitDone_;
     return FitEnd >= TRichPageFormatter::TextLength(PreparedText());
+}
+
+void TfrRichView::PrintExpandedPart()
+{
+    // As many paragraphs as the last page took and a few more; more while they all fit.
+    FormatFrom = ExpandFrom(splitAt_, pageParagraphs_ + 4);
+    for (;;) {
+        FormatRange(false);
+        if (!windowEnd_.isValid() || FitEnd < TRichPageFormatter::TextLength(PreparedText()))
+            break;
+        ExpandMore(qMax(16, windowParagraphs_ / 2));
+    }
+    pageParagraphs_ = PreparedText().findBlock(FitEnd).blockNumber() + 1;
+    recordFrom_ = FormatFrom;
+    recordTo_ = qMax(FormatFrom, FitEnd);
+    splitDone_ = !windowEnd_.isValid() && FitEnd >= TRichPageFormatter::TextLength(PreparedText());
+    splitAt_ = PlaceOf(FitEnd);
+    PartStart = splitDone_ ? TRichPageFormatter::TextLength(*CopiedText()->document()) : splitAt_.source;
 }
 
 void TfrRichView::Print(TStream& stream)
@@ -419,15 +554,19 @@ void TfrRichView::Print(TStream& stream)
     RunScript();
     if (!Visible)
         return;
-    PrepareSharedRichEdit(PartMode == 3);
     recordFrom_ = 0;
     recordTo_ = -1;
-    if (PartMode == 3) {
+    const bool expressions = HoldsExpressions();
+    if (PartMode == 3 && expressions) {
+        PrintExpandedPart();
+    } else if (PartMode == 3) {
         FormatFrom = FitEnd;
         FormatRange(false);
         recordFrom_ = PartStart;
         recordTo_ = qMax(PartStart, FitEnd);
         PartStart = FitEnd;
+    } else if (expressions) {
+        ExpandFrom({}, INT_MAX);
     }
     WriteRecord(stream);
     recordTo_ = -1;
@@ -445,20 +584,18 @@ void TfrRichView::Draw(TCanvas& canvas)
     RestoreCoord();
 }
 
-void TfrRichView::HoldText(TStream& stream, int from, int to)
+bool TfrRichView::HoldText(TStream& stream, int from, int to)
 {
     // Only a text that stays as it is can be held: the copied text shared by the report's copies of
     // the view. An expansion is made again for the next view in the shared rich edit.
-    if (!sharedText_ || prepared_ != RichEdit->document() || !frMasterReport || frCurrentPageNo < 0 ||
-        frCurrentPageNo >= frMasterReport->EMFPages.Count())
-        return;
-    TfrEMFPage& page = frMasterReport->EMFPages.Pages(frCurrentPageNo);
-    if (&stream != page.Stream.get())
-        return;
+    TfrEMFPage* page = frPageOfStream(stream);
+    if (!sharedText_ || prepared_ != RichEdit->document() || !page)
+        return false;
     const int64_t at = stream.Position();
-    if (!page.HeldTexts.empty() && page.HeldTexts.back().At >= at)
-        return;
-    page.HeldTexts.push_back({at, sharedText_, from, to});
+    if (!page->HeldTexts.empty() && page->HeldTexts.back().At >= at)
+        return false;
+    page->HeldTexts.push_back({at, sharedText_, from, to});
+    return true;
 }
 
 void TfrRichView::LoadFromStream(TStream& stream)
@@ -481,6 +618,7 @@ void TfrRichView::SaveToStream(TStream& stream)
 {
     TfrView::SaveToStream(stream);
     QByteArray rtf;
+    bool held = false;
     if (RecordForm == 0) {
         if (RichEdit->LineCount() > 0)
             rtf = RichEdit->SaveRtf();
@@ -488,16 +626,20 @@ void TfrRichView::SaveToStream(TStream& stream)
         const QTextDocument& doc = PreparedText();
         int to = recordTo_ < 0 ? TRichPageFormatter::TextLength(doc) : recordTo_;
         if (!doc.isEmpty() && to > recordFrom_) {
-            rtf = RtfOfRange(doc, recordFrom_, to);
-            HoldText(stream, recordFrom_, to);
+            // a text the page holds is written in its stored form only when the page is saved
+            held = HoldText(stream, recordFrom_, to);
+            if (!held)
+                rtf = RtfOfRange(doc, recordFrom_, to);
         }
     }
-    stream.WriteByte(rtf.isEmpty() ? 0 : 1);
+    stream.WriteByte(rtf.isEmpty() && !held ? 0 : 1);
     int64_t at = stream.Position();
     stream.WriteInteger(0);
     stream.WriteBytes(rtf);
-    int64_t end = stream.Position();
-    stream.SetPosition(at);
-    stream.WriteInteger(static_cast<int32_t>(end));
-    stream.SetPosition(end);
+    frWriteEndField(stream, at);
+}
+
+QByteArray frHeldTextRtf(const TfrHeldText& held)
+{
+    return RtfOfRange(*held.Text->document(), held.From, held.To);
 }

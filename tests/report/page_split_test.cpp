@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -47,6 +48,54 @@ TEST_F(PageSplit, RichTextTallerThanAMillionPixelsLosesNoLine)
     }
     EXPECT_EQ(lines, Numbered(count));
     EXPECT_EQ(MemoTexts(PageCount() - 1).last(), QStringLiteral("Sayfa %1").arg(PageCount()));
+}
+
+TEST_F(PageSplit, EachPartOfARichTextShowsItsOwnPageNumber)
+{
+    // Over ten pages the number grows by a digit: a part cut where the value was shorter must still
+    // start where the page before it ended. Paragraphs are split inside themselves too.
+    const struct {
+        const char* name;
+        int count;
+        QString line;
+    } cases[] = {
+        {"lines", 260, "Satır %1 sayfa [PAGE#]"},
+        {"wrapped paragraphs", 70, "Paragraf %1 sayfa [PAGE#]" + QString(" uzun metin sayfa [PAGE#]").repeated(5)},
+    };
+    TfrRichView& rich = BuildPortraitTemplate();
+    rich.RichEdit->SetFontSpec("DejaVu Sans Mono", -36);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList lines;
+        for (int i = 1; i <= c.count; ++i)
+            lines << c.line.arg(i, 3, 10, QLatin1Char('0'));
+        rich.RichEdit->SetLines(lines);
+        ASSERT_TRUE(Prepare());
+        ASSERT_GE(PageCount(), 11);
+        // the words of the parts in order; a page number may start the page after its "sayfa"
+        QStringList words;
+        QString wrong;  // the first page number that is not its page's
+        for (int page = 0; page < PageCount(); ++page) {
+            for (const PrintedView& v : Printed(page)) {
+                if (v.className != "TfrRichView")
+                    continue;
+                for (const QString& word : v.lines.join(' ').split(' ', Qt::SkipEmptyParts)) {
+                    if (!words.isEmpty() && words.last() == "sayfa") {
+                        if (word != QString::number(page + 1) && wrong.isEmpty())
+                            wrong = QStringLiteral("page %1 shows %2").arg(page + 1).arg(word);
+                        words << "[PAGE#]";
+                    } else {
+                        words << word;
+                    }
+                }
+            }
+        }
+        EXPECT_EQ(wrong, QString());
+        const QStringList expected = lines.join(' ').split(' ', Qt::SkipEmptyParts);
+        const auto differ = std::mismatch(words.begin(), words.end(), expected.begin(), expected.end());
+        EXPECT_TRUE(differ.first == words.end() && differ.second == expected.end())
+            << "every word once, in order; first difference at word " << differ.first - words.begin();
+    }
 }
 
 TEST_F(PageSplit, BandThatFitsNoPageStopsTheReportWithAMessage)

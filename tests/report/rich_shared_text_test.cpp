@@ -56,9 +56,12 @@ protected:
         std::vector<QStringList> pages;
         for (int i = 0; i < from.EMFPages.Count(); ++i) {
             from.EMFPages.ObjectsToPage(i);
-            for (const auto& v : from.EMFPages.Pages(i).Page->Objects)
+            for (const auto& v : from.EMFPages.Pages(i).Page->Objects) {
                 if (auto* rich = dynamic_cast<TfrRichView*>(v.get()))
                     pages.push_back(Formats(*rich->RichEdit->document()));
+                else if (v->ClassName() == "TfrPictureView")
+                    pages.push_back({"picture"});
+            }
             from.EMFPages.Pages(i).Page.reset();
         }
         return pages;
@@ -70,6 +73,7 @@ protected:
 TEST_F(RichSharedText, PagesReadFromMemoryHoldWhatTheirSavedFileHolds)
 {
     TfrRichView& rich = BuildPortraitTemplate();
+    AddPicture(40, 994, 20, 20);  // a record after the body's whose data ends at a stream position
     // a size in pixels, which the stored form keeps in half points
     rich.RichEdit->SetFontSpec("DejaVu Sans Mono", -11);
     QStringList lines;
@@ -177,3 +181,4 @@ TEST_F(RichSharedText, MeasuringWithoutShapingAnswersAsAFreshLayout)
         }
     }
 }
+

@@ -8,10 +8,13 @@
 #include "view_test_support.h"
 
 #include <QImage>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -214,6 +217,46 @@ TEST_F(RichViewTest, CopyKeepsTheFormatting)
     QTextCursor c(b.RichEdit->document());
     c.setPosition(2);
     EXPECT_TRUE(c.charFormat().font().bold());
+}
+
+TEST_F(RichViewTest, LinesSetInPiecesAreTheTextCopiedWhole)
+{
+    // what a report printed from the view's own lines, copied as the stream form gives them
+    auto paragraphs = [](const QTextDocument& doc) {
+        QStringList out;
+        for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+            QString line = block.text() + "|" + QString::number(block.blockFormat().alignment()) + "|" +
+                           block.charFormat().font().toString() + "|" + QString::number(block.blockFormat().properties().size());
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                line += "|" + it.fragment().text() + "|" + it.fragment().charFormat().font().toString() + "|" +
+                        QString::number(it.fragment().charFormat().properties().size());
+            out << line;
+        }
+        return out;
+    };
+    for (int count : {0, 1, 4096, 4097, 9000}) {
+        SCOPED_TRACE(count);
+        QStringList lines = ReportLines(count);
+        for (int i = 0; i < count; i += 13)
+            lines[i] += "\tğüşİ€\u2028{}";
+        TfrRichView whole, pieces;
+        whole.RichEdit->SetFontSpec("Courier New", -11, 2);
+        whole.RichEdit->SetLines(lines);
+        TfrRichView copy;
+        copy.Assign(whole);
+        int next = 0;
+        pieces.SetLines("Courier New", -11, 2, count, [&] { return lines[next++]; });
+        EXPECT_EQ(next, count);
+        const QStringList got = paragraphs(*pieces.RichEdit->document());
+        const QStringList want = paragraphs(*copy.RichEdit->document());
+        const auto differ = std::mismatch(got.begin(), got.end(), want.begin(), want.end());
+        EXPECT_TRUE(differ.first == got.end() && differ.second == want.end())
+            << "paragraph " << differ.first - got.begin() << " of " << got.size() << " / " << want.size();
+        EXPECT_EQ(pieces.RichEdit->FontHeight(), -11);
+        TfrRichView shared;
+        shared.Assign(pieces);
+        EXPECT_EQ(shared.RichEdit.data(), pieces.RichEdit.data()) << "shared as it is";
+    }
 }
 
 TEST_F(RichViewTest, OnAPrinterTheTextIsLaidOutAtTheDevicesResolution)
