@@ -92,7 +92,9 @@ protected:
 
 private:
     TStringGrid* grid_;
-    mutable QPointer<QLineEdit> untouched_;  // the editor opened last, until a key or click reaches it
+    // Held as a widget: its filter still sees events while the editor is being destroyed, when it is no
+    // longer a line edit.
+    mutable QPointer<QWidget> untouched_;  // the editor opened last, until a key or click reaches it
 };
 
 QAction* shortcutAction(const QWidget* widget, const QKeyEvent* event)
