@@ -153,7 +153,10 @@ struct TfrPrintForm::CopiesAndPages {
     int from = 0;
     int to = 0;
 
-    bool operator==(const CopiesAndPages&) const = default;
+    bool SamePages(const CopiesAndPages& other) const
+    {
+        return range == other.range && from == other.from && to == other.to;
+    }
 };
 
 namespace {
@@ -228,8 +231,7 @@ void TfrPrintForm::PropButtonClick()
     const CopiesAndPages after{probe.copyCount(), probe.printRange(),
                                probe.printRange() == QPrinter::PageRange ? probe.fromPage() : 0,
                                probe.printRange() == QPrinter::PageRange ? probe.toPage() : 0};
-    if (after != before)
-        TakeCopiesAndPages(after);
+    TakeCopiesAndPages(before, after);
     if (probe.outputFormat() == QPrinter::PdfFormat && !probe.outputFileName().isEmpty()) {
         // Printing to a file holds for the print this dialog starts, not for the next ones.
         PrintFileName = probe.outputFileName();
@@ -245,9 +247,14 @@ void TfrPrintForm::PropButtonClick()
     PrintDuplex = probe.duplex();
 }
 
-void TfrPrintForm::TakeCopiesAndPages(const CopiesAndPages& chosen)
+void TfrPrintForm::TakeCopiesAndPages(const CopiesAndPages& before, const CopiesAndPages& chosen)
 {
-    E1->setText(IntToStr(chosen.copies));
+    // A page list the system dialog cannot show opens there as all pages: a change of the copies alone
+    // keeps it.
+    if (chosen.copies != before.copies)
+        E1->setText(IntToStr(chosen.copies));
+    if (chosen.SamePages(before))
+        return;
     switch (chosen.range) {
     case QPrinter::CurrentPage:
         RB2->setChecked(true);

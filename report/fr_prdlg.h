@@ -69,7 +69,8 @@ private:
     struct CopiesAndPages;
     void FormCreate();
     CopiesAndPages ChosenCopiesAndPages() const;
-    void TakeCopiesAndPages(const CopiesAndPages& chosen);
+    // What was changed of `before` in the system's dialog; what was left as it was stays as chosen here.
+    void TakeCopiesAndPages(const CopiesAndPages& before, const CopiesAndPages& after);
 
     TfrPrinter& printer_;
     int oldObjectIndex_ = 0;  // the printer object's own choice (it may be the virtual printer)

@@ -56,6 +56,7 @@ TEST_F(PayrollMouseTest, KeysTypedAtOnceAfterAClickLandInTheClickedCell)
     struct Click {
         int col, row;
         const char* control = nullptr;  // a control of the tab clicked instead of a cell
+        const char* typed = nullptr;    // typed after this click, before the next one
     };
     const struct {
         const char* what;
@@ -70,6 +71,8 @@ TEST_F(PayrollMouseTest, KeysTypedAtOnceAfterAClickLandInTheClickedCell)
          {{2, 2}, {0, 0, "Edit379"}, {2, 2}}, "3500", "3.500"},
         {"another row's net, rewritten by the row's computation", {"Ali", "3000"}, {"Veli", "3000"},
          {{3, 2}}, "9", "9"},
+        {"the gross beside a name typed longer than its cell", {}, {},
+         {{1, 1, nullptr, "Abdurrahman Mehmet Yılmazoğlu Karadeniz"}, {2, 1}}, "3500", "3.500"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -82,8 +85,11 @@ TEST_F(PayrollMouseTest, KeysTypedAtOnceAfterAClickLandInTheClickedCell)
             grid->setCurrentCell(1, 1);
         }
         Find<QLineEdit>("Edit387")->setFocus();
-        for (const Click& click : c.clicks)
+        for (const Click& click : c.clicks) {
             click.control ? MouseClick(Find<QWidget>(click.control)) : clickCell(click.col, click.row);
+            if (click.typed)
+                TypeInFocus(QString::fromUtf8(click.typed));
+        }
         const Click& last = c.clicks.back();
         const int other = last.row == 1 ? 2 : 1;
         const QStringList untouched = texts(0) + texts(other);

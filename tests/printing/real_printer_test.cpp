@@ -386,6 +386,9 @@ TEST_F(RealPrinterTest, CopiesAndPagesChosenInPropertiesAreCarriedAndWhatIsNotCa
          "2", 3, "3-4", "Sayfa 3, Sayfa 3, Sayfa 4, Sayfa 4"},
         {"a list it cannot show stays", [](TfrPrintForm& f) { TypeKeys(f.E2, "1,3"); }, {}, "1", 3, "1,3",
          "Sayfa 1, Sayfa 3"},
+        {"a list it cannot show stays when only the copies change there",
+         [](TfrPrintForm& f) { TypeKeys(f.E2, "1,3"); }, [&](QPrintDialog& d) { spin(d, "copies", 1); }, "2", 3,
+         "1,3", "Sayfa 1, Sayfa 1, Sayfa 3, Sayfa 3"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
