@@ -34,11 +34,13 @@ public:
         }
     }
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override
     {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor); line && grid_) {
+        // The in-place editor is the size of its cell and scrolls a longer text; Qt's own widens over
+        // the next cells as its text grows, and a click on one of them would land in it.
+        auto* line = new QLineEdit(parent);
+        line->setFrame(line->style()->styleHint(QStyle::SH_ItemView_DrawDelegateFrame, nullptr, line));
+        if (grid_) {
             untouched_ = line;
             // Typing writes through to the cell, so the grid's cells always hold what is shown.
             QPersistentModelIndex cell(index);
@@ -48,7 +50,7 @@ public:
                     grid->SetCells(cell.column(), cell.row(), text);
             });
         }
-        return editor;
+        return line;
     }
 
     void setEditorData(QWidget* editor, const QModelIndex& index) const override

@@ -70,6 +70,8 @@ TEST_F(PayrollMouseTest, KeysTypedAtOnceAfterAClickLandInTheClickedCell)
          {{2, 2}, {0, 0, "Edit379"}, {2, 2}}, "3500", "3.500"},
         {"another row's net, rewritten by the row's computation", {"Ali", "3000"}, {"Veli", "3000"},
          {{3, 2}}, "9", "9"},
+        {"the cell beside a name longer than its cell", {"Abdurrahman Mehmet Ali Karaosmanoğlu"}, {},
+         {{1, 1}, {2, 1}}, "3500", "3.500"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
