@@ -10,14 +10,21 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include <cmath>
+#include <cstdio>
 #include <map>
 
 namespace {
@@ -32,7 +39,17 @@ struct Event {
     int key = 0;
     Qt::KeyboardModifiers mods;
     int ms = 0; // a wait; for a click, 1 when it follows the last one within the double-click time
+    int answer = 0; // what the user does with a menu the event opens: 0 Esc, 1-12 a click on an item,
+                    // 13-24 arrow keys down to one and Enter
 };
+
+// The picker whose drop-down calendar is open.
+TDateTimePicker* CalendarOwner()
+{
+    QWidget* popup = QApplication::activePopupWidget();
+    return popup && popup->findChild<QCalendarWidget*>() ? qobject_cast<TDateTimePicker*>(popup->parentWidget())
+                                                          : nullptr;
+}
 
 std::string Describe(const Event& e)
 {
@@ -40,6 +57,14 @@ std::string Describe(const Event& e)
     QString s;
     switch (e.kind) {
     case 'c':
+        if (e.target == "calendar") {
+            s = QString("click the open calendar%1 at %2,%3")
+                    .arg(e.col == 0 ? "'s days" : "")
+                    .arg(e.fx, 0, 'f', 2)
+                    .arg(e.fy, 0, 'f', 2) +
+                (e.ms ? " quickly" : "");
+            break;
+        }
         s = "click " + e.target + (e.row >= 0 ? QString(" cell %1,%2").arg(e.col).arg(e.row) : QString()) +
             edges[e.edge] + (e.edge && e.edge < 5 ? QString::number(e.offset) : QString()) +
             QString(" at %1,%2").arg(e.fx, 0, 'f', 2).arg(e.fy, 0, 'f', 2) + (e.ms ? " quickly" : "");
@@ -51,7 +76,7 @@ std::string Describe(const Event& e)
         s = "type \"" + e.text + "\"";
         break;
     case 'v':
-        s = "paste \"" + e.text + "\"";
+        s = "paste \"" + e.text + "\"" + (e.key ? " with Shift+Ins" : "");
         break;
     case 'k':
         s = "key " + QKeySequence(e.key | e.mods).toString();
@@ -178,8 +203,8 @@ QString GridTyped(int col, const QString& typed)
     return text;
 }
 
-// A user's cells of a row keep their figures when the row is computed: the gross is reformatted and
-// days out of 1..30 become 30.
+// A user's cells of a row keep their figures when the row is computed: the gross is written as money
+// (to the kuruş) and days out of 1..30 become 30.
 bool SameTypedCell(int col, const QString& before, const QString& after)
 {
     if (before == after || (col == 4 && after == "30"))
@@ -187,7 +212,8 @@ bool SameTypedCell(int col, const QString& before, const QString& after)
     if (col != 2)
         return false;
     try {
-        return StrToAmount(before) == StrToAmount(after);
+        const double typed = StrToAmount(before);
+        return std::abs(typed - StrToAmount(after)) <= 0.005 * (1 + 1e-9) + std::abs(typed) * 1e-15;
     } catch (const std::exception&) {  // two decimal separators: no figure to compare
         return false;
     }
@@ -222,12 +248,27 @@ protected:
     // Plays one event as the window system delivers it: a click to whatever lies at its place (an open
     // pop-up takes it first), keys to the focus of the active window or pop-up. False when the widget
     // of a click cannot be seen.
-    bool Act(const Event& e)
+    bool Act(const Event& e, size_t step)
     {
+        step_ = int(step);
+        focusBefore_ = QApplication::focusWidget();
         QWidget* popup = QApplication::activePopupWidget();
         QWindow* keys = (popup ? popup : form_.get())->windowHandle();
+        landedInPopup_ = false;
+        clickedCell_ = QModelIndex();
         switch (e.kind) {
         case 'c': {
+            if (e.target == "calendar") { // its days, or anywhere on it
+                if (!CalendarOwner())
+                    return false;
+                QWidget* days = e.col == 0 ? popup->findChild<QTableView*>() : popup;
+                const QPoint at = days->mapTo(popup, Where(days->rect(), e));
+                landedInPopup_ = true;
+                if (e.ms)
+                    QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - 60;
+                Answering(e, [&] { QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, {}, at); });
+                break;
+            }
             QWidget* w = Widget(e.target);
             if (!w || !w->isVisible())
                 return false;
@@ -255,30 +296,95 @@ protected:
             if (!w->rect().contains(at) || !form_->rect().contains(inWindow) ||
                 (there != w && !w->isAncestorOf(there)))
                 return false; // out of sight
+            // an open pop-up takes a click on it
+            landedInPopup_ = popup && popup->geometry().contains(form_->mapToGlobal(inWindow));
+            clickedCell_ = w == Grid()->viewport() ? Grid()->indexAt(at) : QModelIndex();
             if (e.ms)         // 60 ms after the last click instead of the test library's half a second
                 QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval - 60;
-            QTest::mouseClick(form_->windowHandle(), Qt::LeftButton, {}, inWindow);
+            Answering(e, [&] { QTest::mouseClick(form_->windowHandle(), Qt::LeftButton, {}, inWindow); });
             break;
         }
         case 't':
-            for (QChar c : e.text) {
-                const auto key = Qt::Key(QTest::asciiToKey(c.toLatin1()));
-                QTest::sendKeyEvent(QTest::Press, keys, key, c, {});
-                QTest::sendKeyEvent(QTest::Release, keys, key, c, {});
-            }
+            Answering(e, [&] {
+                for (QChar c : e.text) {
+                    const auto key = Qt::Key(QTest::asciiToKey(c.toLatin1()));
+                    QTest::sendKeyEvent(QTest::Press, keys, key, c, {});
+                    QTest::sendKeyEvent(QTest::Release, keys, key, c, {});
+                }
+            });
             break;
         case 'v':
             QGuiApplication::clipboard()->setText(e.text);
-            QTest::keyClick(keys, Qt::Key_V, Qt::ControlModifier);
+            Answering(e, [&] {
+                e.key ? QTest::keyClick(keys, Qt::Key_Insert, Qt::ShiftModifier)
+                      : QTest::keyClick(keys, Qt::Key_V, Qt::ControlModifier);
+            });
             break;
         case 'k':
-            QTest::keyClick(keys, Qt::Key(e.key), e.mods);
+            Answering(e, [&] { QTest::keyClick(keys, Qt::Key(e.key), e.mods); });
             break;
         default:
             QTest::qWait(e.ms);
         }
         QApplication::processEvents();
         return true;
+    }
+
+    // Sends the events of a step. A menu (the calendar's month button) or a modal window opened by them
+    // runs its own event loop, and the step returns only once the user closes it: the user answers a
+    // menu from there as the step says, noted for a report; a modal window, which every message of the
+    // program's should have gone by the scripted dialogs instead, is shut and fails the session. A step
+    // that stays in such a loop with nothing to answer has hung the program: its seed is printed and
+    // the run ends.
+    void Answering(const Event& e, const std::function<void()>& send)
+    {
+        QTimer guard;
+        QElapsedTimer clock;
+        QObject::connect(&guard, &QTimer::timeout, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                clock.restart();
+                notes_ << QString("event %1 opened a menu").arg(step_) + AnswerMenu(menu, e.answer);
+            } else if (QWidget* modal = QApplication::activeModalWidget()) {
+                clock.restart();
+                if (modal_.isEmpty())
+                    modal_ = QString("event %1 opened the modal %2 \"%3\"")
+                                 .arg(step_)
+                                 .arg(modal->metaObject()->className(), modal->windowTitle());
+                QTest::keyClick(modal, Qt::Key_Escape);
+                if (modal->isVisible())
+                    modal->close();
+            } else if (clock.elapsed() > 20000) {
+                std::fprintf(stderr, "seed %u: event %d (%s) has not returned for 20 s with no menu or "
+                                     "modal window open\n", PlayedSeed(), step_, Describe(e).c_str());
+                std::abort();
+            }
+        });
+        clock.start();
+        guard.start(5);
+        send();
+    }
+
+    // A user's answer to an open menu; what it was.
+    static QString AnswerMenu(QMenu* menu, int answer)
+    {
+        QList<QAction*> items;
+        for (QAction* a : menu->actions())
+            if (a->isVisible() && a->isEnabled() && !a->isSeparator())
+                items << a;
+        if (answer == 0 || items.isEmpty()) {
+            QTest::keyClick(menu, Qt::Key_Escape);
+            return ", shut with Esc";
+        }
+        if (answer <= 12) {
+            QAction* item = items[(answer - 1) % items.size()];
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+            return ", \"" + item->text() + "\" clicked";
+        }
+        for (int n = answer - 12; n > 0; --n)
+            QTest::keyClick(menu, Qt::Key_Down);
+        const QString item = menu->activeAction() ? menu->activeAction()->text() : QString();
+        QTest::keyClick(menu, Qt::Key_Return);
+        return QString(", %1 × Down and Enter (\"%2\")").arg(answer - 12).arg(item);
     }
 
     // Opens the tab of the session, in a new window, with a click on a widget of it that changes
@@ -319,6 +425,7 @@ protected:
         else if (dropDown)
             e.edge = 5;
         e.ms = Int(random, 1, 3) == 1;
+        e.answer = Int(random, 0, 24);
         return e;
     }
     static Event Typed(std::mt19937& random, const QString& alphabet, int longest)
@@ -343,30 +450,102 @@ protected:
             {Qt::Key_End, {}},
             {Qt::Key_Escape, {}},
             {Qt::Key_Return, {}},
-            {Qt::Key_A, Qt::ControlModifier}};
+            {Qt::Key_A, Qt::ControlModifier},
+            {Qt::Key_Left, Qt::ShiftModifier},
+            {Qt::Key_Home, Qt::ShiftModifier},
+            {Qt::Key_End, Qt::ShiftModifier},
+            {Qt::Key_Insert, Qt::ShiftModifier},
+            {Qt::Key_Delete, Qt::ShiftModifier},
+            {Qt::Key_Z, Qt::ControlModifier},
+            {Qt::Key_X, Qt::ControlModifier},
+            {Qt::Key_PageUp, {}},
+            {Qt::Key_PageDown, {}},
+            {Qt::Key_Space, {}}};
         const auto& [key, mods] = Pick(random, keys);
         Event e{'k'};
         e.key = key, e.mods = mods;
         return e;
     }
-    static Event Pasted(const QString& text)
+    static Event Pasted(std::mt19937& random, const QString& text)
     {
         Event e{'v'};
         e.text = text;
+        e.key = Int(random, 0, 2) == 0; // Shift+Ins, or Ctrl+V
         return e;
     }
-    static Event Wait(std::mt19937& random)
+    // A short wait; in a long run now and then one longer than the keyboard search's and the double
+    // click's intervals.
+    static Event Wait(std::mt19937& random, bool mayBeLong = false)
     {
         Event e{'w'};
-        e.ms = Int(random, 1, 12);
+        e.ms = mayBeLong && LongRun() && Int(random, 1, 15) == 1 ? Int(random, 450, 1100) : Int(random, 1, 12);
         return e;
+    }
+    // What a user does in a calendar just opened: clicks on it (mostly its days), keys, digits, waits.
+    static std::vector<Event> InCalendar(std::mt19937& random)
+    {
+        static const std::vector<int> keys = {Qt::Key_Left, Qt::Key_Right,    Qt::Key_Up,     Qt::Key_Down,
+                                              Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Return, Qt::Key_Enter,
+                                              Qt::Key_Escape, Qt::Key_Home,     Qt::Key_End,    Qt::Key_Space};
+        std::vector<Event> events;
+        for (int n = Int(random, 1, 4); n > 0; --n) {
+            const int roll = Int(random, 1, 10);
+            if (roll <= 5) {
+                Event click = Click(random, "calendar", 0);
+                click.col = roll == 5;
+                events.push_back(click);
+            } else if (roll <= 8) {
+                Event e{'k'};
+                e.key = Pick(random, keys);
+                events.push_back(e);
+            } else if (roll == 9) {
+                events.push_back(Typed(random, "0123456789", 2));
+            } else {
+                events.push_back(Wait(random, true));
+            }
+        }
+        return events;
     }
 
     void RunSessions(int sessions, std::function<std::vector<Event>(std::mt19937&)> generate,
                      std::function<std::optional<std::string>(const std::vector<Event>&)> play)
     {
-        RandomSessions<Event>{std::move(generate), std::move(play), Describe}.Run(sessions);
+        const auto noted = [this, play](const std::vector<Event>& events) {
+            notes_.clear();
+            modal_.clear();
+            std::optional<std::string> failure = play(events);
+            if (!failure && !modal_.isEmpty())
+                failure = modal_.toStdString();
+            if (failure && !notes_.isEmpty())
+                *failure += "\n  (" + notes_.join("; ").toStdString() + ")";
+            return failure;
+        };
+        RandomSessions<Event>{std::move(generate), noted, Describe}.Run(sessions);
     }
+
+    // A speed button takes no focus: a click on one leaves the keyboard where it was (a click beside an
+    // open pop-up closes it, and the focus goes back to its window; a widget the click hides hands the
+    // focus on).
+    std::optional<std::string> FocusKept(const Event& e) const
+    {
+        if (e.kind != 'c' || !e.target.startsWith("SpeedButton") || landedInPopup_ || !focusBefore_ ||
+            focusBefore_->window() != form_.get() || !focusBefore_->isVisible() ||
+            QApplication::focusWidget() == focusBefore_)
+            return std::nullopt;
+        auto name = [](QWidget* w) {
+            return w ? w->objectName() + " (" + w->metaObject()->className() + ")" : QString("nothing");
+        };
+        return ("a click on " + e.target + " took the focus from " + name(focusBefore_) + " to " +
+                name(QApplication::focusWidget()))
+            .toStdString();
+    }
+
+    int step_ = 0;      // the event being played
+    QPointer<QWidget> focusBefore_; // the focus when it began
+    bool landedInPopup_ = false; // the click played last went to an open pop-up
+    QModelIndex clickedCell_;    // the cell of the grid under it
+    QStringList notes_; // the menus the user answered
+    QString modal_;     // the first modal window opened
 };
 
 // Amount edits: every edit holds what its keys admit, and keys typed into an empty edit after a click
@@ -392,7 +571,7 @@ TEST_F(RandomEvents, EditSessions)
                 } else if (roll <= 70) {
                     events.push_back(Key(random));
                 } else if (roll <= 80) {
-                    events.push_back(Pasted(Pick(random, pastes)));
+                    events.push_back(Pasted(random, Pick(random, pastes)));
                 } else if (roll <= 95) {
                     events.push_back(Click(random, PickName(random, tab.runs + tab.others), 0));
                 } else {
@@ -406,9 +585,11 @@ TEST_F(RandomEvents, EditSessions)
             QString clicked;
             for (size_t i = 1; i < events.size(); ++i) {
                 const Event& e = events[i];
-                if (!Act(e))
+                if (!Act(e, i))
                     continue;
                 const std::string where = " (event " + std::to_string(i) + ")";
+                if (std::optional<std::string> moved = FocusKept(e))
+                    return *moved + where;
                 if (e.kind == 't' && !clicked.isEmpty() && QApplication::focusWidget() == Widget(clicked)) {
                     const QString want = TypedInto(RuleOf(clicked), e.text);
                     const QString got = qobject_cast<QLineEdit*>(Widget(clicked))->text();
@@ -441,7 +622,7 @@ QDate Shown(const TDateTimePicker* picker)
 
 // Date pickers: a run reads the date shown (a display that is no whole date is completed or refused with
 // a message first), and a click on a picker's frame, or on a whole date it shows, changes nothing.
-TEST_F(RandomEvents, DISABLED_PickerSessions)
+TEST_F(RandomEvents, PickerSessions)
 {
     RunSessions(
         24,
@@ -450,16 +631,22 @@ TEST_F(RandomEvents, DISABLED_PickerSessions)
             std::vector<Event> events = StartOn(tab);
             for (int n = Int(random, 20, 40); n > 0; --n) {
                 const int roll = Int(random, 1, 100);
-                if (roll <= 35)
+                if (roll <= 35) {
                     events.push_back(
                         Click(random, PickName(random, tab.pickers), roll <= 15 ? 100 : 0, roll > 30));
-                else if (roll <= 60)
+                    if (roll > 30 && Int(random, 1, 5) <= 3)
+                        for (const Event& e : InCalendar(random))
+                            events.push_back(e);
+                } else if (roll <= 57)
                     events.push_back(Typed(random, "0123456789012./a", 4));
-                else if (roll <= 82)
+                else if (roll <= 77)
                     events.push_back(Key(random));
-                else if (roll <= 88)
-                    events.push_back(Wait(random));
-                else if (roll <= 95)
+                else if (roll <= 80)
+                    events.push_back(Pasted(random, Pick(random, std::vector<QString>{"24.04.2019", "1.1.2020",
+                                                                                       "7", "31.11", "abc"})));
+                else if (roll <= 86)
+                    events.push_back(Wait(random, true));
+                else if (roll <= 94)
                     events.push_back(Click(random, PickName(random, tab.runs), 0));
                 else
                     events.push_back(Click(random, PickName(random, tab.others + tab.edits), 0));
@@ -476,13 +663,24 @@ TEST_F(RandomEvents, DISABLED_PickerSessions)
                 if (clicked && e.edge == 0 && !Shown(clicked).isValid())
                     clicked = nullptr;
                 const QString before = clicked ? clicked->text() : QString();
+                TDateTimePicker* open = CalendarOwner();
+                const QString openBefore = open ? open->text() : QString();
                 const size_t messages = TestDialogs().shown.size();
-                if (!Act(e))
+                if (!Act(e, i))
                     continue;
                 const std::string where = " (event " + std::to_string(i) + ")";
-                if (clicked && clicked->text() != before)
+                if (std::optional<std::string> moved = FocusKept(e))
+                    return *moved + where;
+                // a click that went to an open calendar was none on the picker beneath
+                if (clicked && !landedInPopup_ && clicked->text() != before)
                     return "a click turned " + e.target.toStdString() + " from " + before.toStdString() +
                            " to " + clicked->text().toStdString() + where;
+                // an open calendar gives a date only when the user picks a day: a click on it or Enter
+                const bool picks = (e.kind == 'c' && landedInPopup_) ||
+                                   (e.kind == 'k' && (e.key == Qt::Key_Return || e.key == Qt::Key_Enter));
+                if (open && !picks && open->text() != openBefore)
+                    return "the calendar of " + open->objectName().toStdString() + " turned it from " +
+                           openBefore.toStdString() + " to " + open->text().toStdString() + where;
                 const bool run = e.kind == 'c' && tab.runs.contains(e.target);
                 for (const QString& name : tab.pickers) {
                     auto* picker = form_->findChild<TDateTimePicker*>(name);
@@ -523,11 +721,12 @@ TEST_F(RandomEvents, GridSessions)
                 } else if (roll <= 88) {
                     events.push_back(Key(random));
                 } else if (roll <= 92) {
-                    events.push_back(Wait(random));
+                    events.push_back(Wait(random, true));
                 } else {
-                    events.push_back(
-                        Click(random, PickName(random, {"Edit379", "BitBtn8", "JustaEdit2", "StringGrid5"}),
-                              roll <= 95 ? 100 : 0));
+                    events.push_back(Click(random,
+                                           PickName(random, {"Edit379", "BitBtn8", "JustaEdit2", "StringGrid5",
+                                                             "SpeedButton52", "BitBtn14"}),
+                                           roll <= 95 ? 100 : 0));
                 }
             }
             return events;
@@ -548,10 +747,26 @@ TEST_F(RandomEvents, GridSessions)
                 const Event& e = events[i];
                 const std::vector<QStringList> before = cells();
                 const int currentBefore = grid->Row(), colBefore = grid->Col();
-                if (!Act(e))
+                const bool inGrid = grid->isAncestorOf(QApplication::focusWidget()) || grid->hasFocus();
+                if (!Act(e, i))
                     continue;
                 const std::string where = " (event " + std::to_string(i) + ")";
+                if (std::optional<std::string> moved = FocusKept(e))
+                    return *moved + where;
                 const std::vector<QStringList> after = cells();
+                // the rows as they stand after a row inserted or deleted in the grid, or all emptied
+                std::vector<QStringList> expected = before;
+                const QStringList emptyRow(grid->ColCount());
+                if (e.kind == 'k' && e.mods == Qt::ShiftModifier && inGrid && currentBefore > 0) {
+                    if (e.key == Qt::Key_Insert)
+                        expected.insert(expected.begin() + currentBefore, emptyRow);
+                    else if (e.key == Qt::Key_Delete && expected.size() > 2)
+                        expected.erase(expected.begin() + currentBefore);
+                    else if (e.key == Qt::Key_Delete)
+                        expected[1] = emptyRow;
+                }
+                if (e.kind == 'c' && e.target == "BitBtn14") // answered Yes
+                    expected = {before[0], emptyRow};
                 if (after[0] != headings)
                     return "the heading row changed to " + after[0].join('|').toStdString() + where;
                 if (grid->currentRow() == 0)
@@ -567,15 +782,15 @@ TEST_F(RandomEvents, GridSessions)
                                    .toStdString() +
                                where;
                 }
-                for (int r = 1; r < int(std::min(before.size(), after.size())); ++r) {
+                for (int r = 1; r < int(std::min(expected.size(), after.size())); ++r) {
                     if (r == currentBefore || r == grid->Row() || (r == clickedRow && e.kind == 't'))
                         continue;
                     for (int c : {1, 2, 4, 15, 16})
-                        if (!SameTypedCell(c, before[r][c], after[r][c]))
+                        if (!SameTypedCell(c, expected[r][c], after[r][c]))
                             return QString("cell %1,%2 changed from \"%3\" to \"%4\"")
                                        .arg(c)
                                        .arg(r)
-                                       .arg(before[r][c], after[r][c])
+                                       .arg(expected[r][c], after[r][c])
                                        .toStdString() +
                                    where;
                 }
@@ -589,13 +804,14 @@ TEST_F(RandomEvents, GridSessions)
                                .arg(grid->Cells(grid->Col(), grid->Row()))
                                .toStdString() +
                            where;
-                // Keys typed next land in the clicked cell when it was empty or another cell was current.
-                const bool onCell = e.kind == 'c' && e.target == "StringGrid5" && e.row > 0 && e.col > 0 &&
-                                    e.row < grid->RowCount() && e.edge == 0;
+                // Keys typed next land in the cell under the click, also one on its edge, when it was empty
+                // or another cell was current.
+                const int row = clickedCell_.row(), col = clickedCell_.column();
                 if (e.kind != 'w')
                     clickedRow = -1;
-                if (onCell && (after[e.row][e.col].isEmpty() || e.row != currentBefore || e.col != colBefore))
-                    clickedCol = e.col, clickedRow = e.row;
+                if (row > 0 && col > 0 && row < int(after.size()) &&
+                    (after[row][col].isEmpty() || row != currentBefore || col != colBefore))
+                    clickedCol = col, clickedRow = row;
             }
             return std::nullopt;
         });

@@ -14,7 +14,21 @@
 // start, its first event; the first broken rule ends it with a text. A failing session is shrunk by
 // delta debugging (events are dropped while it still fails) and reported with its seed and the events
 // left.
-// TAVRELO_RANDOM_SESSIONS sets how many sessions run (a long run), TAVRELO_RANDOM_SEED the first seed.
+// TAVRELO_RANDOM_SESSIONS sets how many sessions run (a long run), TAVRELO_RANDOM_SEED the first seed;
+// a seed is played again alone with TAVRELO_RANDOM_SESSIONS=1.
+// The seed of the session being played, for a report made from inside it.
+inline unsigned& PlayedSeed()
+{
+    static unsigned seed = 0;
+    return seed;
+}
+
+// A long run: the number of sessions is given. Its sessions may also hold waits of a second.
+inline bool LongRun()
+{
+    return std::getenv("TAVRELO_RANDOM_SESSIONS") != nullptr;
+}
+
 template <typename Event> struct RandomSessions {
     std::function<std::vector<Event>(std::mt19937& random)> generate;
     std::function<std::optional<std::string>(const std::vector<Event>& events)> play;
@@ -29,6 +43,7 @@ template <typename Event> struct RandomSessions {
             first = unsigned(std::strtoul(s, nullptr, 10));
         int failed = 0;
         for (unsigned seed = first; seed < first + unsigned(sessions) && failed < 3; ++seed) {
+            PlayedSeed() = seed;
             std::mt19937 random(seed);
             std::vector<Event> events = generate(random);
             std::optional<std::string> failure = play(events);
