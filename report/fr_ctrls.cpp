@@ -1,6 +1,7 @@
 #include "report/fr_ctrls.h"
 
 #include "base/fonts.h"
+#include "report/fr_glyphs.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -25,19 +26,6 @@ int& glyphObjects()
 {
     static int count = 0;
     return count;
-}
-
-QPixmap Masked(const QImage& image, QColor transparent)
-{
-    QImage out = image.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = transparent.rgb() & 0xFFFFFF;
-    for (int y = 0; y < out.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x)
-            if ((line[x] & 0xFFFFFF) == key)
-                line[x] = 0;
-    }
-    return QPixmap::fromImage(out);
 }
 
 bool SameRgb(QRgb a, QColor b)
@@ -308,7 +296,7 @@ QPixmap TButtonGlyph::BuildImage(TfrButtonState state, const QPalette& palette) 
     case bsUp:
     case bsDown:
     case bsExclusive:
-        return Masked(StripImage(state), transparentColor_);
+        return frGlyphPixmap(StripImage(state), transparentColor_);
     case bsDisabled: {
         QImage out(up.size(), QImage::Format_RGB32);
         if (numGlyphs_ > 1) {
@@ -343,7 +331,7 @@ QPixmap TButtonGlyph::BuildImage(TfrButtonState state, const QPalette& palette) 
                         out.setPixel(x, y, highlight.rgb());
                 }
         }
-        return Masked(out, face);
+        return frGlyphPixmap(out, face);
     }
     case bsInactive: {
         QImage out(up.size(), QImage::Format_RGB32);
@@ -355,7 +343,7 @@ QPixmap TButtonGlyph::BuildImage(TfrButtonState state, const QPalette& palette) 
                 else
                     out.setPixel(x, y, frGrayPixel(p));
             }
-        return Masked(out, face);
+        return frGlyphPixmap(out, face);
     }
     }
     return {};

@@ -138,12 +138,15 @@ QImage frGlyphImage(TfrGlyph glyph)
     return img;
 }
 
-QPixmap frGlyphPixmap(const QImage& glyph)
+QPixmap frGlyphPixmap(const QImage& glyph, QColor transparent)
 {
-    QImage img = glyph.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if ((img.pixel(x, y) & 0xFFFFFF) == (kOlive.rgb() & 0xFFFFFF))
-                img.setPixel(x, y, 0);
-    return QPixmap::fromImage(img);
+    QImage out = glyph.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = transparent.rgb() & 0xFFFFFF;
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            if ((line[x] & 0xFFFFFF) == key)
+                line[x] = 0;
+    }
+    return QPixmap::fromImage(out);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QPixmap>
 
@@ -21,5 +22,5 @@ enum class TfrGlyph {
 };
 
 QImage frGlyphImage(TfrGlyph glyph);
-// The glyph with its olive ground see-through, for places that show a picture rather than a button.
-QPixmap frGlyphPixmap(const QImage& glyph);
+// The glyph with its ground colour (olive for the engine's own) see-through.
+QPixmap frGlyphPixmap(const QImage& glyph, QColor transparent = QColor(128, 128, 0));
