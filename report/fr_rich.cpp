@@ -90,6 +90,27 @@ double TwipsToPixels(int twips, int dpi)
     return twips * static_cast<double>(dpi) / 1440.0;
 }
 
+// Appends a paragraph with its formats (its own character format, or `charFormat` when given), its
+// characters within from..to; the first one goes into the target's empty first paragraph.
+void AppendParagraph(QTextCursor& out, const QTextBlock& block, bool first,
+                     const QTextCharFormat* charFormat = nullptr, int from = 0, int to = INT_MAX)
+{
+    const QTextCharFormat format = charFormat ? *charFormat : block.charFormat();
+    if (first) {
+        out.setBlockFormat(block.blockFormat());
+        out.setBlockCharFormat(format);
+    } else {
+        out.insertBlock(block.blockFormat(), format);
+    }
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const int start = qMax(fragment.position(), from);
+        const int end = qMin(fragment.position() + fragment.length(), to);
+        if (end > start)
+            out.insertText(fragment.text().mid(start - fragment.position(), end - start), fragment.charFormat());
+    }
+}
+
 // Target's text becomes characters from..to of source, each paragraph with its formats: the first one
 // too, which a document fragment would leave with the target's (a page starting with a centred
 // paragraph printed it flush left).
@@ -101,20 +122,8 @@ void CopyRange(QTextDocument& target, const QTextDocument& source, int from, int
     bool first = true;
     QTextBlock block = source.findBlock(from);
     for (; block.isValid() && block.position() < to; block = block.next()) {
-        if (first) {
-            out.setBlockFormat(block.blockFormat());
-            out.setBlockCharFormat(block.charFormat());
-            first = false;
-        } else {
-            out.insertBlock(block.blockFormat(), block.charFormat());
-        }
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const int start = qMax(fragment.position(), from);
-            const int end = qMin(fragment.position() + fragment.length(), to);
-            if (end > start)
-                out.insertText(fragment.text().mid(start - fragment.position(), end - start), fragment.charFormat());
-        }
+        AppendParagraph(out, block, first, nullptr, from, to);
+        first = false;
     }
     // a range that takes its last paragraph's end leaves an empty paragraph after it
     if (!first && block.isValid() && block.position() <= to)
@@ -215,21 +224,6 @@ TRichEdit* NewHiddenRichEdit()
     return edit;
 }
 
-// Appends a whole paragraph with its formats (its own character format, or `charFormat` when given);
-// the first one goes into the target's empty first paragraph.
-void AppendParagraph(QTextCursor& out, const QTextBlock& block, bool first,
-                     const QTextCharFormat* charFormat = nullptr)
-{
-    const QTextCharFormat format = charFormat ? *charFormat : block.charFormat();
-    if (first) {
-        out.setBlockFormat(block.blockFormat());
-        out.setBlockCharFormat(format);
-    } else {
-        out.insertBlock(block.blockFormat(), format);
-    }
-    for (auto it = block.begin(); !it.atEnd(); ++it)
-        out.insertText(it.fragment().text(), it.fragment().charFormat());
-}
 }  // namespace
 
 TfrRichView::TfrRichView()
